@@ -1,0 +1,40 @@
+#include "common/message_box.h"
+
+#include <QMessageBox>
+#include <cstdio>
+
+namespace corvalen {
+namespace {
+
+MessageSink &sink()
+{
+    static MessageSink s;
+    return s;
+}
+
+} // namespace
+
+MessageSink setMessageSink(MessageSink newSink)
+{
+    MessageSink old = std::move(sink());
+    sink() = std::move(newSink);
+    return old;
+}
+
+void showMessage(const QString &text)
+{
+    if (sink()) {
+        sink()(text);
+        return;
+    }
+    // Used by the process-level tests, which start the real program and
+    // cannot press OK: the text goes to stderr and counts as dismissed.
+    if (qEnvironmentVariableIsSet("CORVALEN_MESSAGES_TO_STDERR")) {
+        std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvalen"), text, QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace corvalen

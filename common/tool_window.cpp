@@ -1,0 +1,63 @@
+#include "common/tool_window.h"
+
+#include <QCloseEvent>
+
+namespace corvalen {
+
+ToolWindow::~ToolWindow()
+{
+    delete m_widget.data();
+}
+
+void ToolWindow::show()
+{
+    if (!m_widget) {
+        auto *frame = new ToolWindowFrame(this);
+        frame->setObjectName(m_name);
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        m_widget = frame;
+        build(frame);
+        load();
+        frame->show();
+    } else {
+        if (m_widget->isMinimized())
+            m_widget->showNormal();
+        m_widget->show();
+    }
+    m_widget->raise();
+    m_widget->activateWindow();
+}
+
+void ToolWindow::close()
+{
+    if (m_widget)
+        m_widget->close();
+}
+
+void ToolWindow::frameClosing()
+{
+    unload();
+    m_widget.clear();
+}
+
+ToolWindowFrame::ToolWindowFrame(ToolWindow *owner)
+    : QWidget(nullptr, Qt::Window), m_owner(owner)
+{
+}
+
+void ToolWindowFrame::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    // The frame deletes itself (WA_DeleteOnClose) after this returns.
+    if (m_owner)
+        m_owner->frameClosing();
+    m_owner = nullptr;
+}
+
+void CloseOwnWindow(QWidget *control)
+{
+    if (control && control->window())
+        control->window()->close();
+}
+
+} // namespace corvalen

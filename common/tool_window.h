@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace corvalen {
+
+// A tool window's instance. It is created the first time the window is shown
+// and lives for the whole run; members of a subclass are the window-level
+// values (zero on first opening, kept across a close and a reopening). The
+// widgets are built from the design at every opening and discarded on close.
+class ToolWindow
+{
+public:
+    ToolWindow() = default;
+    virtual ~ToolWindow();
+    ToolWindow(const ToolWindow &) = delete;
+    ToolWindow &operator=(const ToolWindow &) = delete;
+
+    const QString &name() const { return m_name; }
+    QWidget *widget() const { return m_widget; }
+    bool isOpen() const { return !m_widget.isNull(); }
+
+    // Builds the window when it is closed (design, then load step) and shows
+    // it modeless; an open window is only raised and activated.
+    void show();
+    // Runs the unload step and discards the widgets; the instance stays.
+    void close();
+
+protected:
+    // Creates the controls of the design as children of `window` and sets
+    // its caption. Design-time texts are set here, before any change handler
+    // is connected, so they never count as changes.
+    virtual void build(QWidget *window) = 0;
+    // The load step: runs after build, before the window is displayed.
+    virtual void load() {}
+    // The unload step: runs when the window closes.
+    virtual void unload() {}
+
+private:
+    friend class ToolRegistry;
+    friend class ToolWindowFrame;
+    void frameClosing();
+
+    QString m_name;
+    QPointer<QWidget> m_widget;
+};
+
+// The top-level widget of a tool window; forwards its close to the instance.
+class ToolWindowFrame : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ToolWindowFrame(ToolWindow *owner);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    ToolWindow *m_owner;
+};
+
+// Closes the tool window (or main window) that `control` belongs to.
+void CloseOwnWindow(QWidget *control);
+
+} // namespace corvalen

@@ -1,0 +1,19 @@
+#include "shell/all_windows.h"
+
+#include "common/tool_registry.h"
+#include "fuel/fuel_windows.h"
+#include "process_air/process_air_windows.h"
+#include "risk/risk_windows.h"
+#include "shell/shell_windows.h"
+
+namespace corvalen {
+
+void registerAllWindows(ToolRegistry &registry)
+{
+    registerShellWindows(registry);
+    registerFuelWindows(registry);
+    registerProcessAirWindows(registry);
+    registerRiskWindows(registry);
+}
+
+} // namespace corvalen

@@ -1,0 +1,153 @@
+#include "shell/main_window.h"
+
+#include "common/addresses.h"
+#include "common/controls.h"
+#include "common/desktop.h"
+#include "common/tool_registry.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace corvalen {
+namespace {
+
+// A label that opens `target` when clicked: pointing hand, tooltip.
+QLabel *linkLabel(QWidget *parent, const QString &name, const QString &text,
+                  const QString &target, const QString &tooltip)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setToolTip(tooltip);
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    onMouseClick(label, [target] { OpenWithDefaultHandler(target); });
+    return label;
+}
+
+} // namespace
+
+QString MainWindow::caption()
+{
+    return QStringLiteral("Corvalen") + QString::number(CORVALEN_EDITION_YEAR) + QStringLiteral("版");
+}
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("bCorvalen"));
+    setWindowTitle(caption());
+    setStyleSheet(QStringLiteral(
+        "QMainWindow, QWidget#central, QGroupBox { background-color: rgb(192,0,0); }"
+        "QGroupBox { border: 1px solid white; margin-top: 1.2em; padding: 6px; }"
+        "QGroupBox::title { color: white; subcontrol-origin: margin; left: 8px; }"
+        "QLabel { color: white; background: transparent; }"));
+
+    buildMenus(loadMenuTree());
+    buildHandbookFrame();
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+}
+
+void MainWindow::buildMenus(const QList<MenuNode> &tree)
+{
+    for (const MenuNode &top : tree) {
+        QMenu *menu = menuBar()->addMenu(top.caption);
+        menu->setObjectName(top.caption);
+        for (const MenuNode &child : top.children)
+            addNode(menu, child);
+    }
+}
+
+void MainWindow::addNode(QMenu *menu, const MenuNode &node)
+{
+    if (node.action == MenuNode::Action::Submenu) {
+        QMenu *sub = menu->addMenu(node.caption);
+        sub->setObjectName(node.caption);
+        for (const MenuNode &child : node.children)
+            addNode(sub, child);
+        return;
+    }
+    QAction *action = menu->addAction(node.caption);
+    action->setObjectName(node.caption);
+    action->setVisible(node.visible);
+    const QString target = node.target;
+    switch (node.action) {
+    case MenuNode::Action::Window:
+        // A window that no toolbox has registered yet stays visible but
+        // cannot be chosen.
+        action->setEnabled(ToolRegistry::global().contains(target));
+        connect(action, &QAction::triggered, this, [target] { ShowToolWindow(target); });
+        break;
+    case MenuNode::Action::Link: {
+        const int colon = target.indexOf(QLatin1Char(':'));
+        const QString url = siteAddress(target.left(colon), target.mid(colon + 1));
+        action->setData(url);
+        connect(action, &QAction::triggered, this, [url] { OpenWithDefaultHandler(url); });
+        break;
+    }
+    case MenuNode::Action::Accessory:
+        connect(action, &QAction::triggered, this, [target] { StartAccessory(target); });
+        break;
+    case MenuNode::Action::Submenu:
+        break;
+    }
+}
+
+void MainWindow::buildHandbookFrame()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    auto *layout = new QVBoxLayout(central);
+
+    auto *frame1 = new QGroupBox(QStringLiteral("计算依据及参考书籍："), central);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    auto *books = new QVBoxLayout(frame1);
+    // Top to bottom, with the element number of the label array Label1.
+    const std::pair<int, const char *> handbooks[] = {
+        {8, "《八五环境统计手册》"},
+        {7, "《工业污染物产生和排放系数手册》国家环境保护总局标准司"},
+        {6, "《环境保护计算手册》"},
+        {4, "《环境影响评价上岗培训教材》国家环境保护总局环境影响评价管理司"},
+        {2, "《环境统计报表填报指南》  国这环境保护总局规划与财务司 "},
+        {0, "《化工原理》"},
+        {1, "《环境保护实用数据手册》"},
+        {5, "《环境风险评价实用技术与方法》"},
+        {3, "《工业污染源产排污系数手册》（2010上、中、下）"},
+    };
+    for (const auto &[element, text] : handbooks) {
+        auto *label = new QLabel(QString::fromUtf8(text), frame1);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(element));
+        books->addWidget(label);
+    }
+    layout->addWidget(frame1);
+
+    auto *frame2 = new QGroupBox(central);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    auto *contacts = new QVBoxLayout(frame2);
+    contacts->addWidget(linkLabel(frame2, QStringLiteral("Label7"),
+                                  QStringLiteral("   Pemberlow：") + addresses::portal,
+                                  addresses::portal, QStringLiteral("点击即可访问！")));
+    contacts->addWidget(linkLabel(frame2, QStringLiteral("Label4"),
+                                  QStringLiteral("请与我们联系：") + addresses::authorMail,
+                                  QStringLiteral("mailto:") + addresses::authorMail,
+                                  QStringLiteral("点击即可发送邮件！")));
+    contacts->addWidget(linkLabel(frame2, QStringLiteral("Label2"),
+                                  addresses::contributorNick + QLatin1Char('<')
+                                      + addresses::contributorMail + QLatin1Char('>'),
+                                  QStringLiteral("mailto:") + addresses::contributorMail,
+                                  QStringLiteral("点击即可发送邮件！")));
+    layout->addWidget(frame2);
+    setCentralWidget(central);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    Q_EMIT shown();
+}
+
+} // namespace corvalen
