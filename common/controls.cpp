@@ -45,6 +45,10 @@ QComboBox *makeList(QWidget *parent, const QString &objectName, bool editable)
     box->setObjectName(objectName);
     box->setEditable(editable);
     box->setInsertPolicy(QComboBox::NoInsert);
+    // A combo box selects its first item when items are added to it while
+    // empty, unless it has a placeholder; the system's lists start with an
+    // empty text until the user chooses.
+    box->setPlaceholderText(QStringLiteral(" "));
     box->setCurrentIndex(-1);
     if (editable)
         box->setEditText(QString());

@@ -47,6 +47,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     buildMenus(loadMenuTree());
     buildHandbookFrame();
+    // Wide enough for the whole menu bar on one line.
+    resize(qMax(sizeHint().width(), menuBar()->sizeHint().width()), sizeHint().height());
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
