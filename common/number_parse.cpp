@@ -24,38 +24,72 @@ struct Scanned
     std::string ascii;
     bool negative = false;
     bool anyMantissaDigit = false;
-    long long magnitude = 0;
     bool allZero = true;
+    long long integerDigits = 0;         // from the first significant one
+    long long leadingFractionZeros = 0;  // while no significant digit came
+    long long exponent = 0;              // cut at a bound far beyond any range
+    long long magnitude() const
+    {
+        return (integerDigits > 0 ? integerDigits - 1 : -(leadingFractionZeros + 1)) + exponent;
+    }
 };
 
-// Adds one mantissa digit and keeps the magnitude of the first significant
-// digit: integer digits raise it, leading fraction zeros lower it.
-void addMantissaDigit(Scanned &s, char d, bool inFraction, long long &integerDigits, long long &leadingFractionZeros)
+// Reads an optional sign, then digits with at most one "."; with
+// `groupSeparators`, a "," between two integer digits is skipped. Stops at
+// the first character that cannot continue the mantissa.
+void scanMantissa(QStringView text, qsizetype &i, Scanned &s, bool groupSeparators)
 {
-    s.ascii.push_back(d);
-    s.anyMantissaDigit = true;
-    if (d != '0')
-        s.allZero = false;
-    if (!inFraction) {
-        if (!s.allZero)
-            ++integerDigits;
-    } else if (s.allZero) {
-        ++leadingFractionZeros;
+    const qsizetype n = text.size();
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        s.negative = text[i++] == u'-';
+    if (s.negative)
+        s.ascii.push_back('-');
+    bool inFraction = false;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (isDigit(c)) {
+            s.ascii.push_back(char(c.unicode()));
+            s.anyMantissaDigit = true;
+            if (c != u'0')
+                s.allZero = false;
+            if (!inFraction && !s.allZero)
+                ++s.integerDigits;
+            else if (inFraction && s.allZero)
+                ++s.leadingFractionZeros;
+        } else if (c == u'.' && !inFraction) {
+            inFraction = true;
+            s.ascii.push_back('.');
+        } else if (!(groupSeparators && c == u',' && !inFraction && i > 0 && isDigit(text[i - 1])
+                     && i + 1 < n && isDigit(text[i + 1]))) {
+            break;
+        }
     }
 }
 
-void finishMagnitude(Scanned &s, long long integerDigits, long long leadingFractionZeros, long long exponent)
+// Reads an exponent at i: a letter of `letters`, an optional sign, digits.
+// Without a digit nothing is read and false comes back.
+bool scanExponent(QStringView text, qsizetype &i, Scanned &s, QStringView letters)
 {
-    s.magnitude = (integerDigits > 0 ? integerDigits - 1 : -(leadingFractionZeros + 1)) + exponent;
-}
-
-// Exponent digits are kept in the text for from_chars, and their value, cut
-// at a bound far beyond any range, for the magnitude.
-void addExponentDigit(Scanned &s, char d, long long &exponent)
-{
-    s.ascii.push_back(d);
-    if (exponent < 100000000)
-        exponent = exponent * 10 + (d - '0');
+    const qsizetype n = text.size();
+    qsizetype j = i;
+    if (j >= n || !letters.contains(text[j]))
+        return false;
+    ++j;
+    const bool negative = j < n && text[j] == u'-';
+    if (j < n && (text[j] == u'+' || text[j] == u'-'))
+        ++j;
+    if (j >= n || !isDigit(text[j]))
+        return false;
+    s.ascii.append(negative ? "e-" : "e");
+    long long exponent = 0;
+    for (; j < n && isDigit(text[j]); ++j) {
+        s.ascii.push_back(char(text[j].unicode()));
+        if (exponent < 100000000)
+            exponent = exponent * 10 + (text[j].unicode() - u'0');
+    }
+    s.exponent = negative ? -exponent : exponent;
+    i = j;
+    return true;
 }
 
 template <class T>
@@ -66,7 +100,7 @@ std::optional<T> readScanned(const Scanned &s, bool overflowIsInfinite)
     const char *last = first + s.ascii.size();
     auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
-        if (s.magnitude > 0) {
+        if (s.magnitude() > 0) {
             if (!overflowIsInfinite)
                 return std::nullopt;
             value = std::numeric_limits<T>::infinity();
@@ -80,6 +114,11 @@ std::optional<T> readScanned(const Scanned &s, bool overflowIsInfinite)
     return value;
 }
 
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
 // The single and double conversions share this grammar: blanks, an optional
 // sign, digits with "," between integer digits and at most one ".", an
 // optional exponent, blanks. Nothing else may stand in the text.
@@ -87,66 +126,24 @@ bool scanStrict(QStringView text, Scanned &s)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && (text[i] == u' ' || text[i] == u'\t'))
-            ++i;
-    };
-    skipBlanks();
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        s.negative = text[i] == u'-';
+    while (i < n && isBlank(text[i]))
         ++i;
-    }
-    if (s.negative)
-        s.ascii.push_back('-');
-    long long integerDigits = 0, leadingFractionZeros = 0, exponent = 0;
-    bool inFraction = false;
-    for (; i < n; ++i) {
-        const QChar c = text[i];
-        if (isDigit(c)) {
-            addMantissaDigit(s, char(c.unicode()), inFraction, integerDigits, leadingFractionZeros);
-        } else if (c == u'.' && !inFraction) {
-            inFraction = true;
-            s.ascii.push_back('.');
-        } else if (c == u',' && !inFraction && i > 0 && isDigit(text[i - 1]) && i + 1 < n && isDigit(text[i + 1])) {
-            // a group separator between two integer digits
-        } else {
-            break;
-        }
-    }
+    scanMantissa(text, i, s, true);
     if (!s.anyMantissaDigit)
         return false;
-    bool exponentNegative = false;
-    if (i < n && (text[i] == u'E' || text[i] == u'e')) {
-        ++i;
-        s.ascii.push_back('e');
-        if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-            exponentNegative = text[i] == u'-';
-            s.ascii.push_back(char(text[i].unicode()));
-            ++i;
-        }
-        bool anyExponentDigit = false;
-        for (; i < n && isDigit(text[i]); ++i) {
-            addExponentDigit(s, char(text[i].unicode()), exponent);
-            anyExponentDigit = true;
-        }
-        if (!anyExponentDigit)
-            return false;
-    }
-    skipBlanks();
-    if (i != n)
+    if (i < n && (text[i] == u'E' || text[i] == u'e') && !scanExponent(text, i, s, u"Ee"))
         return false;
-    finishMagnitude(s, integerDigits, leadingFractionZeros, exponentNegative ? -exponent : exponent);
-    return true;
+    while (i < n && isBlank(text[i]))
+        ++i;
+    return i == n;
 }
 
-// A whole number in base 16 or 8 after "&H" / "&O"; blanks skipped.
+// A whole number in base 16 or 8 after "&H" / "&O" (blanks already gone).
 double leadingRadixNumber(QStringView text, qsizetype i, int radix)
 {
     double value = 0;
     for (; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        if (c == u' ' || c == u'\t' || c == u'\n')
-            continue;
         int digit = -1;
         if (c >= u'0' && c <= u'9')
             digit = c - u'0';
@@ -199,43 +196,12 @@ double LeadingNumber(QStringView text)
     }
     Scanned s;
     qsizetype i = 0;
-    if (i < n && (kept[i] == u'+' || kept[i] == u'-')) {
-        s.negative = kept[i] == u'-';
-        ++i;
-    }
-    if (s.negative)
-        s.ascii.push_back('-');
-    long long integerDigits = 0, leadingFractionZeros = 0, exponent = 0;
-    bool inFraction = false;
-    for (; i < n; ++i) {
-        if (isDigit(kept[i]))
-            addMantissaDigit(s, char(kept[i].unicode()), inFraction, integerDigits, leadingFractionZeros);
-        else if (kept[i] == u'.' && !inFraction) {
-            inFraction = true;
-            s.ascii.push_back('.');
-        } else
-            break;
-    }
+    scanMantissa(kept, i, s, false);
     if (!s.anyMantissaDigit)
         return 0;
     // An exponent counts only when a digit follows its letter (and sign).
-    if (i < n && QStringView(u"EeDd").contains(kept[i])) {
-        qsizetype j = i + 1;
-        bool exponentNegative = false;
-        if (j < n && (kept[j] == u'+' || kept[j] == u'-'))
-            exponentNegative = kept[j++] == u'-';
-        if (j < n && isDigit(kept[j])) {
-            s.ascii.push_back('e');
-            if (exponentNegative)
-                s.ascii.push_back('-');
-            for (; j < n && isDigit(kept[j]); ++j)
-                addExponentDigit(s, char(kept[j].unicode()), exponent);
-            if (exponentNegative)
-                exponent = -exponent;
-        }
-    }
-    finishMagnitude(s, integerDigits, leadingFractionZeros, exponent);
-    return *readScanned<double>(s, true);
+    scanExponent(kept, i, s, u"EeDd");
+    return readScanned<double>(s, true).value_or(0);
 }
 
 } // namespace corvalen
