@@ -13,6 +13,9 @@ inline const QString authorMail = QStringLiteral("author@pemberlow.example");
 inline const QString contributorNick = QStringLiteral("环评小助手");
 inline const QString contributorMail = QStringLiteral("helper@pemberlow.example");
 inline const QString forum = QStringLiteral("http://bbs.pemberlow.example");
+// The instant-messenger number of the about box's contact note (a
+// placeholder too).
+inline const QString messengerNumber = QStringLiteral("10000000");
 } // namespace addresses
 
 // The address of a site named in the menu tree ("portal", "chem-helper", ...)

@@ -2,6 +2,7 @@
 #include "common/tool_registry.h"
 #include "shell/all_windows.h"
 #include "shell/main_window.h"
+#include "shell/program_icon.h"
 #include "shell/single_instance.h"
 
 #include <QApplication>
@@ -12,6 +13,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvalen"));
+    // The grey spanner for the main window, every tool window and the icon
+    // in the notification area.
+    QApplication::setWindowIcon(corvalen::programIcon());
 
     corvalen::SingleInstance single;
     if (!single.acquire()) {

@@ -4,7 +4,12 @@
 #include "common/controls.h"
 #include "common/desktop.h"
 #include "common/tool_registry.h"
+#include "shell/tray_icon.h"
+#include "shell/tray_menu.h"
+#include "shell/window_state.h"
 
+#include <QCloseEvent>
+#include <QEventLoopLocker>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -52,6 +57,75 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
+    setUpTray();
+}
+
+MainWindow::~MainWindow() = default;
+
+// The load step's share of the notification area: Timer1 ticks every
+// second, LastState records the state (minimised counts as normal), the
+// icon is added and gets its tooltip.
+void MainWindow::setUpTray()
+{
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &MainWindow::timerTick);
+    m_timer->start();
+
+    const qint16 state = windowStateCode(windowState());
+    m_lastState = state == StateMinimised ? StateNormal : state;
+
+    m_trayMenu = buildTrayMenu(this, [this] { return m_lastState; });
+    m_tray = new TrayIcon(this);
+    connect(m_tray, &TrayIcon::leftButtonReleased, this, &MainWindow::trayLeftButtonReleased);
+    m_tray->install(this, m_trayMenu);
+    m_tray->setTooltip(QStringLiteral("Corvalen，点击右键弹出菜单"));
+}
+
+void MainWindow::timerTick()
+{
+    if (!hideOnTick(isMinimized(), m_tray->isShown()))
+        return;
+    if (!m_hiddenInTray)
+        m_hiddenInTray = std::make_unique<QEventLoopLocker>();
+    hide();
+}
+
+void MainWindow::trayLeftButtonReleased()
+{
+    if (isMinimized())
+        bringBack(this, m_lastState);
+}
+
+// After every change of size or state: the popup's enabling, then
+// LastState unless the window is minimised.
+void MainWindow::resizeStep()
+{
+    const qint16 state = windowStateCode(windowState());
+    applyTrayEnabling(m_trayMenu, state);
+    if (state != StateMinimised)
+        m_lastState = state;
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    resizeStep();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        resizeStep();
+}
+
+// The unload step removes the icon only: open tool windows stay open and
+// the program ends with the last of them.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    m_tray->remove();
+    m_hiddenInTray.reset();
 }
 
 void MainWindow::buildMenus(const QList<MenuNode> &tree)
@@ -149,6 +223,11 @@ void MainWindow::buildHandbookFrame()
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    // Let go only once the window is on screen again, or the program would
+    // count no open window and end.
+    if (m_hiddenInTray)
+        QMetaObject::invokeMethod(this, [this] { m_hiddenInTray.reset(); }, Qt::QueuedConnection);
+    resizeStep();
     Q_EMIT shown();
 }
 

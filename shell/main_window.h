@@ -4,10 +4,13 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <memory>
 
+class QEventLoopLocker;
 class QMenu;
 
 namespace corvalen {
+class TrayIcon;
 
 // The start-up window bCorvalen: the menu tree of every toolbox, the framed
 // list of handbooks and the three contact links. It computes nothing.
@@ -16,6 +19,7 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The window state to return to from the notification area:
     // 0 normal, 2 maximised, never 1.
@@ -23,19 +27,35 @@ public:
 
     static QString caption();
 
+    QMenu *trayMenu() const { return m_trayMenu; }  // mnuTray
+    TrayIcon *trayIcon() const { return m_tray; }
+    // The tick of Timer1: hides a minimised window while its icon is shown.
+    void timerTick();
+
 Q_SIGNALS:
     void shown();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMenus(const QList<MenuNode> &tree);
     void addNode(QMenu *menu, const MenuNode &node);
     void buildHandbookFrame();
+    void setUpTray();
+    void resizeStep();
+    void trayLeftButtonReleased();
 
     qint16 m_lastState = 0;
     QTimer *m_timer = nullptr;  // Timer1
+    QMenu *m_trayMenu = nullptr;
+    TrayIcon *m_tray = nullptr;
+    // Held while the window is hidden in the notification area: the program
+    // must not end when the last tool window closes then.
+    std::unique_ptr<QEventLoopLocker> m_hiddenInTray;
 };
 
 } // namespace corvalen

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "common/tool_window.h"
+
+#include <QPointer>
+
+class QTextEdit;
+class QTreeWidget;
+
+namespace corvalen {
+
+// 帮助内容: the topic tree TreeView1 and the text pane RichTextBox1, which
+// shows the selected topic after every mouse click in the tree.
+class HelpWindow : public ToolWindow
+{
+protected:
+    void build(QWidget *window) override;
+    void load() override;
+
+private:
+    void treeClicked();
+
+    QPointer<QTreeWidget> m_tree;
+    QPointer<QTextEdit> m_pane;
+    // The title last read and the pane text last composed.
+    QString m_title;
+    QString m_text;
+};
+
+} // namespace corvalen
