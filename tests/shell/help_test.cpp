@@ -1,0 +1,201 @@
+#include "common/tool_registry.h"
+#include "shell/help_topics.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using namespace corvalen;
+
+namespace {
+
+const HelpTopic &topic(const char *key)
+{
+    for (const HelpTopic &t : helpTopics()) {
+        if (t.key == QLatin1String(key))
+            return t;
+    }
+    throw std::runtime_error(key);
+}
+
+int leadingBlanks(const QString &line)
+{
+    int n = 0;
+    while (n < line.size() && line.at(n) == QLatin1Char(' '))
+        ++n;
+    return n;
+}
+
+// The open help window's tree and pane.
+struct HelpFixture : ::testing::Test
+{
+    void SetUp() override
+    {
+        ShowToolWindow(QStringLiteral("帮助内容"));
+        window = ToolRegistry::global().existingInstance(QStringLiteral("帮助内容"));
+        tree = window->widget()->findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
+        pane = window->widget()->findChild<QTextEdit *>(QStringLiteral("RichTextBox1"));
+        window->widget()->resize(820, 520);
+        QApplication::processEvents();
+    }
+    void TearDown() override { window->close(); }
+
+    QTreeWidgetItem *item(const QString &title) const
+    {
+        const auto found = tree->findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
+        return found.value(0);
+    }
+    // A left click on the node's text, or on its plus or minus button.
+    void click(const QString &title, bool onButton = false)
+    {
+        QTreeWidgetItem *node = item(title);
+        tree->scrollToItem(node);
+        QApplication::processEvents();
+        const QRect rect = tree->visualItemRect(node);
+        const QPoint at = onButton ? QPoint(rect.left() - tree->indentation() / 2, rect.center().y())
+                                   : rect.center();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    ToolWindow *window = nullptr;
+    QTreeWidget *tree = nullptr;
+    QTextEdit *pane = nullptr;
+};
+
+} // namespace
+
+TEST(HelpTopics, FileHoldsEveryTopicInOrderWithItsLines)
+{
+    QFile file(QStringLiteral(":/data/shell/help_topics.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QString error;
+    ASSERT_TRUE(parseHelpTopics(QString::fromUtf8(file.readAll()), &error)) << error.toStdString();
+
+    // Key and number of lines, in the order the tree is built.
+    const std::pair<const char *, int> expected[] = {
+        {"R1", 1},  {"R11", 1},  {"R12", 6},  {"R13", 4},  {"R14", 1},  {"R2", 2},  {"R21", 1},
+        {"R22", 1}, {"R3", 2},   {"R31", 1},  {"R32", 1},  {"R33", 1},  {"R34", 1}, {"R35", 1},
+        {"R36", 2}, {"R37", 1},  {"R38", 1},  {"R39", 1},  {"R4", 1},   {"R41", 1}, {"R42", 1},
+        {"R5", 1},  {"R6", 1},   {"R7", 1},   {"R72", 14}, {"R73", 8},  {"R74", 5}, {"R75", 6},
+        {"R76", 6}, {"R77", 2},  {"R78", 1},  {"R79", 9},  {"R710", 3}, {"R711", 6}, {"R712", 6},
+        {"R713", 4}, {"R8", 5},
+    };
+    const QList<HelpTopic> &topics = helpTopics();
+    ASSERT_EQ(topics.size(), int(std::size(expected)));
+    for (int i = 0; i < topics.size(); ++i) {
+        EXPECT_EQ(topics.at(i).key, QLatin1String(expected[i].first));
+        EXPECT_EQ(topics.at(i).lines.size(), expected[i].second) << expected[i].first;
+    }
+
+    // Lines begin with four blanks, except these (key, line, blanks); R12's
+    // empty line has none.
+    const std::tuple<const char *, int, int> exceptions[] = {
+        {"R11", 0, 3}, {"R14", 0, 5}, {"R2", 1, 5}, {"R21", 0, 5},
+        {"R3", 1, 0},  {"R36", 1, 0}, {"R12", 4, 0},
+    };
+    for (const HelpTopic &t : topics) {
+        for (int i = 0; i < t.lines.size(); ++i) {
+            int blanks = 4;
+            for (const auto &[key, line, count] : exceptions) {
+                if (t.key == QLatin1String(key) && i == line)
+                    blanks = count;
+            }
+            EXPECT_EQ(leadingBlanks(t.lines.at(i)), blanks) << qPrintable(t.key) << " line " << i;
+        }
+    }
+
+    // Every address is a placeholder, and nothing is left unexpanded.
+    const QRegularExpression address(QStringLiteral("[A-Za-z0-9.]+@[A-Za-z0-9.]+|https?://[A-Za-z0-9.]+"));
+    for (const HelpTopic &t : topics) {
+        const QString text = helpPaneText(t);
+        EXPECT_FALSE(text.contains(QLatin1Char('{'))) << qPrintable(t.key);
+        for (auto it = address.globalMatch(text); it.hasNext();)
+            EXPECT_TRUE(it.next().captured().endsWith(QStringLiteral(".example"))) << qPrintable(t.key);
+    }
+}
+
+TEST(HelpTopics, MalformedFilesAreRejected)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"text before a topic", "|    text\n"},
+        {"unknown placeholder", "@R1\t-\tA\n|    {nobody}\n"},
+        {"key twice", "@R1\t-\tA\n|x\n@R1\t-\tB\n|x\n"},
+        {"unknown parent", "@R11\tR1\tA\n|x\n"},
+        {"key not below parent", "@R1\t-\tA\n|x\n@R21\tR1\tB\n|x\n"},
+        {"unknown flag", "@R1\t-\tA\tbold\n|x\n"},
+        {"no title", "@R1\t-\n|x\n"},
+        {"topic without text", "@R1\t-\tA\n"},
+        {"stray line", "@R1\t-\tA\n|x\nR2\n"},
+    };
+    for (const auto &[name, text] : cases) {
+        QString error;
+        EXPECT_FALSE(parseHelpTopics(QString::fromUtf8(text), &error)) << name;
+        EXPECT_TRUE(error.startsWith(QStringLiteral("line ")) || error.startsWith(QStringLiteral("topic ")))
+            << name;
+    }
+}
+
+TEST_F(HelpFixture, OpensWithItsTreeAndOpeningText)
+{
+    QStringList roots;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        roots << tree->topLevelItem(i)->text(0);
+    EXPECT_EQ(roots.join(QLatin1Char('|')),
+              QStringLiteral("关于Corvalen|关于《八五环境统计手册》|关于《工业污染物产生和排放系数手册》|"
+                             "关于《上岗培训教材》|关于《环境保护计算手册》|关于《环境保护实用数据手册》|"
+                             "升级历史|意见和建议"));
+    EXPECT_EQ(item(QStringLiteral("关于Corvalen"))->childCount(), 4);
+    EXPECT_EQ(item(QStringLiteral("升级历史"))->childCount(), 12);
+    EXPECT_EQ(item(QStringLiteral("感 谢"))->parent()->text(0), QStringLiteral("关于《八五环境统计手册》"));
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *root = tree->topLevelItem(i);
+        EXPECT_EQ(root->isExpanded(), i == 0 || i == 6) << qPrintable(root->text(0));
+    }
+    EXPECT_EQ(pane->toPlainText(), QStringLiteral("关于Corvalen\n") + topic("R1").lines.at(0));
+    EXPECT_TRUE(pane->toPlainText().contains(QStringLiteral("Corvalen2026版")));
+}
+
+TEST_F(HelpFixture, ClickShowsTheTopicsPaneText)
+{
+    const QStringList r713 = topic("R713").lines;
+    struct Row { QString title; QString text; };
+    const Row rows[] = {
+        {QStringLiteral("升级历史"), QStringLiteral("升级历史\n    介绍软件的编制过程及升级情况！")},
+        {QStringLiteral("制作人员"), QStringLiteral("制作人员\n") + topic("R12").lines.mid(0, 4).join(QLatin1Char('\n'))
+                                         + QStringLiteral("\n\n    在此，对参与软件编制、测试的其它人员表示感谢")},
+        {QStringLiteral("关于Ostrandel"), topic("R14").lines.at(0)},
+        {QStringLiteral("V5.2"), QStringLiteral("V5.2\n    本版修正如下：\n") + r713.at(1) + QLatin1Char('\n') + r713.at(2)
+                                     + QStringLiteral("\n    如有任何问题或是建议，请及时至Pemberlow反馈！")},
+        {QStringLiteral("关于《环境保护实用数据手册》"),
+         QStringLiteral("关于《环境保护实用数据手册》\n    主编 \u3000本书提供了污染物排放、废气废水废渣治理等方面的大量实用数据。")},
+        {QStringLiteral("升级历史"), QStringLiteral("升级历史\n    介绍软件的编制过程及升级情况！")},
+    };
+    for (const Row &row : rows) {
+        click(row.title);
+        EXPECT_EQ(pane->toPlainText(), row.text) << qPrintable(row.title);
+    }
+    EXPECT_TRUE(topic("R14").lines.at(0).startsWith(QStringLiteral("     Ostrandel")));
+}
+
+TEST_F(HelpFixture, PlusButtonAndKeyboardKeepThePaneText)
+{
+    click(QStringLiteral("升级历史"));
+    const QString shown = pane->toPlainText();
+    QTreeWidgetItem *branch = item(QStringLiteral("关于《工业污染物产生和排放系数手册》"));
+    ASSERT_FALSE(branch->isExpanded());
+    click(branch->text(0), /*onButton=*/true);
+    EXPECT_TRUE(branch->isExpanded());
+    EXPECT_EQ(pane->toPlainText(), shown);
+
+    // Arrow keys move the selection but not the pane; the next click does.
+    QTest::keyClick(tree, Qt::Key_Down);
+    EXPECT_EQ(tree->currentItem()->text(0), QStringLiteral("V1.0"));
+    EXPECT_EQ(pane->toPlainText(), shown);
+    click(branch->text(0), /*onButton=*/true);
+    EXPECT_FALSE(branch->isExpanded());
+    EXPECT_TRUE(pane->toPlainText().startsWith(QStringLiteral("V1.0\n")));
+}
