@@ -1,12 +1,13 @@
 #include "process_air/process_air_windows.h"
 
+#include "common/picture_reference_window.h"
 #include "common/tool_registry.h"
 
 namespace corvalen {
 
 void registerProcessAirWindows(ToolRegistry &registry)
 {
-    Q_UNUSED(registry);
+    registerReferenceTables(registry, QStringLiteral("process_air"));
 }
 
 } // namespace corvalen

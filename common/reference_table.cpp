@@ -1,0 +1,305 @@
+#include "common/reference_table.h"
+
+#include <QFile>
+#include <QHash>
+#include <QPoint>
+#include <QRect>
+#include <QStringDecoder>
+
+namespace corvalen {
+
+namespace {
+
+const QString kMergeLeft = QStringLiteral("<<");
+const QString kMergeUp = QStringLiteral("^^");
+
+struct Failure
+{
+    int line;
+    QString reason;
+};
+
+// Splits a row's value into cells at unescaped '|', decoding \| \\ and \n.
+QStringList splitCells(const QString &value, int line)
+{
+    QStringList cells;
+    QString cell;
+    for (int i = 0; i < value.size(); ++i) {
+        const QChar ch = value.at(i);
+        if (ch == QLatin1Char('\\')) {
+            if (i + 1 >= value.size())
+                throw Failure{line, QStringLiteral("a backslash ends the line")};
+            const QChar next = value.at(++i);
+            if (next == QLatin1Char('|') || next == QLatin1Char('\\'))
+                cell += next;
+            else if (next == QLatin1Char('n'))
+                cell += QLatin1Char('\n');
+            else
+                throw Failure{line, QStringLiteral("unknown escape \\%1").arg(next)};
+        } else if (ch == QLatin1Char('|')) {
+            cells.append(cell.trimmed());
+            cell.clear();
+        } else {
+            cell += ch;
+        }
+    }
+    cells.append(cell.trimmed());
+    return cells;
+}
+
+// Checks the `_{..}` and `^{..}` markup of a text: closed and not nested.
+void checkMarkup(const QString &text, int line)
+{
+    bool open = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if ((ch == QLatin1Char('_') || ch == QLatin1Char('^')) && i + 1 < text.size()
+            && text.at(i + 1) == QLatin1Char('{')) {
+            if (open)
+                throw Failure{line, QStringLiteral("nested sub- or superscript")};
+            open = true;
+            ++i;
+        } else if (ch == QLatin1Char('}') && open) {
+            open = false;
+        }
+    }
+    if (open)
+        throw Failure{line, QStringLiteral("sub- or superscript not closed with }")};
+}
+
+// Turns the merge markers of one section (header or body) into spans; every
+// merged block must be a rectangle.
+void resolveMerges(QList<ReferenceRow> &rows, const QList<int> &lines, const char *section)
+{
+    QList<QList<QPoint>> owner(rows.size());
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size(); ++c) {
+            const QString &text = rows[r][c].text;
+            if (text == kMergeLeft) {
+                if (c == 0)
+                    throw Failure{lines[r], QStringLiteral("<< in the first column")};
+                owner[r].append(owner[r][c - 1]);
+            } else if (text == kMergeUp) {
+                if (r == 0)
+                    throw Failure{lines[r], QStringLiteral("^^ in the first %1 row").arg(QLatin1String(section))};
+                owner[r].append(owner[r - 1][c]);
+            } else {
+                owner[r].append(QPoint(c, r));
+            }
+        }
+    }
+    QHash<quint64, QRect> blocks;
+    QHash<quint64, int> counts;
+    auto key = [](QPoint p) { return (quint64(p.y()) << 32) | quint32(p.x()); };
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size(); ++c) {
+            const quint64 k = key(owner[r][c]);
+            blocks[k] = blocks.contains(k) ? blocks[k].united(QRect(c, r, 1, 1)) : QRect(c, r, 1, 1);
+            ++counts[k];
+        }
+    }
+    for (auto it = blocks.cbegin(); it != blocks.cend(); ++it) {
+        const QRect box = it.value();
+        if (counts.value(it.key()) != box.width() * box.height())
+            throw Failure{lines[box.top()], QStringLiteral("merged cells do not form a rectangle")};
+        ReferenceCell &anchor = rows[box.top()][box.left()];
+        anchor.rowSpan = box.height();
+        anchor.colSpan = box.width();
+        for (int r = box.top(); r <= box.bottom(); ++r)
+            for (int c = box.left(); c <= box.right(); ++c)
+                if (r != box.top() || c != box.left()) {
+                    rows[r][c].covered = true;
+                    rows[r][c].text.clear();
+                }
+    }
+}
+
+struct PageLines
+{
+    QList<int> header;
+    QList<int> body;
+};
+
+ReferenceTable parse(const QString &text)
+{
+    ReferenceTable table;
+    QList<PageLines> pageLines;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const int lineNo = i + 1;
+        QString raw = lines.at(i);
+        if (raw.endsWith(QLatin1Char('\r')))
+            raw.chop(1);
+        if (raw.trimmed().isEmpty() || raw.startsWith(QLatin1Char('#')))
+            continue;
+        const int colon = raw.indexOf(QLatin1Char(':'));
+        if (colon <= 0)
+            throw Failure{lineNo, QStringLiteral("expected \"key: value\"")};
+        const QString key = raw.left(colon).trimmed();
+        const QString value = raw.mid(colon + 1).trimmed();
+        auto fail = [&](const QString &why) { throw Failure{lineNo, why}; };
+        auto once = [&](QString &field) {
+            if (!table.pages.isEmpty())
+                fail(key + QStringLiteral(" after the first picture"));
+            if (!field.isEmpty())
+                fail(key + QStringLiteral(" given twice"));
+            if (value.isEmpty())
+                fail(key + QStringLiteral(" is empty"));
+            field = value;
+        };
+        if (key == QLatin1String("window")) {
+            once(table.window);
+            continue;
+        }
+        if (key == QLatin1String("caption")) {
+            once(table.caption);
+            continue;
+        }
+        if (key == QLatin1String("label")) {
+            once(table.label);
+            continue;
+        }
+        if (key == QLatin1String("picture")) {
+            const QStringList parts = splitCells(value, lineNo);
+            if (parts.at(0).isEmpty() || parts.size() > 2)
+                fail(QStringLiteral("picture needs a control name and at most a button caption"));
+            ReferencePage page;
+            page.picture = parts.at(0);
+            page.button = parts.value(1);
+            table.pages.append(page);
+            pageLines.append(PageLines());
+            continue;
+        }
+        if (table.pages.isEmpty())
+            fail(key + QStringLiteral(" before the first picture"));
+        ReferencePage &page = table.pages.last();
+        PageLines &where = pageLines.last();
+        const bool tableStarted = !page.header.isEmpty() || !page.body.isEmpty();
+        if (key == QLatin1String("heading") || key == QLatin1String("title") || key == QLatin1String("unit")) {
+            if (tableStarted)
+                fail(key + QStringLiteral(" after the table's rows"));
+            checkMarkup(value, lineNo);
+            (key == QLatin1String("heading") ? page.headings
+             : key == QLatin1String("title") ? page.titles : page.units).append(value);
+        } else if (key == QLatin1String("align")) {
+            if (tableStarted || !page.align.isEmpty())
+                fail(QStringLiteral("align must come once, before the rows"));
+            for (QChar ch : value)
+                if (ch != QLatin1Char('l') && ch != QLatin1Char('c') && ch != QLatin1Char('r'))
+                    fail(QStringLiteral("align takes only l, c and r"));
+            if (value.isEmpty())
+                fail(QStringLiteral("align is empty"));
+            page.align = value;
+        } else if (key == QLatin1String("header") || key == QLatin1String("row")) {
+            const bool isHeader = key == QLatin1String("header");
+            if (isHeader && !page.body.isEmpty())
+                fail(QStringLiteral("header after a body row"));
+            if (!page.notes.isEmpty() || !page.sources.isEmpty())
+                fail(key + QStringLiteral(" after a note or source"));
+            if (page.align.isEmpty())
+                fail(QStringLiteral("align must come before the rows"));
+            const QStringList texts = splitCells(value, lineNo);
+            if (texts.size() != page.columnCount())
+                fail(QStringLiteral("%1 cells where align gives %2 columns").arg(texts.size()).arg(page.columnCount()));
+            ReferenceRow row;
+            for (const QString &t : texts) {
+                checkMarkup(t, lineNo);
+                row.append(ReferenceCell{t});
+            }
+            (isHeader ? page.header : page.body).append(row);
+            (isHeader ? where.header : where.body).append(lineNo);
+        } else if (key == QLatin1String("note") || key == QLatin1String("source")) {
+            if (page.body.isEmpty())
+                fail(key + QStringLiteral(" before the table's rows"));
+            checkMarkup(value, lineNo);
+            (key == QLatin1String("note") ? page.notes : page.sources).append(value);
+        } else {
+            fail(QStringLiteral("unknown key \"%1\"").arg(key));
+        }
+    }
+
+    const int end = lines.size();
+    if (table.window.isEmpty())
+        throw Failure{end, QStringLiteral("no window name")};
+    if (table.caption.isEmpty())
+        throw Failure{end, QStringLiteral("no caption")};
+    if (table.pages.isEmpty())
+        throw Failure{end, QStringLiteral("no picture")};
+    const bool paged = table.pages.size() > 1;
+    for (int p = 0; p < table.pages.size(); ++p) {
+        ReferencePage &page = table.pages[p];
+        if (page.body.isEmpty())
+            throw Failure{end, QStringLiteral("picture %1 has no rows").arg(page.picture)};
+        if (paged == page.button.isEmpty())
+            throw Failure{end, paged ? QStringLiteral("picture %1 of several needs a button caption").arg(page.picture)
+                                     : QStringLiteral("a single picture takes no button caption")};
+        resolveMerges(page.header, pageLines[p].header, "header");
+        resolveMerges(page.body, pageLines[p].body, "body");
+    }
+    return table;
+}
+
+} // namespace
+
+QString referencePlainText(const QString &markup)
+{
+    QString plain;
+    plain.reserve(markup.size());
+    for (int i = 0; i < markup.size(); ++i) {
+        const QChar ch = markup.at(i);
+        if ((ch == QLatin1Char('_') || ch == QLatin1Char('^')) && i + 1 < markup.size()
+            && markup.at(i + 1) == QLatin1Char('{')) {
+            const int close = markup.indexOf(QLatin1Char('}'), i + 2);
+            if (close > 0) {
+                plain += markup.mid(i + 2, close - i - 2);
+                i = close;
+                continue;
+            }
+        }
+        plain += ch;
+    }
+    return plain;
+}
+
+QString ReferenceCell::plainText() const
+{
+    return referencePlainText(text);
+}
+
+QString ReferencePage::bodyText(int row, int column) const
+{
+    if (row < 0 || row >= body.size() || column < 0 || column >= body[row].size())
+        return QString();
+    return body[row][column].plainText();
+}
+
+ReferenceTableResult parseReferenceTable(const QString &text, const QString &fileName)
+{
+    ReferenceTableResult result;
+    try {
+        result.table = parse(text);
+    } catch (const Failure &failure) {
+        result.error = QStringLiteral("%1:%2: %3").arg(fileName).arg(failure.line).arg(failure.reason);
+    }
+    return result;
+}
+
+ReferenceTableResult loadReferenceTable(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReferenceTableResult result;
+        result.error = QStringLiteral("%1: cannot be read").arg(path);
+        return result;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder(file.readAll());
+    if (decoder.hasError()) {
+        ReferenceTableResult result;
+        result.error = QStringLiteral("%1: not valid UTF-8").arg(path);
+        return result;
+    }
+    return parseReferenceTable(text, path);
+}
+
+} // namespace corvalen
