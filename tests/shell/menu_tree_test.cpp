@@ -160,7 +160,8 @@ TEST(MenuTree, LinksKeepTheirPathsAndShareSites)
     QList<const MenuNode *> all;
     collect(tree, all);
     for (const MenuNode *n : all) {
-        if (n->action == MenuNode::Action::Link)
+        if (n->action == MenuNode::Action::Link) {
             EXPECT_TRUE(url(n->caption.toUtf8().constData()).contains(".example")) << n->caption.toStdString();
+        }
     }
 }
