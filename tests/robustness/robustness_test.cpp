@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -36,6 +37,24 @@ const QStringList &hostileInputs()
         QStringLiteral("1,000.5"), QStringLiteral("&H7FFF"), QStringLiteral("99999999"),
     };
     return inputs;
+}
+
+// Types the text key by key. QTest::keyClicks asserts on characters it has no
+// key for (Chinese text, control characters); those are sent as key events
+// that carry the character, as an input of the desktop would.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        const char ascii = c.toLatin1();
+        if (ascii >= 0x20 && ascii < 0x7f) {
+            QTest::keyClick(widget, ascii);
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(widget, &press);
+        QCoreApplication::sendEvent(widget, &release);
+    }
 }
 
 const QRegularExpression &libraryTexts()
@@ -103,7 +122,7 @@ protected:
             break;
         case 1:
             edit->selectAll();
-            QTest::keyClicks(edit, text.left(40));
+            typeText(edit, text.left(40));
             break;
         default:
             QGuiApplication::clipboard()->setText(text);
