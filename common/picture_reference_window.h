@@ -1,13 +1,12 @@
 #pragma once
 
 #include "common/reference_table.h"
+#include "common/table_page_layout.h"
 #include "common/tool_window.h"
 
 #include <QList>
 #include <QPointer>
 #include <memory>
-
-class QTextDocument;
 
 namespace corvalen {
 
@@ -18,26 +17,21 @@ class ToolRegistry;
 class TablePicture : public QWidget
 {
 public:
-    TablePicture(std::shared_ptr<QTextDocument> document, const QString &name, QWidget *parent);
-    ~TablePicture() override;
+    TablePicture(std::shared_ptr<const TablePageLayout> layout, const QString &name, QWidget *parent);
     QSize sizeHint() const override;
-    const QTextDocument *document() const { return m_document.get(); }
+    // Every line the picture shows, without markup.
+    QString text() const { return m_layout->plainText(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::shared_ptr<QTextDocument> m_document;
+    std::shared_ptr<const TablePageLayout> m_layout;
 };
 
-// Fixed column widths of a page: each column as wide as its widest line.
-QList<int> referenceColumnWidths(const ReferencePage &page);
-// The HTML of a page with those widths, and the page laid out from it.
-QString referencePageHtml(const ReferencePage &page, const QList<int> &widths);
-std::shared_ptr<QTextDocument> layoutReferencePage(const ReferencePage &page, const QList<int> &widths);
-
 // A window showing a handbook table from a table file. With several pages it
-// shows one at a time, switched by one button per page (Command1, ...).
+// shows one at a time in one place, switched by one button per page
+// (Command1, ...).
 class PictureReferenceWindow : public ToolWindow
 {
 public:
@@ -54,9 +48,9 @@ private:
     void layOutPages();
 
     std::shared_ptr<const ReferenceTable> m_table;
-    // The pages laid out at the first opening; the content never changes,
-    // so later openings draw the same layout again.
-    QList<std::shared_ptr<QTextDocument>> m_documents;
+    // The pages placed at the first opening; the content never changes, so
+    // later openings draw the same layout again.
+    QList<std::shared_ptr<const TablePageLayout>> m_layouts;
     QList<QPointer<QWidget>> m_pictures;
 };
 
