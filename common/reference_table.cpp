@@ -241,23 +241,36 @@ ReferenceTable parse(const QString &text)
 
 } // namespace
 
-QString referencePlainText(const QString &markup)
+QList<MarkupRun> referenceMarkupRuns(const QString &markup)
 {
+    QList<MarkupRun> runs;
     QString plain;
-    plain.reserve(markup.size());
     for (int i = 0; i < markup.size(); ++i) {
         const QChar ch = markup.at(i);
         if ((ch == QLatin1Char('_') || ch == QLatin1Char('^')) && i + 1 < markup.size()
             && markup.at(i + 1) == QLatin1Char('{')) {
             const int close = markup.indexOf(QLatin1Char('}'), i + 2);
             if (close > 0) {
-                plain += markup.mid(i + 2, close - i - 2);
+                if (!plain.isEmpty())
+                    runs.append(MarkupRun{plain, 0});
+                plain.clear();
+                runs.append(MarkupRun{markup.mid(i + 2, close - i - 2), ch == QLatin1Char('_') ? -1 : 1});
                 i = close;
                 continue;
             }
         }
         plain += ch;
     }
+    if (!plain.isEmpty())
+        runs.append(MarkupRun{plain, 0});
+    return runs;
+}
+
+QString referencePlainText(const QString &markup)
+{
+    QString plain;
+    for (const MarkupRun &run : referenceMarkupRuns(markup))
+        plain += run.text;
     return plain;
 }
 

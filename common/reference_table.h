@@ -56,6 +56,14 @@ struct ReferenceTableResult
     bool ok() const { return error.isEmpty(); }
 };
 
+// A stretch of markup set alike: script 0 plain, -1 subscript, +1 superscript.
+struct MarkupRun
+{
+    QString text;
+    int script = 0;
+};
+QList<MarkupRun> referenceMarkupRuns(const QString &markup);
+
 // Text of a markup string without its markup (sub/superscripts inline,
 // line breaks as '\n').
 QString referencePlainText(const QString &markup);

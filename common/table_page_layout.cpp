@@ -62,43 +62,11 @@ const FaceSet &faceSet(int face)
     return sets[face];
 }
 
-struct Run
-{
-    QString text;
-    int script;  // 0 none, -1 sub, +1 sup
-};
-
-// Splits one line of markup into runs of plain, sub- and superscript text.
-QList<Run> runsOf(const QString &markup)
-{
-    QList<Run> runs;
-    QString plain;
-    for (int i = 0; i < markup.size(); ++i) {
-        const QChar ch = markup.at(i);
-        if ((ch == QLatin1Char('_') || ch == QLatin1Char('^')) && i + 1 < markup.size()
-            && markup.at(i + 1) == QLatin1Char('{')) {
-            const int close = markup.indexOf(QLatin1Char('}'), i + 2);
-            if (close > 0) {
-                if (!plain.isEmpty())
-                    runs.append(Run{plain, 0});
-                plain.clear();
-                runs.append(Run{markup.mid(i + 2, close - i - 2), ch == QLatin1Char('_') ? -1 : 1});
-                i = close;
-                continue;
-            }
-        }
-        plain += ch;
-    }
-    if (!plain.isEmpty())
-        runs.append(Run{plain, 0});
-    return runs;
-}
-
 int lineWidth(const QString &markup, int face)
 {
     const FaceSet &set = faceSet(face);
     int width = 0;
-    for (const Run &run : runsOf(markup))
+    for (const MarkupRun &run : referenceMarkupRuns(markup))
         width += (run.script ? set.scriptMetrics : set.metrics).horizontalAdvance(run.text);
     return width;
 }
@@ -253,7 +221,7 @@ void TablePageLayout::paint(QPainter &painter) const
         const FaceSet &set = faceSet(int(line.face));
         const int ascent = set.metrics.ascent();
         qreal x = line.origin.x();
-        for (const Run &run : runsOf(line.markup)) {
+        for (const MarkupRun &run : referenceMarkupRuns(line.markup)) {
             const QFontMetrics &metrics = run.script ? set.scriptMetrics : set.metrics;
             // A subscript hangs a quarter of the ascent below the baseline, a
             // superscript rises to the top of the capitals.
