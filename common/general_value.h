@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
 #include <optional>
 
 namespace corvalen {
@@ -24,7 +23,8 @@ public:
 
     GeneralValue() = default;
     GeneralValue(int value) : m_kind(Kind::Whole), m_whole(value) {}
-    GeneralValue(std::int64_t value) : m_kind(Kind::Whole), m_whole(value) {}
+    GeneralValue(long value) : m_kind(Kind::Whole), m_whole(value) {}
+    GeneralValue(long long value) : m_kind(Kind::Whole), m_whole(value) {}
     GeneralValue(float value) : m_kind(Kind::Single), m_single(value) {}
     GeneralValue(double value) : m_kind(Kind::Double), m_double(value) {}
     GeneralValue(const QString &text) : m_kind(Kind::Text), m_text(text) {}
@@ -33,7 +33,7 @@ public:
     Kind kind() const { return m_kind; }
     bool isEmpty() const { return m_kind == Kind::Empty; }
     bool isFailed() const { return m_kind == Kind::Failed; }
-    std::int64_t whole() const { return m_whole; }
+    long long whole() const { return m_whole; }
     float single() const { return m_single; }
     double toDouble() const { return m_double; }
     const QString &text() const { return m_text; }
@@ -44,7 +44,7 @@ public:
 
 private:
     Kind m_kind = Kind::Empty;
-    std::int64_t m_whole = 0;
+    long long m_whole = 0;
     float m_single = 0;
     double m_double = 0;
     QString m_text;

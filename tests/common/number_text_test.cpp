@@ -284,7 +284,8 @@ TEST(GeneralValue, DefaultTextFollowsWhatItHolds)
 {
     EXPECT_EQ(ValueText(GeneralValue()), QString());
     EXPECT_EQ(ValueText(GeneralValue(42)), QStringLiteral("42"));
-    EXPECT_EQ(ValueText(GeneralValue(std::int64_t(-9007199254740993))), QStringLiteral("-9007199254740993"));
+    EXPECT_EQ(ValueText(GeneralValue(42L)), QStringLiteral("42"));
+    EXPECT_EQ(ValueText(GeneralValue(qint64(-9007199254740993))), QStringLiteral("-9007199254740993"));
     EXPECT_EQ(ValueText(GeneralValue(1.0f / 3)), QStringLiteral("0.3333333"));
     EXPECT_EQ(ValueText(GeneralValue(1.0 / 3)), QStringLiteral("0.333333333333333"));
     EXPECT_EQ(ValueText(GeneralValue(QStringLiteral(" x "))), QStringLiteral(" x "));
