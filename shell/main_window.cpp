@@ -9,7 +9,7 @@
 #include "shell/window_state.h"
 
 #include <QCloseEvent>
-#include <QEventLoopLocker>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -60,7 +60,11 @@ MainWindow::MainWindow(QWidget *parent)
     setUpTray();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    if (m_quitOnLastClosed)
+        QApplication::setQuitOnLastWindowClosed(*m_quitOnLastClosed);
+}
 
 // The load step's share of the notification area: Timer1 ticks every
 // second, LastState records the state (minimised counts as normal), the
@@ -85,8 +89,10 @@ void MainWindow::timerTick()
 {
     if (!hideOnTick(isMinimized(), m_tray->isShown()))
         return;
-    if (!m_hiddenInTray)
-        m_hiddenInTray = std::make_unique<QEventLoopLocker>();
+    if (!m_quitOnLastClosed) {
+        m_quitOnLastClosed = QApplication::quitOnLastWindowClosed();
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
     hide();
 }
 
@@ -125,7 +131,25 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     QMainWindow::closeEvent(event);
     m_tray->remove();
-    m_hiddenInTray.reset();
+    releaseHold(true);
+}
+
+void MainWindow::releaseHold(bool closing)
+{
+    if (!m_quitOnLastClosed)
+        return;
+    const bool quitOnLast = *m_quitOnLastClosed;
+    m_quitOnLastClosed.reset();
+    QApplication::setQuitOnLastWindowClosed(quitOnLast);
+    if (!closing || !quitOnLast)
+        return;
+    // Closed from the hidden state: with no other window open, this was the
+    // program's last window.
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w != this && w->isVisible() && !w->parentWidget() && w->testAttribute(Qt::WA_QuitOnClose))
+            return;
+    }
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 void MainWindow::buildMenus(const QList<MenuNode> &tree)
@@ -223,10 +247,7 @@ void MainWindow::buildHandbookFrame()
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    // Let go only once the window is on screen again, or the program would
-    // count no open window and end.
-    if (m_hiddenInTray)
-        QMetaObject::invokeMethod(this, [this] { m_hiddenInTray.reset(); }, Qt::QueuedConnection);
+    releaseHold(false);
     resizeStep();
     Q_EMIT shown();
 }

@@ -4,9 +4,8 @@
 
 #include <QMainWindow>
 #include <QTimer>
-#include <memory>
+#include <optional>
 
-class QEventLoopLocker;
 class QMenu;
 
 namespace corvalen {
@@ -53,9 +52,11 @@ private:
     QTimer *m_timer = nullptr;  // Timer1
     QMenu *m_trayMenu = nullptr;
     TrayIcon *m_tray = nullptr;
-    // Held while the window is hidden in the notification area: the program
-    // must not end when the last tool window closes then.
-    std::unique_ptr<QEventLoopLocker> m_hiddenInTray;
+    // While the window is hidden in the notification area it is still open,
+    // so closing the last tool window must not end the program: the
+    // application's quit-on-last-window setting is kept here meanwhile.
+    std::optional<bool> m_quitOnLastClosed;
+    void releaseHold(bool closing);
 };
 
 } // namespace corvalen

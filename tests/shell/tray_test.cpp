@@ -4,6 +4,7 @@
 #include "shell/window_state.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <gtest/gtest.h>
@@ -162,4 +163,40 @@ TEST_F(TrayTest, CloseRemovesTheIconAndLeavesToolWindowsOpen)
     EXPECT_FALSE(m_window->trayIcon()->isShown());
     EXPECT_TRUE(about->isOpen());
     about->close();
+}
+
+// While the main window is hidden in the notification area it is still
+// open: closing the last tool window must not end the program, and 退出&Q
+// on the hidden window, with nothing else open, must.
+TEST_F(TrayTest, HiddenMainWindowCountsAsOpen)
+{
+    struct Row { const char *name; bool closeMain; bool stillRunning; };
+    for (const Row &row : {Row{"last tool window closed", false, true},
+                           Row{"hidden main window closed", true, false}}) {
+        SCOPED_TRACE(row.name);
+        useTray(true);
+        QApplication::setQuitOnLastWindowClosed(true);
+        ShowToolWindow(QStringLiteral("frmAbout"));
+        ToolWindow *about = ToolRegistry::global().existingInstance(QStringLiteral("frmAbout"));
+        m_window->showMinimized();
+        m_window->timerTick();
+        ASSERT_FALSE(m_window->isVisible());
+
+        bool stillRunning = false;
+        QObject scope;  // cancels what has not run when the row ends
+        QTimer::singleShot(0, &scope, [&] {
+            about->close();
+            if (row.closeMain)
+                item("mnuTrayClose")->trigger();
+        });
+        QTimer::singleShot(300, &scope, [&stillRunning] {
+            stillRunning = true;
+            QCoreApplication::quit();
+        });
+        QApplication::exec();
+        EXPECT_EQ(stillRunning, row.stillRunning);
+        TearDown();
+        QApplication::setQuitOnLastWindowClosed(false);
+        QCoreApplication::processEvents();
+    }
 }
