@@ -106,6 +106,8 @@ void MainWindow::trayLeftButtonReleased()
 // LastState unless the window is minimised.
 void MainWindow::resizeStep()
 {
+    if (!m_trayMenu)
+        return;  // not loaded yet
     const qint16 state = windowStateCode(windowState());
     applyTrayEnabling(m_trayMenu, state);
     if (state != StateMinimised)
