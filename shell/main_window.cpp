@@ -9,7 +9,6 @@
 #include "shell/window_state.h"
 
 #include <QCloseEvent>
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -60,11 +59,7 @@ MainWindow::MainWindow(QWidget *parent)
     setUpTray();
 }
 
-MainWindow::~MainWindow()
-{
-    if (m_quitOnLastClosed)
-        QApplication::setQuitOnLastWindowClosed(*m_quitOnLastClosed);
-}
+MainWindow::~MainWindow() = default;
 
 // The load step's share of the notification area: Timer1 ticks every
 // second, LastState records the state (minimised counts as normal), the
@@ -89,10 +84,7 @@ void MainWindow::timerTick()
 {
     if (!hideOnTick(isMinimized(), m_tray->isShown()))
         return;
-    if (!m_quitOnLastClosed) {
-        m_quitOnLastClosed = QApplication::quitOnLastWindowClosed();
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
+    m_hold.hold();
     hide();
 }
 
@@ -133,25 +125,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     QMainWindow::closeEvent(event);
     m_tray->remove();
-    releaseHold(true);
-}
-
-void MainWindow::releaseHold(bool closing)
-{
-    if (!m_quitOnLastClosed)
-        return;
-    const bool quitOnLast = *m_quitOnLastClosed;
-    m_quitOnLastClosed.reset();
-    QApplication::setQuitOnLastWindowClosed(quitOnLast);
-    if (!closing || !quitOnLast)
-        return;
-    // Closed from the hidden state: with no other window open, this was the
-    // program's last window.
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w != this && w->isVisible() && !w->parentWidget() && w->testAttribute(Qt::WA_QuitOnClose))
-            return;
-    }
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    m_hold.release(this, true);
 }
 
 void MainWindow::buildMenus(const QList<MenuNode> &tree)
@@ -249,7 +223,7 @@ void MainWindow::buildHandbookFrame()
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    releaseHold(false);
+    m_hold.release(this, false);
     resizeStep();
     Q_EMIT shown();
 }

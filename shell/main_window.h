@@ -1,10 +1,10 @@
 #pragma once
 
+#include "shell/hidden_window_hold.h"
 #include "shell/menu_tree.h"
 
 #include <QMainWindow>
 #include <QTimer>
-#include <optional>
 
 class QMenu;
 
@@ -52,11 +52,7 @@ private:
     QTimer *m_timer = nullptr;  // Timer1
     QMenu *m_trayMenu = nullptr;
     TrayIcon *m_tray = nullptr;
-    // While the window is hidden in the notification area it is still open,
-    // so closing the last tool window must not end the program: the
-    // application's quit-on-last-window setting is kept here meanwhile.
-    std::optional<bool> m_quitOnLastClosed;
-    void releaseHold(bool closing);
+    HiddenWindowHold m_hold;
 };
 
 } // namespace corvalen
