@@ -80,6 +80,13 @@ void OpenWithDefaultHandler(const QString &target)
     QDesktopServices::openUrl(QUrl(target));
 }
 
+bool StartProgram(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    return programStarter() ? programStarter()(path) : QProcess::startDetached(path, {});
+}
+
 QStringList accessoryCandidates(const QString &windowsProgram)
 {
     const AccessoryRole *role = roleFor(windowsProgram);
@@ -94,9 +101,7 @@ void StartAccessory(const QString &windowsProgram)
             const QString path = QStandardPaths::findExecutable(candidate);
             if (path.isEmpty())
                 continue;
-            const bool started = programStarter() ? programStarter()(path)
-                                                  : QProcess::startDetached(path, {});
-            if (started)
+            if (StartProgram(path))
                 return;
         }
     }

@@ -16,6 +16,10 @@ void OpenWithDefaultHandler(const QString &target);
 // so; the program goes on either way.
 void StartAccessory(const QString &windowsProgram);
 
+// Starts the program at `path` without waiting for it; false when it cannot
+// start (an empty path never does).
+bool StartProgram(const QString &path);
+
 // The Linux programs tried, in order, for a Windows accessory name (matched
 // without regard to case); empty for a name of no known role.
 QStringList accessoryCandidates(const QString &windowsProgram);

@@ -1,10 +1,10 @@
 #include "shell/sys_info.h"
 
+#include "common/desktop.h"
 #include "common/message_box.h"
 #include "shell/registry_reader.h"
 
 #include <QFileInfo>
-#include <QProcess>
 
 namespace corvalen {
 namespace {
@@ -32,9 +32,7 @@ SysInfoPlatform desktopSysInfoPlatform()
         const QFileInfo info(localPath(path));
         return info.isFile() && !info.isHidden();
     };
-    platform.start = [](const QString &path) {
-        return !path.isEmpty() && QProcess::startDetached(localPath(path), {});
-    };
+    platform.start = [](const QString &path) { return StartProgram(localPath(path)); };
     return platform;
 }
 
