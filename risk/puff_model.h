@@ -66,7 +66,7 @@ struct PuffGrid
 
 // Most grid points a grid may have: the file and its window stay usable and
 // a run stays well under a second.
-inline constexpr qsizetype kMaxGridPoints = 200000;
+inline constexpr qsizetype kMaxGridPoints = 100000;
 
 PuffGrid computePuffGrid(const PuffInputs &in, const PuffGridBounds &bounds);
 

@@ -70,6 +70,11 @@ void PuffModelWindow::build(QWidget *window)
     m_progress = new QProgressBar(window);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setTextVisible(false);
+    // The bar stays hidden until a computation shows it; its place is kept
+    // so the window does not jump.
+    QSizePolicy policy = m_progress->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_progress->setSizePolicy(policy);
     layout->addWidget(m_progress);
     showProgress(m_progress, m_progressState);
     connectHandlers(window);

@@ -1,0 +1,174 @@
+// The grid hand-off file: its text, the counted loops of its axes, and the
+// file operations in a private directory.
+#include "common/handoff_file.h"
+#include "common/result_window.h"
+#include "common/tool_registry.h"
+#include "message_recorder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace corvalen;
+
+namespace {
+
+QVector<double> loop(double start, double end, double step)
+{
+    return CountedLoop(start, end, step, 1000).value_or(QVector<double>{-999});
+}
+
+TEST(HandOffFile, CountedLoops)
+{
+    const struct
+    {
+        double start, end, step;
+        QVector<double> values;
+    } cases[] = {
+        {0, 1000, 300, {0, 300, 600, 900}},
+        {0, 1000, 500, {0, 500, 1000}},
+        {0, 0, 1, {0}},
+        {0, -1, 1, {}},
+        {10, 30, 10, {10, 20, 30}},
+        {0, -1000, -500, {0, -500, -1000}},
+        {0, 1000, -500, {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(loop(c.start, c.end, c.step), c.values) << c.start << " " << c.end << " " << c.step;
+    EXPECT_FALSE(CountedLoop(0, 10, 0, 1000)) << "a step of 0 never ends";
+    EXPECT_FALSE(CountedLoop(0, 1e39, 1, 1000)) << "more values than allowed";
+    EXPECT_TRUE(CountedLoop(0, 999, 1, 1000));
+}
+
+TEST(HandOffFile, Text)
+{
+    const struct
+    {
+        const char *name;
+        GridHandOffFile grid;
+        const char *text;
+    } cases[] = {
+        {"one point", {{0}, {0}, {"0.38"}}, "X=\\c/Y=;y=0;\rx=0;0.38;\r"},
+        {"two by two", {{0, 500}, {0, 100}, {"1", "2", "3", "4"}},
+         "X=\\c/Y=;y=0;y=100;\rx=0;1;2;\rx=500;3;4;\r"},
+        {"no row", {{}, {0, 100}, {}}, "X=\\c/Y=;y=0;y=100;\r"},
+        {"no column", {{10, 20}, {}, {}}, "X=\\c/Y=;\rx=10;\rx=20;\r"},
+        {"fractional axes", {{0.5}, {-1.25}, {"1E-08"}}, "X=\\c/Y=;y=-1.25;\rx=0.5;1E-08;\r"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.grid.text().toStdString(), c.text) << c.name;
+}
+
+TEST(HandOffFile, ValueTextsOfTheWriters)
+{
+    const struct
+    {
+        HandOffWriter writer;
+        double value;
+        const char *text;
+        double xStart;
+    } cases[] = {
+        {HandOffWriter::PuffModel, 1e-8f, "1E-08", 0},
+        {HandOffWriter::PuffModel, 0.380943f, "0.380943", 0},
+        {HandOffWriter::RiverModel2, 0.5, "0.5000", 10},
+        {HandOffWriter::RiverModel6, 250, "250.0000", 10},
+        {HandOffWriter::RiverModel4, 0.43, ".43", 10},
+        {HandOffWriter::RiverModel8, 250, "250.", 10},
+    };
+    for (const auto &c : cases) {
+        const HandOffTarget &target = handOffTarget(c.writer);
+        EXPECT_EQ(target.valueText(c.value).toStdString(), c.text) << target.fileName.toStdString();
+        EXPECT_EQ(target.xStart, c.xStart);
+    }
+}
+
+class HandOffFiles : public ::testing::Test
+{
+protected:
+    void SetUp() override { setHandOffDirectoryOverride(m_dir.path()); }
+    void TearDown() override { setHandOffDirectoryOverride(QString()); }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    static QByteArray bytes(const QString &file)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    QTemporaryDir m_dir;
+    const QString m_name = QStringLiteral("风险评价计算结果.txt");
+};
+
+TEST_F(HandOffFiles, WritesTheTextWithClosingCrLfOverAnyOlderFile)
+{
+    QFile old(path(m_name));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(100000, 'z'));
+    old.close();
+    ASSERT_TRUE(SaveHandOffFile(m_name, QStringLiteral("X=\\c/Y=;y=0;\rx=0;1E-08;\r")));
+    EXPECT_EQ(bytes(path(m_name)), QByteArray("X=\\c/Y=;y=0;\rx=0;1E-08;\r\r\n"));
+    EXPECT_EQ(QFileInfo(path(m_name)).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+    EXPECT_EQ(LoadHandOffFile(m_name), QStringLiteral("X=\\c/Y=;y=0;\rx=0;1E-08;\r\r\n"));
+    DeleteHandOffFile(m_name);
+    EXPECT_FALSE(QFile::exists(path(m_name)));
+    EXPECT_EQ(LoadHandOffFile(m_name), QString()) << "a missing file reads as nothing";
+    DeleteHandOffFile(m_name);  // no file: nothing happens
+}
+
+TEST_F(HandOffFiles, APlantedLinkIsNeverFollowed)
+{
+    QTemporaryDir elsewhere;
+    const QString victim = elsewhere.filePath(QStringLiteral("victim.txt"));
+    QFile v(victim);
+    ASSERT_TRUE(v.open(QIODevice::WriteOnly));
+    v.write("secret");
+    v.close();
+    ASSERT_TRUE(QFile::link(victim, path(m_name)));
+
+    EXPECT_EQ(LoadHandOffFile(m_name), QString()) << "read through the link";
+    ASSERT_TRUE(SaveHandOffFile(m_name, QStringLiteral("grid")));
+    EXPECT_EQ(bytes(victim), QByteArray("secret")) << "written through the link";
+    EXPECT_FALSE(QFileInfo(path(m_name)).isSymLink());
+    EXPECT_EQ(bytes(path(m_name)), QByteArray("grid\r\n"));
+
+    QFile::remove(path(m_name));
+    ASSERT_TRUE(QFile::link(victim, path(m_name)));
+    DeleteHandOffFile(m_name);
+    EXPECT_EQ(bytes(victim), QByteArray("secret")) << "deleted through the link";
+}
+
+TEST_F(HandOffFiles, UnwritableDirectoryIsReportedOnceAndShowsNothing)
+{
+    // A plain file where the directory should be: nothing can be created in
+    // it, whoever runs the test.
+    const QString notADirectory = path(QStringLiteral("blocked"));
+    QFile blocker(notADirectory);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    setHandOffDirectoryOverride(notADirectory);
+
+    const HandOffTarget &target = handOffTarget(HandOffWriter::PuffModel);
+    MessageRecorder messages;
+    EXPECT_FALSE(WriteHandOffFile(target.fileName, QStringLiteral("grid"), target.resultWindow));
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].contains(QStringLiteral("未能保存")));
+    ToolWindow *window = ToolRegistry::global().existingInstance(target.resultWindow);
+    EXPECT_TRUE(!window || !window->isOpen()) << "result window shown after a failed write";
+}
+
+TEST(HandOffDirectory, PrivateToTheUser)
+{
+    QTemporaryDir runtime;
+    const QByteArray previous = qgetenv("XDG_RUNTIME_DIR");
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const QString directory = HandOffDirectory();
+    qputenv("XDG_RUNTIME_DIR", previous);
+    ASSERT_FALSE(directory.isEmpty());
+    EXPECT_TRUE(directory.startsWith(runtime.path()));
+    const QFileInfo info(directory);
+    EXPECT_TRUE(info.isDir() && !info.isSymLink());
+    EXPECT_EQ(info.permissions() & 0x0077, 0) << "open to group or others";
+}
+
+} // namespace
