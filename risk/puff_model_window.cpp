@@ -22,21 +22,41 @@ namespace {
 const QString kComputeCaption = QStringLiteral("计     算 ");
 const QString kHelpWindow = QStringLiteral("风险评价之烟团帮助");
 
-// A labelled input row: the label is the box's buddy, so the box carries the
-// label's name for assistive tools.
-QLineEdit *addRow(QGridLayout *grid, int row, const QString &label, const char *name,
-                  const QString &text, const QString &toolTip = QString())
+struct Field
 {
-    auto *caption = new QLabel(label);
-    auto *box = new QLineEdit(text);
-    box->setObjectName(QLatin1String(name));
-    box->setAccessibleName(label);
-    caption->setBuddy(box);
-    if (!toolTip.isEmpty())
-        box->setToolTip(toolTip);
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(box, row, 1);
-    return box;
+    const char *name;
+    const char *label;
+    const char *text;  // design-time text
+    const char *toolTip;
+};
+
+// Labelled input rows from row 0 on: each label is its box's buddy, so the
+// box carries the label's name for assistive tools.
+QList<QLineEdit *> addRows(QGridLayout *grid, std::initializer_list<Field> fields)
+{
+    QList<QLineEdit *> boxes;
+    for (const Field &field : fields) {
+        const QString label = QString::fromUtf8(field.label);
+        auto *caption = new QLabel(label);
+        auto *box = new QLineEdit(QString::fromUtf8(field.text));
+        box->setObjectName(QLatin1String(field.name));
+        box->setAccessibleName(label);
+        box->setToolTip(QString::fromUtf8(field.toolTip));
+        caption->setBuddy(box);
+        grid->addWidget(caption, int(boxes.size()), 0);
+        grid->addWidget(box, int(boxes.size()), 1);
+        boxes.append(box);
+    }
+    return boxes;
+}
+
+// A captioned frame of the window with a grid for its rows.
+QGridLayout *addFrame(QBoxLayout *layout, const QString &caption, const char *name)
+{
+    auto *frame = new QGroupBox(caption);
+    frame->setObjectName(QLatin1String(name));
+    layout->addWidget(frame);
+    return new QGridLayout(frame);
 }
 
 QPushButton *makeButton(const QString &caption, const char *name)
@@ -60,13 +80,13 @@ void PuffModelWindow::build(QWidget *window)
     m_progressState = ProgressState();
     auto *layout = new QVBoxLayout(window);
     auto *columns = new QHBoxLayout;
-    columns->addWidget(buildPuffFrame(window));
-    auto *right = new QVBoxLayout;
-    right->addWidget(buildPointFrame(window));
-    right->addWidget(buildDistanceFrame(window));
-    right->addWidget(buildGridFrame(window));
-    columns->addLayout(right);
     layout->addLayout(columns);
+    buildPuffFrame(columns);
+    auto *right = new QVBoxLayout;
+    columns->addLayout(right);
+    buildPointFrame(right);
+    buildDistanceFrame(right);
+    buildGridFrame(right);
     m_progress = new QProgressBar(window);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setTextVisible(false);
@@ -80,31 +100,34 @@ void PuffModelWindow::build(QWidget *window)
     connectHandlers(window);
 }
 
-QWidget *PuffModelWindow::buildPuffFrame(QWidget *parent)
+void PuffModelWindow::buildPuffFrame(QBoxLayout *layout)
 {
-    auto *frame = new QGroupBox(QStringLiteral("参数输入"), parent);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    auto *grid = new QGridLayout(frame);
-    m_q = addRow(grid, 0, QStringLiteral("Q(事故期间烟团排放量:mg)："), "Text1", QStringLiteral("12000000"));
-    m_sigmaX = addRow(grid, 1, QStringLiteral("σx(x方向扩散系数)："), "Text2", QStringLiteral("200"));
-    m_sigmaY = addRow(grid, 2, QStringLiteral("σy(Y方向扩散系数)："), "Text3", QStringLiteral("200"));
-    m_sigmaZ = addRow(grid, 3, QStringLiteral("σz(Z方向扩散系数)："), "Text4", QStringLiteral("100"));
-    m_x0 = addRow(grid, 4, QStringLiteral("X0(烟团中心坐标)："), "Text8", QStringLiteral("0"));
-    m_y0 = addRow(grid, 5, QStringLiteral("Y0(烟团中心坐标)："), "Text9", QStringLiteral("0"));
-    m_z0 = addRow(grid, 6, QStringLiteral("Z0(烟团中心坐标)："), "Text10", QStringLiteral("1"));
-    grid->setRowStretch(7, 1);
-    return frame;
+    QGridLayout *grid = addFrame(layout, QStringLiteral("参数输入"), "Frame1");
+    const QList<QLineEdit *> boxes = addRows(grid, {
+        {"Text1", "Q(事故期间烟团排放量:mg)：", "12000000", ""},
+        {"Text2", "σx(x方向扩散系数)：", "200", ""},
+        {"Text3", "σy(Y方向扩散系数)：", "200", ""},
+        {"Text4", "σz(Z方向扩散系数)：", "100", ""},
+        {"Text8", "X0(烟团中心坐标)：", "0", ""},
+        {"Text9", "Y0(烟团中心坐标)：", "0", ""},
+        {"Text10", "Z0(烟团中心坐标)：", "1", ""},
+    });
+    m_q = boxes[0], m_sigmaX = boxes[1], m_sigmaY = boxes[2], m_sigmaZ = boxes[3];
+    m_x0 = boxes[4], m_y0 = boxes[5], m_z0 = boxes[6];
+    grid->setRowStretch(int(boxes.size()), 1);
 }
 
-QWidget *PuffModelWindow::buildPointFrame(QWidget *parent)
+void PuffModelWindow::buildPointFrame(QBoxLayout *layout)
 {
-    auto *frame = new QGroupBox(
-        QStringLiteral("下风向地面某点的空气中污染物的浓度C(X,Y,0)(mg/M^3)："), parent);
-    frame->setObjectName(QStringLiteral("Frame2"));
-    auto *grid = new QGridLayout(frame);
-    m_pointX = addRow(grid, 0, QStringLiteral("X(下风向地面某点坐标X)："), "Text18", QStringLiteral("200"));
-    m_pointY = addRow(grid, 1, QStringLiteral("Y(下风向地面某点坐标Y)："), "Text17", QStringLiteral("100"));
+    QGridLayout *grid = addFrame(
+        layout, QStringLiteral("下风向地面某点的空气中污染物的浓度C(X,Y,0)(mg/M^3)："), "Frame2");
+    const QList<QLineEdit *> boxes = addRows(grid, {
+        {"Text18", "X(下风向地面某点坐标X)：", "200", ""},
+        {"Text17", "Y(下风向地面某点坐标Y)：", "100", ""},
+    });
+    m_pointX = boxes[0], m_pointY = boxes[1];
 
+    // The result line C(x,y,0)= value, whose middle label names the point.
     auto *line = new QHBoxLayout;
     auto *open = new QLabel(QStringLiteral("C("));
     open->setObjectName(QStringLiteral("Label7"));
@@ -122,40 +145,37 @@ QWidget *PuffModelWindow::buildPointFrame(QWidget *parent)
     line->addWidget(m_result, 1);
     line->addWidget(makeButton(kComputeCaption, "Command1"));
     grid->addLayout(line, 2, 0, 1, 2);
-    return frame;
 }
 
-QWidget *PuffModelWindow::buildDistanceFrame(QWidget *parent)
+void PuffModelWindow::buildDistanceFrame(QBoxLayout *layout)
 {
-    auto *frame = new QGroupBox(QStringLiteral("下风向临界点距离L（X,0,0）的计算"), parent);
-    frame->setObjectName(QStringLiteral("Frame3"));
-    auto *grid = new QGridLayout(frame);
-    m_critical = addRow(grid, 0, QStringLiteral("请输入临界浓度（mg/M^3)："), "Text15", QStringLiteral("0.03"));
-    m_distance = addRow(grid, 1, QStringLiteral("临界距离（M)："), "Text16", QString());
+    QGridLayout *grid = addFrame(layout, QStringLiteral("下风向临界点距离L（X,0,0）的计算"), "Frame3");
+    const QList<QLineEdit *> boxes = addRows(grid, {
+        {"Text15", "请输入临界浓度（mg/M^3)：", "0.03", ""},
+        {"Text16", "临界距离（M)：", "", ""},
+    });
+    m_critical = boxes[0], m_distance = boxes[1];
     QFont bold = m_distance->font();
     bold.setBold(true);
     m_distance->setFont(bold);
     grid->addWidget(makeButton(kComputeCaption, "Command4"), 0, 2);
-    return frame;
 }
 
-QWidget *PuffModelWindow::buildGridFrame(QWidget *parent)
+void PuffModelWindow::buildGridFrame(QBoxLayout *layout)
 {
-    auto *frame = new QGroupBox(
-        QStringLiteral("下风向地面网格点空气中污染物的浓度计算（mg/M^3)"), parent);
-    frame->setObjectName(QStringLiteral("Frame4"));
-    auto *grid = new QGridLayout(frame);
-    m_xRange = addRow(grid, 0, QStringLiteral("纵向范围（X）："), "Text13", QStringLiteral("5000"),
-                      QStringLiteral("下风向距离"));
-    m_xStep = addRow(grid, 1, QStringLiteral("纵向网格（XL）："), "Text12", QStringLiteral("500"),
-                     QStringLiteral("下风向网格"));
-    m_yRange = addRow(grid, 2, QStringLiteral("横向范围（Y）："), "Text14", QStringLiteral("1000"));
-    m_yStep = addRow(grid, 3, QStringLiteral("横向网格（YL）："), "Text11", QStringLiteral("100"));
+    QGridLayout *grid = addFrame(
+        layout, QStringLiteral("下风向地面网格点空气中污染物的浓度计算（mg/M^3)"), "Frame4");
+    const QList<QLineEdit *> boxes = addRows(grid, {
+        {"Text13", "纵向范围（X）：", "5000", "下风向距离"},
+        {"Text12", "纵向网格（XL）：", "500", "下风向网格"},
+        {"Text14", "横向范围（Y）：", "1000", ""},
+        {"Text11", "横向网格（YL）：", "100", ""},
+    });
+    m_xRange = boxes[0], m_xStep = boxes[1], m_yRange = boxes[2], m_yStep = boxes[3];
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(makeButton(kComputeCaption, "Command2"));
     buttons->addWidget(makeButton(QStringLiteral("用前请查看帮助"), "Command3"));
-    grid->addLayout(buttons, 4, 0, 1, 2);
-    return frame;
+    grid->addLayout(buttons, int(boxes.size()), 0, 1, 2);
 }
 
 void PuffModelWindow::connectHandlers(QWidget *window)

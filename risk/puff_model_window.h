@@ -6,7 +6,7 @@
 
 #include <QPointer>
 
-class QGridLayout;
+class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -22,10 +22,10 @@ protected:
     void build(QWidget *window) override;
 
 private:
-    QWidget *buildPuffFrame(QWidget *parent);
-    QWidget *buildPointFrame(QWidget *parent);
-    QWidget *buildDistanceFrame(QWidget *parent);
-    QWidget *buildGridFrame(QWidget *parent);
+    void buildPuffFrame(QBoxLayout *layout);
+    void buildPointFrame(QBoxLayout *layout);
+    void buildDistanceFrame(QBoxLayout *layout);
+    void buildGridFrame(QBoxLayout *layout);
     void connectHandlers(QWidget *window);
 
     PuffInputs readInputs() const;
