@@ -77,6 +77,7 @@ std::optional<double> numberIn(const QLineEdit *box)
 void PuffModelWindow::build(QWidget *window)
 {
     window->setWindowTitle(QStringLiteral("风险评价之多烟团模式计算"));
+    window->resize(860, 440);
     m_progressState = ProgressState();
     auto *layout = new QVBoxLayout(window);
     auto *columns = new QHBoxLayout;
