@@ -15,7 +15,7 @@ inline const QString contributorMail = QStringLiteral("helper@pemberlow.example"
 inline const QString forum = QStringLiteral("http://bbs.pemberlow.example");
 // The instant-messenger number of the about box's contact note (a
 // placeholder too).
-inline const QString messengerNumber = QStringLiteral("10000000");
+inline const QString messengerNumber = QStringLiteral("00000000");
 } // namespace addresses
 
 // The address of a site named in the menu tree ("portal", "chem-helper", ...)
