@@ -243,10 +243,13 @@ void PuffModelWindow::computeGrid()
 void PuffModelWindow::computeDistance()
 {
     const CriticalDistance found = criticalDistance(readInputs(), numberIn(m_critical));
-    // Every round sets the bar to 0..100 and the search ends it at 100.
-    m_progressState.setMinimum(0);
-    m_progressState.setMaximum(100);
-    m_progressState.visible = true;
+    // Every round that goes on sets the bar to 0..100 and shows it; a search
+    // met in its first round has set nothing before it ends the bar at 100.
+    if (!found.found || found.rounds > 1) {
+        m_progressState.setMinimum(0);
+        m_progressState.setMaximum(100);
+        m_progressState.visible = true;
+    }
     m_progressState.setValue(100);
     showProgress(m_progress, m_progressState);
     m_distance->setText(found.found ? DoubleText(found.x)

@@ -110,6 +110,23 @@ TEST_F(PuffWindow, GridInputChangeResetsTheProgress)
     EXPECT_TRUE(bar->isVisibleTo(m_window));
 }
 
+TEST_F(PuffWindow, SearchEndingInItsFirstRoundOnlySetsTheBarsValue)
+{
+    // The axis concentration at 0.01 m is about 0.381: 0.38 is met at once,
+    // before any round has set the bar's range and shown it.
+    auto *bar = m_window->findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
+    type("Text15", QStringLiteral("0.38"));
+    press("Command4");
+    EXPECT_EQ(box("Text16")->text(), QStringLiteral("0.01"));
+    EXPECT_FALSE(bar->isVisibleTo(m_window)) << "the bar is still the hidden one of the design";
+
+    // After a reset to 0..50 the value 100 does not fit: the bar stays at 0.
+    type("Text13", QStringLiteral("50"));
+    press("Command4");
+    EXPECT_TRUE(bar->isVisibleTo(m_window));
+    EXPECT_EQ(bar->value(), bar->minimum());
+}
+
 TEST_F(PuffWindow, OpenResultWindowShowsTheNewGridAndDeletesItOnClose)
 {
     press("Command2");
