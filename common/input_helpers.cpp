@@ -111,17 +111,27 @@ protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
         switch (event->type()) {
-        case QEvent::FocusIn:
+        case QEvent::FocusIn: {
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            const bool returning = m_keptFocus && isWindowLevel(reason);
+            m_keptFocus = false;
+            // The focus that comes back when a message box, a popup menu or
+            // another program lets go of the window never left the box
+            // within its window: it is no new focus.
+            if (returning)
+                return false;
             // A click places the caret after the focus arrives, so a focus
             // by mouse is selected once that click has been handled.
-            if (static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason) {
+            if (reason == Qt::MouseFocusReason) {
                 m_selectAfterPress = true;
             } else {
                 m_box->selectAll();
             }
             return false;
+        }
         case QEvent::FocusOut:
             m_selectAfterPress = false;
+            m_keptFocus = isWindowLevel(static_cast<QFocusEvent *>(event)->reason());
             return false;
         case QEvent::MouseButtonPress:
             if (!m_selectAfterPress)
@@ -136,8 +146,16 @@ protected:
     }
 
 private:
+    // The focus moves to or from another window (or a popup menu), while
+    // the box stays the focus of its own window.
+    static bool isWindowLevel(Qt::FocusReason reason)
+    {
+        return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    }
+
     QLineEdit *m_box;
     bool m_selectAfterPress = false;
+    bool m_keptFocus = false;  // the last focus out was a window-level one
 };
 
 } // namespace

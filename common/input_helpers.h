@@ -43,7 +43,9 @@ QStringView FilterNumericKey(QChar c, QStringView text, int selectionStart);
 void attachNumericFilter(QLineEdit *box);
 
 // Selects the whole text of `box` whenever it receives the focus, also when
-// the focus comes from a mouse click into it.
+// the focus comes from a mouse click into it. The focus that comes back to
+// the box when its window is active again (after a message box, a popup
+// menu or another program) is no new focus and selects nothing.
 void attachSelectAllOnFocus(QLineEdit *box);
 
 // The action of an explanation button: shows its fixed text in a message box

@@ -6,10 +6,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -172,6 +174,39 @@ TEST_F(FilteredBoxes, FocusSelectsTheWholeTextOfThatBoxOnly)
     m_first->clear();
     m_first->setFocus(Qt::TabFocusReason);
     EXPECT_FALSE(m_first->hasSelectedText());
+}
+
+// While a real message box is up its window is the active one; when it
+// closes, the desktop gives the tool window back its activation and the box
+// its focus. That returning focus is no new focus: the refused key leaves
+// the box's text, selection and caret as they were.
+TEST_F(FilteredBoxes, ARefusedKeysMessageLeavesSelectionAndCaretAlone)
+{
+    setMessageSink([this](const QString &text) {
+        m_messages.messages.append(text);
+        QDialog box(m_window.get());
+        box.show();
+        QApplication::setActiveWindow(&box);
+        box.hide();
+        QApplication::setActiveWindow(m_window.get());
+    });
+    m_first->setText(QStringLiteral("12.5"));
+    m_first->setCursorPosition(4);
+    QTest::keyClick(m_first, '.');
+    EXPECT_EQ(m_messages.messages, QStringList{kPoint});
+    EXPECT_TRUE(m_first->hasFocus());
+    EXPECT_EQ(m_first->text(), QStringLiteral("12.5"));
+    EXPECT_FALSE(m_first->hasSelectedText());
+    EXPECT_EQ(m_first->cursorPosition(), 4);
+
+    // Nor does a context menu opened and closed again select the text.
+    std::unique_ptr<QMenu> menu(m_first->createStandardContextMenu());
+    QTimer::singleShot(50, menu.get(), &QMenu::close);
+    menu->exec(m_first->mapToGlobal(QPoint(2, 2)));
+    QApplication::setActiveWindow(m_window.get());  // as the desktop does
+    EXPECT_TRUE(m_first->hasFocus());
+    EXPECT_FALSE(m_first->hasSelectedText());
+    EXPECT_EQ(m_first->cursorPosition(), 4);
 }
 
 TEST(ShowExplanation, ShowsTheTextAsItIs)
