@@ -1,5 +1,6 @@
 #include "common/controls.h"
 
+#include <QAbstractScrollArea>
 #include <QMouseEvent>
 
 namespace corvalen {
@@ -27,16 +28,27 @@ private:
     std::function<void()> m_handler;
 };
 
+// The widget that receives the mouse: a multi-line box gets its clicks on
+// the area inside its frame, not on the box itself.
+QWidget *mouseTarget(QWidget *widget)
+{
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+        return area->viewport();
+    return widget;
+}
+
 } // namespace
 
 void onMouseClick(QWidget *widget, std::function<void()> handler)
 {
-    widget->installEventFilter(new MouseFilter(widget, QEvent::MouseButtonPress, std::move(handler)));
+    mouseTarget(widget)->installEventFilter(
+        new MouseFilter(widget, QEvent::MouseButtonPress, std::move(handler)));
 }
 
 void onDoubleClick(QWidget *widget, std::function<void()> handler)
 {
-    widget->installEventFilter(new MouseFilter(widget, QEvent::MouseButtonDblClick, std::move(handler)));
+    mouseTarget(widget)->installEventFilter(
+        new MouseFilter(widget, QEvent::MouseButtonDblClick, std::move(handler)));
 }
 
 QComboBox *makeList(QWidget *parent, const QString &objectName, bool editable)
@@ -50,8 +62,16 @@ QComboBox *makeList(QWidget *parent, const QString &objectName, bool editable)
     // empty text until the user chooses.
     box->setPlaceholderText(QStringLiteral(" "));
     box->setCurrentIndex(-1);
-    if (editable)
+    if (editable) {
         box->setEditText(QString());
+        // A typed text stays as typed: no completion to an item (which
+        // would also ignore case), and neither Enter nor leaving the box
+        // turns a text equal to an item into a choice. Only choosing an
+        // item is the list's click.
+        box->setCompleter(nullptr);
+        QObject::disconnect(box->lineEdit(), &QLineEdit::returnPressed, box, nullptr);
+        QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
+    }
     return box;
 }
 

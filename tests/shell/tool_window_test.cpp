@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 using namespace corvalen;
@@ -122,5 +125,67 @@ TEST(Controls, ListClickIsAChoiceNotATypedText)
     list->setEditText("乙");
     EXPECT_EQ(chosen, 0);
     Q_EMIT list->activated(1);
+    EXPECT_EQ(chosen, 1);
+}
+
+// A click or double-click into a text box is an event of its own, for a
+// one-line box as well as a multi-line box, whose mouse events land on the
+// area inside its frame.
+TEST(Controls, ClicksIntoEveryKindOfTextBoxAreEvents)
+{
+    QWidget parent;
+    parent.resize(300, 300);
+    auto *line = new QLineEdit(&parent);
+    auto *rich = new QTextEdit(&parent);
+    auto *plain = new QPlainTextEdit(&parent);
+    rich->move(0, 40);
+    plain->move(0, 160);
+    parent.show();
+    const std::pair<QWidget *, QWidget *> boxes[] = {
+        {line, line}, {rich, rich->viewport()}, {plain, plain->viewport()}};
+    for (const auto &[box, clickedArea] : boxes) {
+        int clicks = 0;
+        int doubleClicks = 0;
+        onMouseClick(box, [&] { ++clicks; });
+        onDoubleClick(box, [&] { ++doubleClicks; });
+        QTest::mouseClick(clickedArea, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseDClick(clickedArea, Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_GE(clicks, 1) << box->metaObject()->className();
+        EXPECT_EQ(doubleClicks, 1) << box->metaObject()->className();
+    }
+}
+
+// What the user types into a list stays as typed: the list neither
+// completes it to an item nor takes it for a choice.
+TEST(Controls, TypedTextInAListStaysAsTyped)
+{
+    QWidget parent;
+    QComboBox *list = makeList(&parent, "Combo1");
+    list->addItems({"mg/m3", "ppm", "ABC"});
+    int chosen = 0;
+    onChosen(list, &parent, [&](int) { ++chosen; });
+    parent.show();
+    QApplication::setActiveWindow(&parent);
+    list->setFocus();
+    ASSERT_TRUE(list->lineEdit()->hasFocus());
+    QTest::keyClicks(list, "m");
+    EXPECT_EQ(list->currentText(), "m");
+    QTest::keyClicks(list, "g/m");
+    EXPECT_EQ(list->currentText(), "mg/m");
+    list->setEditText(QString());
+    QTest::keyClicks(list, "abc");
+    EXPECT_EQ(list->currentText(), "abc");
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(list->currentText(), "abc");
+    // A typed text equal to an item is that item's text, yet no choice.
+    list->setEditText(QString());
+    QTest::keyClicks(list, "ppm");
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(list->currentText(), "ppm");
+    list->clearFocus();
+    list->setFocus();
+    EXPECT_EQ(chosen, 0);
+    // Stepping to an item with the arrow keys chooses it.
+    QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(chosen, 1);
 }
