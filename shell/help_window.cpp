@@ -17,26 +17,38 @@ namespace {
 constexpr int keyRole = Qt::UserRole;
 
 // Runs `handler` when a left mouse button is released anywhere in the
-// watched widget: on a node, its plus or minus button or the empty part.
-// The tree has moved its selection by then, on the press.
+// tree: on a node, its plus or minus button or the empty part. The tree has
+// moved its selection by then, on the press. A press on the empty part
+// only gives the tree the focus: the selected node stays selected.
 class ClickWatcher : public QObject
 {
 public:
-    ClickWatcher(QObject *parent, std::function<void()> handler)
-        : QObject(parent), m_handler(std::move(handler))
+    ClickWatcher(QTreeWidget *tree, std::function<void()> handler)
+        : QObject(tree), m_tree(tree), m_handler(std::move(handler))
     {
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        const bool mouse = event->type() == QEvent::MouseButtonPress
+                           || event->type() == QEvent::MouseButtonRelease
+                           || event->type() == QEvent::MouseButtonDblClick;
+        if (!mouse)
+            return QObject::eventFilter(watched, event);
+        const auto *mouseEvent = static_cast<QMouseEvent *>(event);
+        if (event->type() == QEvent::MouseButtonRelease && mouseEvent->button() == Qt::LeftButton)
             m_handler();
+        if (event->type() != QEvent::MouseButtonRelease
+            && !m_tree->indexAt(mouseEvent->position().toPoint()).isValid()) {
+            m_tree->setFocus(Qt::MouseFocusReason);
+            return true;
+        }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    QTreeWidget *m_tree;
     std::function<void()> m_handler;
 };
 

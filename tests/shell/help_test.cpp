@@ -199,3 +199,16 @@ TEST_F(HelpFixture, PlusButtonAndKeyboardKeepThePaneText)
     EXPECT_FALSE(branch->isExpanded());
     EXPECT_TRUE(pane->toPlainText().startsWith(QStringLiteral("V1.0\n")));
 }
+
+TEST_F(HelpFixture, ClickOnTheEmptyPartKeepsTheSelectedNode)
+{
+    click(QStringLiteral("V2.0"));
+    const QString shown = pane->toPlainText();
+    const QRect last = tree->visualItemRect(item(QStringLiteral("意见和建议")));
+    const QPoint below(last.center().x(), last.bottom() + 10);
+    ASSERT_TRUE(tree->viewport()->rect().contains(below));
+    ASSERT_FALSE(tree->indexAt(below).isValid());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, below);
+    EXPECT_TRUE(item(QStringLiteral("V2.0"))->isSelected());
+    EXPECT_EQ(pane->toPlainText(), shown);
+}
