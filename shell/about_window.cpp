@@ -64,27 +64,30 @@ void AboutWindow::build(QWidget *window)
     frameLayout->addWidget(addLabel(frame, "Label1",
                                     QStringLiteral("电子邮件：%1\n即时通讯号：%2")
                                         .arg(addresses::authorMail, addresses::messengerNumber)));
-    grid->addWidget(frame, 2, 1);
+    grid->addWidget(frame, 2, 1, 1, 2);
 
-    QLabel *disclaimer = addLabel(
-        window, "lblDisclaimer",
-        QStringLiteral("本程序引用《八五环境统计手册》、《环境保护计算手册》、《工业污染物产生和排放系数手册》、"
-                       "《环境影响评价培训教材》《环境风险评价实用技术与方法》等书中的资料和公式，表示感谢！"));
-    disclaimer->setWordWrap(true);
-    grid->addWidget(disclaimer, 3, 0, 1, 3);
+    // Top to bottom: the contact note, the two buttons, the etched rule
+    // Line1, the disclaimer.
+    QPushButton *ok = addButton(window, "cmdOK", QStringLiteral("确定"));
+    QPushButton *sysInfo = addButton(window, "cmdSysInfo", QStringLiteral("系统信息(&S)..."));
+    ok->setDefault(true);
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(sysInfo);
+    grid->addLayout(buttons, 3, 2);
 
-    // Line1: one etched horizontal rule.
     auto *rule = new QFrame(window);
     rule->setObjectName(QStringLiteral("Line1"));
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     grid->addWidget(rule, 4, 0, 1, 3);
 
-    QPushButton *ok = addButton(window, "cmdOK", QStringLiteral("确定"));
-    QPushButton *sysInfo = addButton(window, "cmdSysInfo", QStringLiteral("系统信息(&S)..."));
-    ok->setDefault(true);
-    grid->addWidget(ok, 0, 2);
-    grid->addWidget(sysInfo, 1, 2, Qt::AlignTop);
+    QLabel *disclaimer = addLabel(
+        window, "lblDisclaimer",
+        QStringLiteral("本程序引用《八五环境统计手册》、《环境保护计算手册》、《工业污染物产生和排放系数手册》、"
+                       "《环境影响评价培训教材》《环境风险评价实用技术与方法》等书中的资料和公式，表示感谢！"));
+    disclaimer->setWordWrap(true);
+    grid->addWidget(disclaimer, 5, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     window->setFixedWidth(460);
 

@@ -74,6 +74,18 @@ TEST(About, LoadTexts)
     EXPECT_EQ(w->findChild<QPushButton *>(QStringLiteral("cmdSysInfo"))->text(),
               QStringLiteral("系统信息(&S)..."));
 
+    // The controls stand from top to bottom in this order.
+    QApplication::processEvents();
+    int previousTop = 0;
+    for (const char *name : {"picIcon", "lblTitle", "lblVersion", "Frame1", "cmdOK", "cmdSysInfo",
+                             "Line1", "lblDisclaimer"}) {
+        QWidget *control = w->findChild<QWidget *>(QString::fromLatin1(name));
+        ASSERT_TRUE(control) << name;
+        const int top = control->mapTo(w, QPoint(0, 0)).y();
+        EXPECT_GE(top, previousTop) << name;
+        previousTop = top;
+    }
+
     // Esc presses 确定, which closes the box.
     QApplication::setActiveWindow(w);
     QTest::keyClick(w, Qt::Key_Escape);
