@@ -124,3 +124,48 @@ TEST(Accessories, MappingIsCaseInsensitiveAndStartsFirstFound)
     EXPECT_EQ(started, QStringList{dir.path() + "/" + second});
     EXPECT_TRUE(messages.messages.isEmpty());
 }
+
+TEST(MainWindow, FramesShowHandbooksAndContacts)
+{
+    MainWindow w;
+    w.show();
+    // Frame1's labels from top to bottom, with their element of Label1.
+    const std::pair<int, const char *> handbooks[] = {
+        {8, "《八五环境统计手册》"},
+        {7, "《工业污染物产生和排放系数手册》国家环境保护总局标准司"},
+        {6, "《环境保护计算手册》"},
+        {4, "《环境影响评价上岗培训教材》国家环境保护总局环境影响评价管理司"},
+        {2, "《环境统计报表填报指南》  国这环境保护总局规划与财务司 "},
+        {0, "《化工原理》"},
+        {1, "《环境保护实用数据手册》"},
+        {5, "《环境风险评价实用技术与方法》"},
+        {3, "《工业污染源产排污系数手册》（2010上、中、下）"},
+    };
+    int previousTop = -1;
+    for (const auto &[element, text] : handbooks) {
+        auto *label = w.findChild<QLabel *>(QStringLiteral("Label1_%1").arg(element));
+        ASSERT_TRUE(label) << element;
+        EXPECT_EQ(label->text(), QString::fromUtf8(text));
+        EXPECT_EQ(label->parentWidget()->objectName(), "Frame1");
+        const int top = label->mapTo(&w, QPoint(0, 0)).y();
+        EXPECT_GT(top, previousTop) << element;
+        previousTop = top;
+    }
+
+    // Frame2's contact labels from top to bottom.
+    const std::pair<const char *, const char *> contacts[] = {
+        {"Label7", "点击即可访问！"}, {"Label4", "点击即可发送邮件！"}, {"Label2", "点击即可发送邮件！"}};
+    previousTop = -1;
+    for (const auto &[name, tooltip] : contacts) {
+        auto *label = w.findChild<QLabel *>(QString::fromLatin1(name));
+        ASSERT_TRUE(label) << name;
+        EXPECT_EQ(label->parentWidget()->objectName(), "Frame2");
+        EXPECT_EQ(label->toolTip(), QString::fromUtf8(tooltip));
+        EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
+        const int top = label->mapTo(&w, QPoint(0, 0)).y();
+        EXPECT_GT(top, previousTop) << name;
+        previousTop = top;
+    }
+    EXPECT_TRUE(w.findChild<QLabel *>("Label7")->text().startsWith(QStringLiteral("   Pemberlow：")));
+    EXPECT_TRUE(w.findChild<QLabel *>("Label4")->text().startsWith(QStringLiteral("请与我们联系：")));
+}
