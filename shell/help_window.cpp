@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QTextEdit>
+#include <QStyleFactory>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -107,6 +108,11 @@ void HelpWindow::load()
     }
     // Lines, plus and minus buttons and text; lines join the roots too.
     m_tree->setRootIsDecorated(true);
+    // Lines joining the nodes and the roots, with plus and minus buttons: the
+    // classic tree look, which the desktop's own style may not draw.
+    static QStyle *const linedTree = QStyleFactory::create(QStringLiteral("Windows"));
+    if (linedTree)
+        m_tree->setStyle(linedTree);
     m_tree->setFrameShape(QFrame::Box);
 
     // The opening text: the first topic's title and its notice.
