@@ -1,4 +1,5 @@
-// The puff model's arithmetic, called without its window.
+// The puff model's arithmetic, called without its window. The design-time
+// grid's rows are checked through the window, in the file it writes.
 #include "common/number_text.h"
 #include "risk/puff_model.h"
 
@@ -8,10 +9,13 @@ using namespace corvalen;
 
 namespace {
 
-// The window's design-time inputs.
-PuffInputs designInputs()
+// The window's design-time inputs, one of them changed.
+PuffInputs design(std::optional<double> PuffInputs::*field = nullptr, std::optional<double> value = {})
 {
-    return PuffInputs{12000000, 200, 200, 100, 0, 0, 1};
+    PuffInputs in{12000000, 200, 200, 100, 0, 0, 1};
+    if (field)
+        in.*field = value;
+    return in;
 }
 
 std::string text(float v)
@@ -19,52 +23,29 @@ std::string text(float v)
     return SingleText(v).toStdString();
 }
 
-struct PointCase
-{
-    const char *name;
-    PuffInputs inputs;
-    std::optional<double> x, y;
-    const char *expected;  // default single text of C
-};
-
+// A failed step (missing input, division by zero, overflow) leaves its
+// factor at 0.
 TEST(PuffModel, PointConcentration)
 {
-    const PuffInputs design = designInputs();
-    PuffInputs noQ = design;
-    noQ.q.reset();
-    PuffInputs zeroSigma = design;
-    zeroSigma.sigmaZ = 0;
-    PuffInputs negativeQ = design;
-    negativeQ.q = -12000000;
-    PuffInputs hugeQ = design;
-    hugeQ.q = 1e300;  // A beyond the single range: the step fails
-    const PointCase cases[] = {
-        {"design point", design, 200, 100, "0.203904"},
-        {"puff centre", design, 0, 0, "0.3809428"},
-        {"no Q", noQ, 200, 100, "0"},
-        {"sigma z of 0", zeroSigma, 200, 100, "0"},
-        {"no x", design, std::nullopt, 100, "0"},
-        {"negative Q", negativeQ, 200, 100, "-0.203904"},
-        {"Q too large for a single", hugeQ, 200, 100, "0"},
-        {"x far away: underflow to 0", design, 1e6, 0, "0"},
+    const struct { const char *name; PuffInputs in; std::optional<double> x, y; const char *c; } cases[] = {
+        {"design point", design(), 200, 100, "0.203904"},
+        {"puff centre", design(), 0, 0, "0.3809428"},
+        {"no Q", design(&PuffInputs::q, std::nullopt), 200, 100, "0"},
+        {"sigma z of 0", design(&PuffInputs::sigmaZ, 0), 200, 100, "0"},
+        {"negative Q", design(&PuffInputs::q, -12000000), 200, 100, "-0.203904"},
+        {"Q too large for a single", design(&PuffInputs::q, 1e300), 200, 100, "0"},
     };
-    for (const PointCase &c : cases)
-        EXPECT_EQ(text(pointConcentration(c.inputs, c.x, c.y)), c.expected) << c.name;
+    for (const auto &c : cases)
+        EXPECT_EQ(text(pointConcentration(c.in, c.x, c.y)), c.c) << c.name;
 }
 
 TEST(PuffModel, GridValueRoundingAndFloor)
 {
-    const struct
-    {
-        float in;
-        const char *expected;
-    } cases[] = {
+    const struct { float in; const char *expected; } cases[] = {
         {0.38094279f, "0.380943"},  // six decimals
-        {1.4196416e-06f, "1E-06"},
         {4e-7f, "4E-07"},           // rounds to "." alone: kept unrounded
         {1.2e-8f, "1.2E-08"},
         {5e-9f, "1E-08"},           // below the floor
-        {0.0f, "1E-08"},
         {-0.5f, "1E-08"},
         {12.3456789f, "12.34568"},
     };
@@ -72,45 +53,19 @@ TEST(PuffModel, GridValueRoundingAndFloor)
         EXPECT_EQ(text(roundedGridValue(c.in)), c.expected) << c.in;
 }
 
-TEST(PuffModel, DesignTimeGrid)
+// The axes are counted loops (checked with the hand-off file); bounds that
+// are no numbers or floor to a step of 0 are checked through the window.
+TEST(PuffModel, GridShapes)
 {
-    const PuffGrid grid = computePuffGrid(designInputs(), {5000, 500, 1000, 100});
-    ASSERT_EQ(grid.outcome, PuffGridOutcome::Done);
-    ASSERT_EQ(grid.xValues.size(), 11);
-    ASSERT_EQ(grid.yValues.size(), 11);
-    EXPECT_EQ(grid.xValues.last(), 5000);
-    auto at = [&](int row, int column) { return text(grid.values[row * 11 + column]); };
-    EXPECT_EQ(at(0, 0), "0.380943");
-    EXPECT_EQ(at(0, 10), "1E-06");
-    EXPECT_EQ(at(2, 0), "1E-06");   // x = 1000
-    EXPECT_EQ(at(2, 10), "1E-08");
-    for (int row = 3; row < 11; ++row)  // from x = 1500 on: the floor value
-        for (int column = 0; column < 11; ++column)
-            EXPECT_EQ(at(row, column), "1E-08") << row << "," << column;
-}
-
-TEST(PuffModel, GridBounds)
-{
-    const struct
-    {
-        const char *name;
-        PuffGridBounds bounds;
-        PuffGridOutcome outcome;
-        int rows, columns;
-    } cases[] = {
+    const struct { const char *name; PuffGridBounds bounds; PuffGridOutcome outcome; int rows, columns; } cases[] = {
         {"range below step", {400, 500, 50, 100}, PuffGridOutcome::Done, 1, 1},
         {"ranges not a multiple", {1000, 300, 1000, 300}, PuffGridOutcome::Done, 4, 4},
-        {"negative range and step", {-1000, -500, 0, 1}, PuffGridOutcome::Done, 3, 1},
-        {"negative range, positive step", {-1000, 500, 100, 100}, PuffGridOutcome::Done, 0, 2},
         {"y range below 0", {500, 500, -1, 100}, PuffGridOutcome::Done, 2, 0},
-        {"no number", {std::nullopt, 500, 1000, 100}, PuffGridOutcome::BadBounds, 0, 0},
-        {"step of 0", {5000, 0, 1000, 100}, PuffGridOutcome::BadBounds, 0, 0},
-        {"1e39 range", {1e39, 500, 1000, 100}, PuffGridOutcome::TooManyPoints, 0, 0},
         {"too many points", {100000, 1, 100, 1}, PuffGridOutcome::TooManyPoints, 0, 0},
         {"no rows, endless header", {-1, 1, 1e39, 1}, PuffGridOutcome::TooManyPoints, 0, 0},
     };
     for (const auto &c : cases) {
-        const PuffGrid grid = computePuffGrid(designInputs(), c.bounds);
+        const PuffGrid grid = computePuffGrid(design(), c.bounds);
         EXPECT_EQ(grid.outcome, c.outcome) << c.name;
         EXPECT_EQ(grid.xValues.size(), c.rows) << c.name;
         EXPECT_EQ(grid.yValues.size(), c.columns) << c.name;
@@ -122,8 +77,7 @@ TEST(PuffModel, FailedGridStepKeepsPreviousPointsFactor)
 {
     // σx so small that Ex overflows everywhere but at the centre: the rows
     // after x = 0 keep the Ex of the point before.
-    PuffInputs in = designInputs();
-    in.sigmaX = 1e-160;
+    PuffInputs in = design(&PuffInputs::sigmaX, 1e-160);
     in.q = 1e-150;
     const PuffGrid grid = computePuffGrid(in, {1000, 500, 0, 1});
     ASSERT_EQ(grid.values.size(), 3);
@@ -136,7 +90,6 @@ TEST(PuffModel, FailedGridStepKeepsPreviousPointsFactor)
 // under "##.####" and reads it back.
 CriticalDistance literalSearch(const PuffInputs &in, double cc, long maxRounds)
 {
-    CriticalDistance result;
     PuffFactors factors;
     double x = 0;
     for (long round = 1; round <= maxRounds; ++round) {
@@ -146,26 +99,17 @@ CriticalDistance literalSearch(const PuffInputs &in, double cc, long maxRounds)
             return CriticalDistance{true, x, round};
         x = *ToDouble(ApplyDisplayPattern(x, QStringLiteral("##.####")));
     }
-    result.rounds = maxRounds;
-    return result;
+    return CriticalDistance{false, 0, maxRounds};
 }
 
 TEST(PuffModel, CriticalDistanceMatchesTheLiteralSearch)
 {
-    PuffInputs shifted = designInputs();
-    shifted.x0 = 300;
-    const float first = pointConcentration(designInputs(), 0.01, 0.0);
-    const struct
-    {
-        const char *name;
-        PuffInputs in;
-        double cc;
-        const char *shown;  // default double text of the answer, "" if none
-    } cases[] = {
-        {"design time", designInputs(), 0.03, "450.47"},
-        {"reached in the first centimetre", designInputs(), first, "0.01"},
-        {"centre shifted downwind", shifted, 0.03, "750.47"},
-        {"above the axis maximum", designInputs(), 1.0, ""},
+    const struct { const char *name; PuffInputs in; double cc; const char *shown; } cases[] = {
+        {"design time", design(), 0.03, "450.47"},
+        {"reached in the first centimetre", design(), pointConcentration(design(), 0.01, 0.0), "0.01"},
+        {"centre shifted downwind", design(&PuffInputs::x0, 300), 0.03, "750.47"},
+        {"above the axis maximum", design(), 1.0, ""},
+        {"Cc of 0", design(), 0.0, ""},
     };
     for (const auto &c : cases) {
         const CriticalDistance fast = criticalDistance(c.in, c.cc, 100000);
@@ -175,20 +119,8 @@ TEST(PuffModel, CriticalDistanceMatchesTheLiteralSearch)
         EXPECT_EQ(fast.x, slow.x) << c.name;
         EXPECT_EQ(fast.found ? DoubleText(fast.x).toStdString() : "", c.shown) << c.name;
     }
-}
-
-TEST(PuffModel, CriticalDistanceBound)
-{
-    const struct
-    {
-        const char *name;
-        std::optional<double> cc;
-    } cases[] = {{"Cc of 0", 0.0}, {"Cc not a number", std::nullopt}, {"Cc never reached", 5.0}};
-    for (const auto &c : cases) {
-        const CriticalDistance r = criticalDistance(designInputs(), c.cc);
-        EXPECT_FALSE(r.found) << c.name;
-        EXPECT_EQ(r.rounds, kMaxSearchRounds) << c.name;
-    }
+    // Never met: the search gives up after 25,000 m.
+    EXPECT_EQ(criticalDistance(design(), 5.0).rounds, 2500000);
 }
 
 } // namespace
