@@ -42,12 +42,11 @@ TEST(PuffModel, PointConcentration)
 TEST(PuffModel, GridValueRoundingAndFloor)
 {
     const struct { float in; const char *expected; } cases[] = {
-        {0.38094279f, "0.380943"},  // six decimals
+        {12.3456789f, "12.34568"},  // six decimals, then seven digits
         {4e-7f, "4E-07"},           // rounds to "." alone: kept unrounded
         {1.2e-8f, "1.2E-08"},
         {5e-9f, "1E-08"},           // below the floor
         {-0.5f, "1E-08"},
-        {12.3456789f, "12.34568"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(text(roundedGridValue(c.in)), c.expected) << c.in;
@@ -71,19 +70,6 @@ TEST(PuffModel, GridShapes)
         EXPECT_EQ(grid.yValues.size(), c.columns) << c.name;
         EXPECT_EQ(grid.values.size(), c.rows * c.columns) << c.name;
     }
-}
-
-TEST(PuffModel, FailedGridStepKeepsPreviousPointsFactor)
-{
-    // σx so small that Ex overflows everywhere but at the centre: the rows
-    // after x = 0 keep the Ex of the point before.
-    PuffInputs in = design(&PuffInputs::sigmaX, 1e-160);
-    in.q = 1e-150;
-    const PuffGrid grid = computePuffGrid(in, {1000, 500, 0, 1});
-    ASSERT_EQ(grid.values.size(), 3);
-    EXPECT_GT(grid.values[0], 1e-8f);
-    EXPECT_EQ(grid.values[1], grid.values[0]);
-    EXPECT_EQ(grid.values[2], grid.values[0]);
 }
 
 // The search as the guideline tool runs it: each round writes the distance

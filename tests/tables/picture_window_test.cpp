@@ -1,3 +1,4 @@
+// The table windows, opened by name offscreen.
 #include "common/picture_reference_window.h"
 #include "common/tool_registry.h"
 #include "qstring_print.h"
@@ -10,115 +11,73 @@ using namespace corvalen;
 
 namespace {
 
-QStringList tableWindows()
-{
-    QStringList names;
-    for (const QString &name : ToolRegistry::global().names())
-        if (ToolRegistry::global().info(name)->kind == ToolKind::PictureReference)
-            names.append(name);
-    return names;
-}
-
-// What a reader of the picture sees.
-QString shownText(const QWidget *picture)
-{
-    auto *table = dynamic_cast<const TablePicture *>(picture);
-    return table ? table->text() : QString();
-}
-
 class PictureWindowTest : public ::testing::Test
 {
 protected:
     void TearDown() override { ToolRegistry::global().resetInstances(); }
+    static QWidget *open(const QString &name)
+    {
+        ShowToolWindow(name);
+        return ToolRegistry::global().existingInstance(name)->widget();
+    }
 };
 
-TEST_F(PictureWindowTest, EveryTableOpensByNameWithTitleHeaderAndRows)
+// Caption, every title, header and body cell and source line drawn, and the
+// source label under the picture exactly where the table has one.
+TEST_F(PictureWindowTest, EveryTableOpensByNameAndShowsAllItsContent)
 {
-    const QStringList names = tableWindows();
-    EXPECT_EQ(names.size(), 25);
-    for (const QString &name : names) {
+    for (const QString &name : ToolRegistry::global().names()) {
+        if (ToolRegistry::global().info(name)->kind != ToolKind::PictureReference)
+            continue;
         SCOPED_TRACE(name.toStdString());
-        ShowToolWindow(name);
-        auto *window = dynamic_cast<PictureReferenceWindow *>(ToolRegistry::global().existingInstance(name));
-        ASSERT_TRUE(window && window->widget());
-        EXPECT_EQ(window->widget()->windowTitle(), window->table().caption);
-        for (const ReferencePage &page : window->table().pages) {
-            const QString text = shownText(window->widget()->findChild<QWidget *>(page.picture));
-            for (const QString &title : page.titles)
-                EXPECT_TRUE(text.contains(referencePlainText(title))) << title.toStdString();
+        QWidget *w = open(name);
+        const ReferenceTable &table = dynamic_cast<PictureReferenceWindow *>(ToolRegistry::global().existingInstance(name))->table();
+        EXPECT_EQ(w->windowTitle(), table.caption);
+        auto *label = w->findChild<QLabel *>(QStringLiteral("Label1"));
+        EXPECT_EQ(label ? label->text() : QString(), table.label);
+        for (const ReferencePage &page : table.pages) {
+            auto *picture = dynamic_cast<const TablePicture *>(w->findChild<QWidget *>(page.picture));
+            ASSERT_TRUE(picture);
+            const QString text = picture->text();
+            for (const QString &line : page.titles + page.sources)
+                EXPECT_TRUE(text.contains(referencePlainText(line))) << line.toStdString();
             for (const auto &rows : {page.header, page.body})
                 for (const ReferenceRow &row : rows)
                     for (const ReferenceCell &cell : row)
                         EXPECT_TRUE(text.contains(cell.plainText())) << cell.text.toStdString();
         }
-        window->close();
+        ToolRegistry::global().existingInstance(name)->close();
     }
-}
-
-TEST_F(PictureWindowTest, MenuItemsOfTheTablesAreServed)
-{
-    const QStringList expected = {
-        "全国主要能源折算标准表1", "常用锅炉耗煤或油量", "锅炉用燃料含氮量1", "锅炉所需烟气量和排气量",
-        "平均浓度值最高值综合表", "不同燃烧方式", "固液体燃料", "最低理论空气量", "烟气量系数1", "焦炭质量统计表1",
-        "机动车辆大气污染物排放表1", "机动车排放污染物表1", "各种油漆有机溶剂挥发量表"};
-    for (const QString &name : expected)
-        EXPECT_TRUE(ToolRegistry::global().contains(name)) << name.toStdString();
 }
 
 TEST_F(PictureWindowTest, OpeningTwiceBringsTheSameWindowForward)
 {
-    ShowToolWindow(QStringLiteral("燃煤燃烧不完全值和含碳量QC"));
-    QWidget *first = ToolRegistry::global().existingInstance(QStringLiteral("燃煤燃烧不完全值和含碳量QC"))->widget();
-    ShowToolWindow(QStringLiteral("燃煤燃烧不完全值和含碳量QC"));
-    EXPECT_EQ(ToolRegistry::global().existingInstance(QStringLiteral("燃煤燃烧不完全值和含碳量QC"))->widget(), first);
+    QWidget *first = open(QStringLiteral("燃煤燃烧不完全值和含碳量QC"));
+    EXPECT_EQ(open(QStringLiteral("燃煤燃烧不完全值和含碳量QC")), first);
 }
 
-TEST_F(PictureWindowTest, SourceLabelsStandUnderTheirPictures)
-{
-    ShowToolWindow(QStringLiteral("烟气量系数1"));
-    QWidget *w = ToolRegistry::global().existingInstance(QStringLiteral("烟气量系数1"))->widget();
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("锅炉烟气量产生系数"));
-    ASSERT_TRUE(w->findChild<QLabel *>(QStringLiteral("Label1")));
-    EXPECT_EQ(w->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("来源：《环境统计报表填报指南》P114表5-2-6"));
-    ShowToolWindow(QStringLiteral("机动车排放污染物表1"));
-    w = ToolRegistry::global().existingInstance(QStringLiteral("机动车排放污染物表1"))->widget();
-    EXPECT_EQ(w->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("数据来源：《八五环境统计手册》P298"));
-    ShowToolWindow(QStringLiteral("机动车辆大气污染物排放表1"));
-    w = ToolRegistry::global().existingInstance(QStringLiteral("机动车辆大气污染物排放表1"))->widget();
-    EXPECT_FALSE(w->findChild<QLabel *>(QStringLiteral("Label1")));
-    EXPECT_TRUE(shownText(w->findChild<QWidget *>(QStringLiteral("Image1"))).contains(QStringLiteral("出自《环境保护实用数据手册》P103")));
-}
-
-TEST_F(PictureWindowTest, PaintWindowSwitchesPagesAndReopensOnTheFirst)
+TEST_F(PictureWindowTest, PaintWindowSwitchesPagesOnOneSheetAndReopensOnTheFirst)
 {
     const QString name = QStringLiteral("各种油漆有机溶剂挥发量表");
-    auto page = [&](const char *picture) {
-        return ToolRegistry::global().existingInstance(name)->widget()->findChild<QWidget *>(QLatin1String(picture));
-    };
-    auto press = [&](const char *button) {
-        ToolRegistry::global().existingInstance(name)->widget()->findChild<QAbstractButton *>(QLatin1String(button))->click();
-    };
-    ShowToolWindow(name);
-    QWidget *w = ToolRegistry::global().existingInstance(name)->widget();
-    EXPECT_EQ(w->findChild<QAbstractButton *>(QStringLiteral("Command1"))->text(), QStringLiteral("表一"));
-    EXPECT_EQ(w->findChild<QAbstractButton *>(QStringLiteral("Command2"))->text(), QStringLiteral("续表"));
-    EXPECT_TRUE(page("Picture2")->isVisible());
-    EXPECT_FALSE(page("Picture3")->isVisible());
-    press("Command2");
-    press("Command2");
-    EXPECT_FALSE(page("Picture2")->isVisible());
-    EXPECT_TRUE(page("Picture3")->isVisible());
-    EXPECT_EQ(w->size(), w->sizeHint());  // the window keeps its size across pages
-    ShowToolWindow(name);  // brought forward on the page it shows
-    EXPECT_TRUE(page("Picture3")->isVisible());
-    press("Command1");
-    EXPECT_TRUE(page("Picture2")->isVisible());
-    EXPECT_FALSE(page("Picture3")->isVisible());
-    press("Command2");
+    QWidget *w = open(name);
+    auto button = [&](const char *b) { return w->findChild<QAbstractButton *>(QLatin1String(b)); };
+    auto shows = [&](const char *picture) { return w->findChild<QWidget *>(QLatin1String(picture))->isVisible(); };
+    EXPECT_EQ(button("Command1")->text(), QStringLiteral("表一"));
+    EXPECT_EQ(button("Command2")->text(), QStringLiteral("续表"));
+    EXPECT_EQ(w->findChild<QWidget *>(QStringLiteral("Picture2"))->size(), w->findChild<QWidget *>(QStringLiteral("Picture3"))->size());
+    EXPECT_TRUE(shows("Picture2") && !shows("Picture3"));
+    button("Command2")->click();
+    button("Command2")->click();
+    EXPECT_TRUE(!shows("Picture2") && shows("Picture3"));
+    EXPECT_EQ(w->size(), w->sizeHint()) << "the window keeps its size across pages";
+    EXPECT_EQ(open(name), w);  // brought forward on the page it shows
+    EXPECT_TRUE(shows("Picture3"));
+    button("Command1")->click();
+    EXPECT_TRUE(shows("Picture2") && !shows("Picture3"));
+    button("Command2")->click();
     ToolRegistry::global().existingInstance(name)->close();
-    ShowToolWindow(name);
-    EXPECT_TRUE(page("Picture2")->isVisible());
-    EXPECT_FALSE(page("Picture3")->isVisible());
+    w = open(name);
+    EXPECT_TRUE(shows("Picture2") && !shows("Picture3"));
 }
 
 } // namespace

@@ -1,25 +1,32 @@
+// The table file format, and how a parsed page is laid out.
 #include "common/reference_table.h"
+#include "common/table_page_layout.h"
 #include "qstring_print.h"
 
 #include <gtest/gtest.h>
 
-using corvalen::parseReferenceTable;
+using namespace corvalen;
 
 namespace {
 
 const QString kHead = QStringLiteral("window: 甲表\ncaption: 甲\npicture: Picture1\nalign: ccc\n");
 
+ReferencePage pageOf(const QString &lines)
+{
+    const auto result = parseReferenceTable(kHead + lines, QStringLiteral("t.table"));
+    EXPECT_TRUE(result.ok()) << result.error.toStdString();
+    return result.table.pages.value(0);
+}
+
 TEST(ReferenceTableFormat, ParsesPagesSpansAndMarkup)
 {
-    const auto result = parseReferenceTable(kHead + QStringLiteral(
+    const ReferencePage page = pageOf(QStringLiteral(
         "title: 表 1 试验（m³）\n"
         "header: 燃料 | 含氮量 | <<\n"
         "header: ^^ | 范围 | 平均\n"
         "row: 煤 | 0.5～2.5 | 1.5\n"
         "row: C_{m}H_{n} | a\\|b | \n"
-        "note: 注：说明\n"), QStringLiteral("t.table"));
-    ASSERT_TRUE(result.ok()) << result.error.toStdString();
-    const auto &page = result.table.pages.at(0);
+        "note: 注：说明\n"));
     EXPECT_EQ(page.columnCount(), 3);
     EXPECT_EQ(page.header[0][1].colSpan, 2);
     EXPECT_TRUE(page.header[0][2].covered);
@@ -33,18 +40,7 @@ TEST(ReferenceTableFormat, ParsesPagesSpansAndMarkup)
     EXPECT_EQ(page.notes, QStringList{QStringLiteral("注：说明")});
 }
 
-TEST(ReferenceTableFormat, TwoPagesNeedButtonCaptions)
-{
-    const auto result = parseReferenceTable(QStringLiteral(
-        "window: 乙\ncaption: 乙\n"
-        "picture: Picture2 | 表一\nalign: c\nrow: 1\n"
-        "picture: Picture3 | 续表\nalign: c\nrow: 2\n"), QStringLiteral("t.table"));
-    ASSERT_TRUE(result.ok()) << result.error.toStdString();
-    ASSERT_EQ(result.table.pages.size(), 2);
-    EXPECT_EQ(result.table.pages[1].button, QStringLiteral("续表"));
-}
-
-// Each malformed file names itself, the line and the reason.
+// Each malformed or missing file names itself, the line and the reason.
 TEST(ReferenceTableFormat, MalformedFilesNameLineAndReason)
 {
     struct Case { const char *name; QString text; QString error; };
@@ -65,21 +61,33 @@ TEST(ReferenceTableFormat, MalformedFilesNameLineAndReason)
         {"twice", "window: a\nwindow: b\n", "t.table:2: window given twice"},
         {"no window", "caption: a\npicture: P\nalign: c\nrow: a\n", "t.table:5: no window name"},
         {"no rows", "window: a\ncaption: a\npicture: P\nalign: c\n", "t.table:5: picture P has no rows"},
-        {"pages without buttons", "window: a\ncaption: a\npicture: P\nalign: c\nrow: 1\npicture: Q\nalign: c\nrow: 2\n",
-         "t.table:9: picture P of several needs a button caption"},
-        {"single with button", "window: a\ncaption: a\npicture: P | 表一\nalign: c\nrow: 1\n",
-         "t.table:6: a single picture takes no button caption"},
+        {"pages without buttons", "window: a\ncaption: a\npicture: P\nalign: c\nrow: 1\npicture: Q\nalign: c\nrow: 2\n", "t.table:9: picture P of several needs a button caption"},
+        {"single with button", "window: a\ncaption: a\npicture: P | 表一\nalign: c\nrow: 1\n", "t.table:6: a single picture takes no button caption"},
     };
     for (const Case &c : cases) {
         const auto result = parseReferenceTable(c.text, QStringLiteral("t.table"));
         EXPECT_EQ(result.error, c.error) << c.name;
     }
+    EXPECT_EQ(loadReferenceTable(QStringLiteral(":/data/none.table")).error,
+              QStringLiteral(":/data/none.table: cannot be read"));
 }
 
-TEST(ReferenceTableFormat, MissingOrInvalidFileFails)
+TEST(TableLayout, MergedCellsWidenTheirColumnsAndLinesStack)
 {
-    EXPECT_EQ(corvalen::loadReferenceTable(QStringLiteral(":/data/none.table")).error,
-              QStringLiteral(":/data/none.table: cannot be read"));
+    const ReferencePage narrow = pageOf(QStringLiteral("header: a | b | c\nrow: 1 | 2 | 3\n"));
+    const ReferencePage wide = pageOf(QStringLiteral(
+        "header: a | 一个很长很长很长很长很长很长的合并表头 | <<\nheader: ^^ | b | c\nrow: 1 | 2 | 3\n"));
+    const QList<int> n = TablePageLayout::columnTextWidths(narrow);
+    const QList<int> w = TablePageLayout::columnTextWidths(wide);
+    EXPECT_EQ(w[0], n[0]);
+    EXPECT_GT(w[1] + w[2], n[1] + n[2]);
+    EXPECT_LE(qAbs(w[1] - w[2]), 1);  // the excess is shared evenly
+
+    const ReferencePage twoLines = pageOf(QStringLiteral("header: a | b\\nc | d\nrow: 1 | 2 | 3\n"));
+    const TablePageLayout one(narrow, TablePageLayout::columnTextWidths(narrow));
+    const TablePageLayout two(twoLines, TablePageLayout::columnTextWidths(twoLines));
+    EXPECT_GT(two.size().height(), one.size().height());
+    EXPECT_EQ(two.plainText(), QStringLiteral("a\nb\nc\nd\n1\n2\n3"));
 }
 
 } // namespace
