@@ -47,8 +47,7 @@ TEST(HandOffFile, Text)
 TEST(HandOffFile, ValueTextsAndXStartOfTheWriters)
 {
     const struct { HandOffWriter writer; double value; const char *text; double xStart; } cases[] = {
-        {HandOffWriter::PuffModel, 1e-8f, "1E-08", 0},
-        {HandOffWriter::PuffModel, 0.380943f, "0.380943", 0},
+        {HandOffWriter::PuffModel, 4.608901e-07f, "4.608901E-07", 0},
         {HandOffWriter::RiverModel2, 0.5, "0.5000", 10},
         {HandOffWriter::RiverModel6, 250, "250.0000", 10},
         {HandOffWriter::RiverModel4, 0.43, ".43", 10},

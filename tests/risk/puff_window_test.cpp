@@ -53,9 +53,8 @@ protected:
     QString resultText()
     {
         ToolWindow *w = ToolRegistry::global().existingInstance(m_target.resultWindow);
-        if (!w || !w->isOpen())
-            return QStringLiteral("<closed>");
-        return w->widget()->findChild<QPlainTextEdit *>(QStringLiteral("RichTextBox1"))->toPlainText();
+        return w && w->isOpen() ? w->widget()->findChild<QPlainTextEdit *>(QStringLiteral("RichTextBox1"))->toPlainText()
+                                : QStringLiteral("<closed>");
     }
     QString filePath() const { return m_dir.filePath(m_target.fileName); }
 
@@ -137,7 +136,11 @@ TEST_F(PuffWindow, ButtonResultsAndBounds)
     const struct { const char *box, *text, *button, *resultBox, *result; } cases[] = {
         {"Text1", "12000000", "Command1", "Text7", "0.203904"},  // design time
         {"Text15", "0.03", "Command4", "Text16", "450.47"},
-        {"Text1", "abc", "Command1", "Text7", "0"},
+        {"Text1", "-12000000", "Command1", "Text7", "-0.203904"},
+        {"Text1", "abc", "Command1", "Text7", "0"},  // a failed step leaves its factor 0
+        {"Text4", "0", "Command1", "Text7", "0"},
+        {"Text1", "1e300", "Command1", "Text7", "0"},  // beyond the single range
+        {"Text17", "1000000", "Command1", "Text7", "0"},  // underflow
         {"Text15", "abc", "Command4", "Text16", "25000M内未找到临界距离"},
         {"Text12", "0.5", "Command2", nullptr, nullptr},  // one message, no file, no window
         {"Text11", "-", "Command2", nullptr, nullptr},
