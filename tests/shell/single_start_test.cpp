@@ -1,86 +1,51 @@
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
-// Runs the built program itself: a second copy shows the refusal and ends,
-// the first keeps running; a lock left by a crashed copy does not block.
-namespace {
-
-QString binary()
+// Runs the built program itself. A second copy beside a running one shows
+// the refusal and ends, the first keeps running; a lock left by a crashed
+// copy does not block the next start.
+TEST(SingleStart, SecondCopyIsRefusedUnlessTheFirstCrashed)
 {
-    return qEnvironmentVariable("CORVALEN_BINARY");
-}
+    const QString binary = qEnvironmentVariable("CORVALEN_BINARY");
+    if (binary.isEmpty())
+        GTEST_SKIP() << "CORVALEN_BINARY not set";
+    const QString refusal = QStringLiteral("程序已经运行,不能再次装载，请注意托盘区图标！");
+    for (const bool firstCrashed : {false, true}) {
+        SCOPED_TRACE(firstCrashed ? "first copy crashed" : "first copy running");
+        QTemporaryDir runtime;
+        QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("CORVALEN_MESSAGES_TO_STDERR", "1");
+        QProcess first, second;
+        first.setProcessEnvironment(env);
+        second.setProcessEnvironment(env);
+        first.start(binary, {});
+        ASSERT_TRUE(first.waitForStarted());
+        const QString lock = runtime.path() + "/corvalen.lock";
+        for (int waited = 0; waited < 10000 && !QFile::exists(lock); waited += 20)
+            QThread::msleep(20);
+        ASSERT_TRUE(QFile::exists(lock));
+        if (firstCrashed) {
+            first.kill();  // dies without releasing the lock
+            first.waitForFinished();
+        }
 
-QProcessEnvironment environment(const QString &runtimeDir)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_RUNTIME_DIR", runtimeDir);
-    env.insert("CORVALEN_MESSAGES_TO_STDERR", "1");
-    return env;
-}
-
-bool waitForFile(const QString &path, int ms)
-{
-    for (int waited = 0; waited < ms; waited += 20) {
-        if (QFile::exists(path))
-            return true;
-        QThread::msleep(20);
+        second.start(binary, {});
+        ASSERT_TRUE(second.waitForStarted());
+        EXPECT_EQ(second.waitForFinished(firstCrashed ? 1500 : 10000), !firstCrashed);
+        EXPECT_EQ(QString::fromUtf8(second.readAllStandardError()).contains(refusal), !firstCrashed);
+        if (!firstCrashed) {
+            EXPECT_EQ(second.exitCode(), 0);
+            EXPECT_EQ(first.state(), QProcess::Running);
+        }
+        for (QProcess *p : {&first, &second}) {
+            p->kill();
+            p->waitForFinished();
+        }
     }
-    return false;
-}
-
-} // namespace
-
-TEST(SingleStart, SecondCopyIsRefusedAndFirstStays)
-{
-    if (binary().isEmpty())
-        GTEST_SKIP() << "CORVALEN_BINARY not set";
-    QTemporaryDir runtime;
-    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QProcess first;
-    first.setProcessEnvironment(environment(runtime.path()));
-    first.start(binary(), {});
-    ASSERT_TRUE(first.waitForStarted());
-    ASSERT_TRUE(waitForFile(runtime.path() + "/corvalen.lock", 10000));
-
-    QProcess second;
-    second.setProcessEnvironment(environment(runtime.path()));
-    second.start(binary(), {});
-    ASSERT_TRUE(second.waitForFinished(10000));
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError())
-                    .contains("程序已经运行,不能再次装载，请注意托盘区图标！"));
-    EXPECT_EQ(first.state(), QProcess::Running);
-
-    first.kill();
-    first.waitForFinished();
-}
-
-TEST(SingleStart, StaleLockOfACrashedCopyIsTakenOver)
-{
-    if (binary().isEmpty())
-        GTEST_SKIP() << "CORVALEN_BINARY not set";
-    QTemporaryDir runtime;
-    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    // A copy that crashed: it took the lock, then died without releasing it.
-    QProcess crashed;
-    crashed.setProcessEnvironment(environment(runtime.path()));
-    crashed.start(binary(), {});
-    ASSERT_TRUE(waitForFile(runtime.path() + "/corvalen.lock", 10000));
-    crashed.kill();
-    crashed.waitForFinished();
-    ASSERT_TRUE(QFile::exists(runtime.path() + "/corvalen.lock"));
-
-    QProcess next;
-    next.setProcessEnvironment(environment(runtime.path()));
-    next.start(binary(), {});
-    ASSERT_TRUE(next.waitForStarted());
-    EXPECT_FALSE(next.waitForFinished(1500)) << "refused to start over a stale lock";
-    EXPECT_FALSE(QString::fromUtf8(next.readAllStandardError()).contains("程序已经运行"));
-    next.kill();
-    next.waitForFinished();
 }
