@@ -1,16 +1,7 @@
-#include "common/tool_registry.h"
-#include "support/message_recorder.h"
+#include "shell_test.h"
 #include "shell/about_window.h"
 #include "shell/registry_reader.h"
 #include "shell/sys_info.h"
-
-#include <QApplication>
-#include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace corvalen;
 
@@ -48,8 +39,7 @@ TEST(About, LoadTextsButtonsAndLayout)
     EXPECT_EQ(versionText(3, 0, 12), QStringLiteral("版本 3.0.12"));
     FakePlatform fake;
     const SysInfoPlatform previous = setSysInfoPlatform(fake.platform());
-    ShowToolWindow(QStringLiteral("frmAbout"));
-    ToolWindow *about = ToolRegistry::global().existingInstance(QStringLiteral("frmAbout"));
+    ToolWindow *about = openToolWindow(QStringLiteral("frmAbout"));
     QWidget *w = about->widget();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("关于 Corvalen"));
     EXPECT_EQ(w->findChild<QLabel *>(QStringLiteral("lblTitle"))->text(), QStringLiteral("Corvalen"));

@@ -1,12 +1,5 @@
-#include "common/tool_registry.h"
+#include "shell_test.h"
 #include "shell/help_topics.h"
-
-#include <QApplication>
-#include <QRegularExpression>
-#include <QTest>
-#include <QTextEdit>
-#include <QTreeWidget>
-#include <gtest/gtest.h>
 
 using namespace corvalen;
 
@@ -26,8 +19,7 @@ struct HelpFixture : ::testing::Test
 {
     void SetUp() override
     {
-        ShowToolWindow(QStringLiteral("帮助内容"));
-        window = ToolRegistry::global().existingInstance(QStringLiteral("帮助内容"));
+        window = openToolWindow(QStringLiteral("帮助内容"));
         tree = window->widget()->findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
         pane = window->widget()->findChild<QTextEdit *>(QStringLiteral("RichTextBox1"));
         window->widget()->resize(820, 520);

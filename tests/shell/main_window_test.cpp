@@ -1,19 +1,7 @@
+#include "shell_test.h"
 #include "common/desktop.h"
-#include "common/tool_registry.h"
-#include "message_recorder.h"
 #include "shell/main_window.h"
 #include "shell/menu_tree.h"
-
-#include <QAction>
-#include <QFile>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QSet>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QUrl>
-#include <gtest/gtest.h>
 
 using corvalen::MainWindow;
 using corvalen::MenuNode;

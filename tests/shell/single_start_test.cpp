@@ -1,8 +1,4 @@
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QThread>
-#include <gtest/gtest.h>
+#include "shell_test.h"
 
 // Runs the built program itself. A second copy beside a running one shows
 // the refusal and ends, the first keeps running; a lock left by a crashed

@@ -1,13 +1,5 @@
+#include "shell_test.h"
 #include "common/controls.h"
-#include "common/tool_registry.h"
-
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
-#include <QTextEdit>
-#include <gtest/gtest.h>
 
 using namespace corvalen;
 
@@ -46,8 +38,7 @@ const QString counterName = QStringLiteral("测试计数窗口");
 TEST(ToolWindow, ShowAgainBringsForwardAndReopenRebuildsFromDesign)
 {
     ToolRegistry::global().add<CounterWindow>(counterName, "tests", ToolKind::ComputeButtonCalculator);
-    ShowToolWindow(counterName);
-    auto *w = static_cast<CounterWindow *>(ToolRegistry::global().existingInstance(counterName));
+    auto *w = static_cast<CounterWindow *>(openToolWindow(counterName));
     ASSERT_TRUE(w && w->isOpen());
     QWidget *first = w->widget();
     EXPECT_EQ(w->changes, 0) << "design-time text counted as a change";
@@ -65,8 +56,7 @@ TEST(ToolWindow, ShowAgainBringsForwardAndReopenRebuildsFromDesign)
     for (const auto &close : closers) {
         close();
         EXPECT_FALSE(w->isOpen());
-        ShowToolWindow(counterName);
-        EXPECT_EQ(ToolRegistry::global().existingInstance(counterName), w);
+        EXPECT_EQ(openToolWindow(counterName), w);
         EXPECT_EQ(w->input->text(), "5");
         EXPECT_EQ(w->list->count(), 2);  // the list holds its items once
         EXPECT_EQ(w->list->currentText(), "");
@@ -76,8 +66,7 @@ TEST(ToolWindow, ShowAgainBringsForwardAndReopenRebuildsFromDesign)
     EXPECT_EQ(w->loads, 3);
     ToolRegistry::global().resetInstances();
 
-    ShowToolWindow("没有这个窗口");
-    EXPECT_EQ(ToolRegistry::global().existingInstance("没有这个窗口"), nullptr);
+    EXPECT_EQ(openToolWindow("没有这个窗口"), nullptr);
 }
 
 // A click or double-click into a text box is an event of its own, for a

@@ -1,13 +1,7 @@
-#include "common/tool_registry.h"
+#include "shell_test.h"
 #include "shell/main_window.h"
 #include "shell/tray_icon.h"
 #include "shell/window_state.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QSystemTrayIcon>
-#include <gtest/gtest.h>
 
 using namespace corvalen;
 
@@ -126,8 +120,7 @@ TEST_F(TrayTest, HiddenMainWindowCountsAsOpen)
         SCOPED_TRACE(row.name);
         useTray(true);
         QApplication::setQuitOnLastWindowClosed(true);
-        ShowToolWindow(QStringLiteral("frmAbout"));
-        ToolWindow *about = ToolRegistry::global().existingInstance(QStringLiteral("frmAbout"));
+        ToolWindow *about = openToolWindow(QStringLiteral("frmAbout"));
         m_window->showMinimized();
         m_window->timerTick();
         ASSERT_FALSE(m_window->isVisible());
