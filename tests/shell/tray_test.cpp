@@ -63,46 +63,35 @@ TEST_F(TrayTest, PopupFollowsTheWindowState)
     EXPECT_EQ(m_window->lastState(), StateNormal);
 }
 
-TEST_F(TrayTest, LastStateSurvivesMinimiseAndComesBackOnLeftClick)
+// 最小化&n keeps LastState; the tick hides a minimised window only while
+// the icon is shown (without a notification area it stays in the
+// taskbar); the icon's left click or 恢复&R brings it back as it was.
+TEST_F(TrayTest, MinimiseHideAndComeBack)
 {
-    useTray(true);
-    EXPECT_EQ(m_window->trayIcon()->systemIcon()->toolTip(), QStringLiteral("Corvalen，点击右键弹出菜单"));
-
-    for (const bool maximised : {true, false}) {
-        SCOPED_TRACE(maximised ? "from maximised" : "from normal");
-        maximised ? m_window->showMaximized() : m_window->showNormal();
-        const qint16 before = maximised ? StateMaximised : StateNormal;
-        m_window->showMinimized();
-        EXPECT_EQ(m_window->lastState(), before);
-        m_window->timerTick();
-        EXPECT_FALSE(m_window->isVisible());
-        leftClickOnIcon();
-        EXPECT_TRUE(m_window->isVisible() && !m_window->isMinimized());
-        EXPECT_EQ(m_window->isMaximized(), maximised);
-        EXPECT_EQ(m_window->lastState(), before);
-    }
-
-    // A left click on a window that is not minimised changes nothing.
-    m_window->showMaximized();
-    leftClickOnIcon();
-    EXPECT_TRUE(m_window->isMaximized());
-}
-
-TEST_F(TrayTest, MinimisedWindowIsHiddenOnlyWhileTheIconIsShown)
-{
-    for (const bool tray : {true, false}) {
-        SCOPED_TRACE(tray ? "with a notification area" : "without one");
-        useTray(tray);
+    struct Row { const char *name; bool tray, maximised, byIcon; };
+    for (const Row &row : {Row{"maximised, back by the icon", true, true, true},
+                           Row{"normal, back by 恢复&R", true, false, false},
+                           Row{"no notification area", false, false, false}}) {
+        SCOPED_TRACE(row.name);
+        useTray(row.tray);
+        row.maximised ? m_window->showMaximized() : m_window->showNormal();
+        const qint16 before = row.maximised ? StateMaximised : StateNormal;
         m_window->timerTick();  // not minimised: left alone
         EXPECT_TRUE(m_window->isVisible());
         item("mnuTrayMinimize")->trigger();
         EXPECT_TRUE(m_window->isMinimized());
+        EXPECT_EQ(m_window->lastState(), before);
         m_window->timerTick();
-        EXPECT_EQ(m_window->isVisible(), !tray);
-        EXPECT_TRUE(m_window->isMinimized());
-        // 恢复&R brings it back either way.
-        item("mnuTrayRestore")->trigger();
+        EXPECT_EQ(m_window->isVisible(), !row.tray);
+        row.byIcon ? leftClickOnIcon() : item("mnuTrayRestore")->trigger();
         EXPECT_TRUE(m_window->isVisible() && !m_window->isMinimized());
+        EXPECT_EQ(m_window->isMaximized(), row.maximised);
+        EXPECT_EQ(m_window->lastState(), before);
+        if (row.byIcon) {  // a left click on a window not minimised changes nothing
+            leftClickOnIcon();
+            EXPECT_TRUE(m_window->isMaximized());
+            EXPECT_EQ(m_window->trayIcon()->systemIcon()->toolTip(), QStringLiteral("Corvalen，点击右键弹出菜单"));
+        }
         TearDown();
     }
 }
