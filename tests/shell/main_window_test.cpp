@@ -8,14 +8,6 @@ using corvalen::MenuNode;
 
 namespace {
 
-struct OpenedUrls
-{
-    OpenedUrls() { previous = corvalen::setUrlOpener([this](const QString &u) { urls << u; }); }
-    ~OpenedUrls() { corvalen::setUrlOpener(std::move(previous)); }
-    QStringList urls;
-    corvalen::UrlOpener previous;
-};
-
 // Every node of the menu tree, depth first in stored order.
 QList<const MenuNode *> allNodes(const QList<MenuNode> &nodes)
 {
@@ -109,16 +101,17 @@ TEST(MainWindow, MenuTreeAndItsItems)
 // label opens exactly what it shows.
 TEST(MainWindow, LinksAndContactLabelsOpenTheirTargets)
 {
-    OpenedUrls opened;
+    QString opened;
+    const corvalen::UrlOpener previous = corvalen::setUrlOpener([&](const QString &u) { opened = u; });
     MainWindow w;
     w.show();
-    auto open = [&](const QString &caption) {
-        opened.urls.clear();
+    auto open = [&](const QString &caption) {  // an item's or a label's click
+        opened.clear();
         if (QAction *a = w.findChild<QAction *>(caption))
             a->trigger();
         else
             QTest::mouseClick(w.findChild<QLabel *>(caption), Qt::LeftButton);
-        return opened.urls.value(0);
+        return opened;
     };
     // Every link in menu order: its path, on a placeholder host.
     QStringList paths;
@@ -159,6 +152,7 @@ TEST(MainWindow, LinksAndContactLabelsOpenTheirTargets)
         EXPECT_EQ(label->toolTip(), QString::fromUtf8(c.tooltip));
         EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
     }
+    corvalen::setUrlOpener(previous);
 }
 
 // An accessory item starts the first program of its role found on PATH
