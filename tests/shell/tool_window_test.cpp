@@ -69,12 +69,9 @@ TEST(ToolWindow, ShowAgainBringsForwardAndReopenRebuildsFromDesign)
 TEST(Controls, ClicksIntoEveryKindOfTextBoxAreEvents)
 {
     QWidget parent;
-    parent.resize(300, 300);
     auto *line = new QLineEdit(&parent);
     auto *rich = new QTextEdit(&parent);
     auto *plain = new QPlainTextEdit(&parent);
-    rich->move(0, 40);
-    plain->move(0, 160);
     parent.show();
     const std::pair<QWidget *, QWidget *> boxes[] = {
         {line, line}, {rich, rich->viewport()}, {plain, plain->viewport()}};
