@@ -95,6 +95,9 @@ TEST(MainWindow, MenuTreeAndItsItems)
         EXPECT_EQ(items.value(0), QString::fromUtf8(m.first)) << m.menu;
         EXPECT_EQ(items.value(items.size() - 1), QString::fromUtf8(m.last)) << m.menu;
     }
+    EXPECT_EQ(visibleCaptions(w.findChild<QMenu *>("气工具")->actions()).join('|'),
+              "有害物质露天存放散发量计算|固定顶罐的呼吸排放量和工作排放量计算|设备和管道不严密处有害气体散发量计算|"
+              "各类贮罐大小呼吸量计算(石油库设计节能导则）|起尘量的计算|经验系数|空气污染指数（API）计算");
 }
 
 // Every link item and contact label opens a placeholder address; each
