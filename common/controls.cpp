@@ -69,7 +69,6 @@ QComboBox *makeList(QWidget *parent, const QString &objectName, bool editable)
         // turns a text equal to an item into a choice. Only choosing an
         // item is the list's click.
         box->setCompleter(nullptr);
-        QObject::disconnect(box->lineEdit(), &QLineEdit::returnPressed, box, nullptr);
         QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
     }
     return box;

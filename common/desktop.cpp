@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+#include <utility>
 
 namespace corvalen {
 namespace {
@@ -59,16 +60,12 @@ const AccessoryRole *roleFor(const QString &windowsProgram)
 
 UrlOpener setUrlOpener(UrlOpener opener)
 {
-    UrlOpener old = std::move(urlOpener());
-    urlOpener() = std::move(opener);
-    return old;
+    return std::exchange(urlOpener(), std::move(opener));
 }
 
 ProgramStarter setProgramStarter(ProgramStarter starter)
 {
-    ProgramStarter old = std::move(programStarter());
-    programStarter() = std::move(starter);
-    return old;
+    return std::exchange(programStarter(), std::move(starter));
 }
 
 void OpenWithDefaultHandler(const QString &target)

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <cstdio>
+#include <utility>
 
 namespace corvalen {
 namespace {
@@ -16,9 +17,7 @@ MessageSink &sink()
 
 MessageSink setMessageSink(MessageSink newSink)
 {
-    MessageSink old = std::move(sink());
-    sink() = std::move(newSink);
-    return old;
+    return std::exchange(sink(), std::move(newSink));
 }
 
 void showMessage(const QString &text)

@@ -5,6 +5,7 @@
 #include "shell/registry_reader.h"
 
 #include <QFileInfo>
+#include <utility>
 
 namespace corvalen {
 namespace {
@@ -38,9 +39,7 @@ SysInfoPlatform desktopSysInfoPlatform()
 
 SysInfoPlatform setSysInfoPlatform(SysInfoPlatform platform)
 {
-    SysInfoPlatform old = std::move(currentPlatform());
-    currentPlatform() = std::move(platform);
-    return old;
+    return std::exchange(currentPlatform(), std::move(platform));
 }
 
 const SysInfoPlatform &sysInfoPlatform()

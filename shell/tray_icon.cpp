@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QWidget>
+#include <utility>
 
 namespace corvalen {
 namespace {
@@ -19,9 +20,7 @@ TrayProbe &trayProbe()
 
 TrayProbe setTrayProbe(TrayProbe probe)
 {
-    TrayProbe old = std::move(trayProbe());
-    trayProbe() = std::move(probe);
-    return old;
+    return std::exchange(trayProbe(), std::move(probe));
 }
 
 bool notificationAreaAvailable()
