@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,6 +44,39 @@ void ReportBox::showReport(const QString &text)
     m_report = text;
     // The box breaks its lines at LF, CR and CR LF alike.
     setPlainText(text);
+}
+
+EchoLabel::EchoLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 4);
+}
+
+QSize EchoLabel::sizeHint() const
+{
+    // As wide as a short echo, whatever was typed.
+    const QFontMetrics metrics = fontMetrics();
+    return QSize(metrics.averageCharWidth() * 14, QLabel::sizeHint().height());
+}
+
+QSize EchoLabel::minimumSizeHint() const
+{
+    return QSize(minimumWidth(), QLabel::minimumSizeHint().height());
+}
+
+bool EchoLabel::event(QEvent *event)
+{
+    // The whole text, however long, is a tooltip away.
+    if (event->type() == QEvent::ToolTip)
+        setToolTip(text());
+    return QLabel::event(event);
+}
+
+void EchoLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    painter.drawText(area, int(alignment()), fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
 }
 
 QString accessibleText(const QString &caption)
@@ -112,7 +146,7 @@ TextBox *Panel::box(const Field &field)
         if (!field.labelName.isEmpty())
             m_form->remember(label);
     }
-    box->setAccessibleName(accessibleText(field.label.isEmpty() ? field.accessibleName : field.label));
+    box->setAccessibleName(accessibleText(field.accessibleName.isEmpty() ? field.label : field.accessibleName));
 
     // Rows of a column: label | box | unit and button; in a line the
     // pieces follow each other.
@@ -174,7 +208,7 @@ QComboBox *Panel::list(const ListField &field)
     list->setCurrentIndex(-1);
     if (field.editable)
         list->setEditText(field.text);
-    list->setAccessibleName(accessibleText(field.label.isEmpty() ? field.accessibleName : field.label));
+    list->setAccessibleName(accessibleText(field.accessibleName.isEmpty() ? field.label : field.accessibleName));
     m_form->remember(list);
     if (field.label.isEmpty()) {
         place(list);
@@ -198,6 +232,14 @@ QComboBox *Panel::list(const ListField &field)
 QLabel *Panel::label(const QString &name, const QString &text)
 {
     auto *label = new QLabel(text, m_container);
+    label->setObjectName(name);
+    place(label);
+    return label;
+}
+
+EchoLabel *Panel::echo(const QString &name, const QString &text)
+{
+    auto *label = new EchoLabel(text, m_container);
     label->setObjectName(name);
     place(label);
     return label;

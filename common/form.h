@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -20,7 +21,6 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
-class QLabel;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -57,6 +57,21 @@ public:
 
 private:
     QString m_report;
+};
+
+// A label that echoes what the user typed: it shows as much as fits, with
+// "…" where the text goes on, and never widens its window.
+class EchoLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit EchoLabel(const QString &text, QWidget *parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // The button beside a box that explains it: opens a window by its name, or
@@ -120,6 +135,8 @@ public:
     QComboBox *list(const ListField &field);
     QLabel *label(const QString &name, const QString &text);
     QLabel *title(const QString &name, const QString &text);
+    // A label whose text follows what the user types (elided).
+    EchoLabel *echo(const QString &name, const QString &text);
     // An option button; options of one group exclude each other.
     QRadioButton *option(const QString &name, const QString &caption, const QString &group = {});
     QCheckBox *check(const QString &name, const QString &caption);

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextEdit>
@@ -180,6 +181,11 @@ TEST_P(Robustness, HostileInputs)
     m_name = QString::fromStdString(GetParam());
     MessageRecorder messages;
     std::mt19937 rng(20261209u);
+    // What is typed never widens a window beyond the screen (or beyond the
+    // width it opened with, on a screen smaller than its design).
+    QWidget *first = open();
+    ASSERT_TRUE(first);
+    const int widest = std::max(first->width(), first->screen()->availableGeometry().width());
     for (const QString &text : hostileInputs()) {
         QElapsedTimer timer;
         timer.start();
@@ -192,6 +198,10 @@ TEST_P(Robustness, HostileInputs)
         EXPECT_TRUE(shown.isEmpty()) << GetParam() << " shows " << shown.toStdString();
         if (!shown.isEmpty())
             return;
+        if (ToolWindow *w = ToolRegistry::global().existingInstance(m_name); w && w->isOpen()) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            EXPECT_LE(w->widget()->width(), widest) << GetParam() << ": after input of " << text.size() << " characters";
+        }
     }
 }
 
