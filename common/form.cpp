@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace corvalen {
 
@@ -87,6 +89,9 @@ QString accessibleText(const QString &caption)
 }
 
 namespace {
+
+// The bar's own range is fixed, so any single range maps onto it.
+constexpr int kBarSteps = 1000;
 
 void setTextColor(QWidget *widget, const QColor &color)
 {
@@ -357,6 +362,17 @@ void Panel::stretch()
         m_grid->setColumnStretch(m_next++, 1);
     else
         m_grid->setRowStretch(m_next++, 1);
+}
+
+void showProgress(QProgressBar *bar, const ProgressState &state)
+{
+    if (!bar)
+        return;
+    bar->setRange(0, kBarSteps);
+    const double span = double(state.maximum) - double(state.minimum);
+    const double share = span > 0 ? (double(state.value) - double(state.minimum)) / span : 0;
+    bar->setValue(static_cast<int>(std::lround(std::clamp(share, 0.0, 1.0) * kBarSteps)));
+    bar->setVisible(state.visible);
 }
 
 Form::Form(QWidget *window) : m_window(window), m_top(this, window, new QGridLayout(window)) {}

@@ -6,6 +6,8 @@
 // user reads beside it; a control without a caption of its own is named by
 // the text beside it. Every control is found again by its control name.
 
+#include "common/progress_state.h"
+
 #include <QColor>
 #include <QHash>
 #include <QLabel>
@@ -199,6 +201,9 @@ private:
     QHash<QString, QPointer<QWidget>> m_controls;
     QHash<QString, QButtonGroup *> m_groups;
 };
+
+// Shows a model's progress state in its bar.
+void showProgress(QProgressBar *bar, const ProgressState &state);
 
 // Wraps a label's text into the accessible name of the control it names.
 QString accessibleText(const QString &caption);

@@ -3,7 +3,6 @@
 #include "common/form_window.h"
 #include "common/message_box.h"
 #include "common/number_text.h"
-#include "common/progress_state.h"
 #include "common/result_window.h"
 #include "risk/puff_model.h"
 
