@@ -1,12 +1,14 @@
 #include "common/form.h"
 
 #include "common/controls.h"
+#include "common/desktop.h"
 #include "common/input_helpers.h"
 #include "common/tool_registry.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <algorithm>
 #include <cmath>
 
@@ -242,6 +245,26 @@ QLabel *Panel::label(const QString &name, const QString &text)
     return label;
 }
 
+QLabel *Panel::link(const QString &name, const QString &text, const QString &address, const QString &toolTip)
+{
+    QLabel *link = label(name, text);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setToolTip(toolTip);
+    link->setTextInteractionFlags(Qt::NoTextInteraction);
+    onMouseClick(link, [address] { OpenWithDefaultHandler(address); });
+    return link;
+}
+
+QWidget *Panel::rule(const QString &name)
+{
+    auto *rule = new QFrame(m_container);
+    rule->setObjectName(name);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    place(rule);
+    return rule;
+}
+
 EchoLabel *Panel::echo(const QString &name, const QString &text)
 {
     auto *label = new EchoLabel(text, m_container);
@@ -396,18 +419,24 @@ QWidget *Form::find(const QString &name) const
 
 QString Form::text(const QString &name) const
 {
-    QWidget *widget = find(name);
-    if (auto *box = qobject_cast<QLineEdit *>(widget))
+    return controlText(find(name));
+}
+
+QString controlText(const QWidget *widget)
+{
+    if (auto *box = qobject_cast<const QLineEdit *>(widget))
         return box->text();
-    if (auto *list = qobject_cast<QComboBox *>(widget))
+    if (auto *list = qobject_cast<const QComboBox *>(widget))
         return list->currentText();
-    if (auto *label = qobject_cast<QLabel *>(widget))
+    if (auto *label = qobject_cast<const QLabel *>(widget))
         return label->text();
-    if (auto *report = qobject_cast<ReportBox *>(widget))
+    if (auto *report = qobject_cast<const ReportBox *>(widget))
         return report->report();
-    if (auto *note = qobject_cast<QPlainTextEdit *>(widget))
+    if (auto *note = qobject_cast<const QPlainTextEdit *>(widget))
         return note->toPlainText();
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+    if (auto *rich = qobject_cast<const QTextEdit *>(widget))
+        return rich->toPlainText();
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
         return button->text();
     return QString();
 }

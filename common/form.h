@@ -137,6 +137,10 @@ public:
     QComboBox *list(const ListField &field);
     QLabel *label(const QString &name, const QString &text);
     QLabel *title(const QString &name, const QString &text);
+    // A label that opens an address (a page, a mail) when clicked.
+    QLabel *link(const QString &name, const QString &text, const QString &address, const QString &toolTip);
+    // A sunken horizontal rule.
+    QWidget *rule(const QString &name);
     // A label whose text follows what the user types (elided).
     EchoLabel *echo(const QString &name, const QString &text);
     // An option button; options of one group exclude each other.
@@ -201,6 +205,10 @@ private:
     QHash<QString, QPointer<QWidget>> m_controls;
     QHash<QString, QButtonGroup *> m_groups;
 };
+
+// The text a control shows: a box, a list's text, a label, a report, a
+// multi-line or rich text, a button's caption.
+QString controlText(const QWidget *widget);
 
 // Shows a model's progress state in its bar.
 void showProgress(QProgressBar *bar, const ProgressState &state);

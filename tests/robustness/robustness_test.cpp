@@ -6,6 +6,7 @@
 #include "common/desktop.h"
 #include "common/tool_registry.h"
 #include "message_recorder.h"
+#include "window_driver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -38,24 +39,6 @@ const QStringList &hostileInputs()
         QStringLiteral("1,000.5"), QStringLiteral("&H7FFF"), QStringLiteral("99999999"),
     };
     return inputs;
-}
-
-// Types the text key by key. QTest::keyClicks asserts on characters it has no
-// key for (Chinese text, control characters); those are sent as key events
-// that carry the character, as an input of the desktop would.
-void typeText(QWidget *widget, const QString &text)
-{
-    for (QChar c : text) {
-        const char ascii = c.toLatin1();
-        if (ascii >= 0x20 && ascii < 0x7f) {
-            QTest::keyClick(widget, ascii);
-            continue;
-        }
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(widget, &press);
-        QCoreApplication::sendEvent(widget, &release);
-    }
 }
 
 const QRegularExpression &libraryTexts()
