@@ -443,7 +443,11 @@ QString controlText(const QWidget *widget)
 
 void Form::write(const QString &name, const QString &text) const
 {
-    QWidget *widget = find(name);
+    writeControl(find(name), text);
+}
+
+void writeControl(QWidget *widget, const QString &text)
+{
     if (auto *box = qobject_cast<TextBox *>(widget))
         box->write(text);
     else if (auto *line = qobject_cast<QLineEdit *>(widget))

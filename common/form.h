@@ -210,6 +210,10 @@ private:
 // multi-line or rich text, a button's caption.
 QString controlText(const QWidget *widget);
 
+// Writes what a control shows: a box (a change, also when the text is the
+// same), a list's text, a label, a report, a multi-line text.
+void writeControl(QWidget *widget, const QString &text);
+
 // Shows a model's progress state in its bar.
 void showProgress(QProgressBar *bar, const ProgressState &state);
 

@@ -66,12 +66,7 @@ void WindowDriver::set(const QString &name, const QString &text)
 {
     QWidget *widget = find(name);
     EXPECT_NE(widget, nullptr) << "no control " << name.toStdString();
-    if (auto *box = qobject_cast<TextBox *>(widget))
-        box->write(text);
-    else if (auto *line = qobject_cast<QLineEdit *>(widget))
-        line->setText(text);
-    else if (auto *list = qobject_cast<QComboBox *>(widget))
-        list->setEditText(text);
+    writeControl(widget, text);
 }
 
 void WindowDriver::type(const QString &name, const QString &text)
