@@ -113,8 +113,10 @@ std::optional<double> floorOf(std::optional<double> value)
 PuffGrid computePuffGrid(const PuffInputs &in, const PuffGridBounds &bounds)
 {
     PuffGrid grid;
+    // The axes count up from 0: a step that is not above 0 gives no grid (a
+    // negative one would leave only the header row).
     if (!bounds.xEnd || !bounds.xStep || !bounds.yEnd || !bounds.yStep
-        || *bounds.xStep == 0 || *bounds.yStep == 0) {
+        || !(*bounds.xStep > 0) || !(*bounds.yStep > 0)) {
         grid.outcome = PuffGridOutcome::BadBounds;
         return grid;
     }

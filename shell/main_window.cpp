@@ -4,6 +4,7 @@
 #include "common/form.h"
 #include "common/controls.h"
 #include "common/desktop.h"
+#include "common/screen_fit.h"
 #include "common/tool_registry.h"
 #include "shell/tray_icon.h"
 #include "shell/tray_menu.h"
@@ -36,8 +37,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     buildMenus(loadMenuTree());
     buildHandbookFrame();
-    // Wide enough for the whole menu bar on one line.
-    resize(qMax(sizeHint().width(), menuBar()->sizeHint().width()), sizeHint().height());
+    // Wide enough for the whole menu bar on one line, where the screen has
+    // the room.
+    resize(QSize(qMax(sizeHint().width(), menuBar()->sizeHint().width()), sizeHint().height())
+               .boundedTo(roomOnScreen(this)));
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));

@@ -144,6 +144,7 @@ TEST_F(PuffWindow, ButtonResultsAndBounds)
         {"Text17", "1000000", "Command1", "Text7", "0"},  // underflow
         {"Text15", "abc", "Command4", "Text16", "25000M内未找到临界距离"},
         {"Text12", "0.5", "Command2", nullptr, nullptr},  // one message, no file, no window
+        {"Text12", "-500", "Command2", nullptr, nullptr},
         {"Text11", "-", "Command2", nullptr, nullptr},
         {"Text13", "1e39", "Command2", nullptr, nullptr},
     };

@@ -76,7 +76,7 @@ class Robustness : public ::testing::TestWithParam<std::string>
 protected:
     void SetUp() override
     {
-        m_url = setUrlOpener([](const QString &) {});
+        m_url = setUrlOpener([](const QString &) { return true; });
         m_program = setProgramStarter([](const QString &) { return true; });
     }
     void TearDown() override
