@@ -1,5 +1,6 @@
 #include "shell/all_windows.h"
 
+#include "atmosphere/atmosphere_windows.h"
 #include "common/tool_registry.h"
 #include "fuel/fuel_windows.h"
 #include "process_air/process_air_windows.h"
@@ -14,6 +15,7 @@ void registerAllWindows(ToolRegistry &registry)
     registerFuelWindows(registry);
     registerProcessAirWindows(registry);
     registerRiskWindows(registry);
+    registerAtmosphereWindows(registry);
 }
 
 } // namespace corvalen

@@ -1,0 +1,13 @@
+#include "atmosphere/atmosphere_windows.h"
+
+#include "common/picture_reference_window.h"
+#include "common/tool_registry.h"
+
+namespace corvalen {
+
+void registerAtmosphereWindows(ToolRegistry &registry)
+{
+    registerReferenceTables(registry, QStringLiteral("atmosphere"));
+}
+
+} // namespace corvalen
