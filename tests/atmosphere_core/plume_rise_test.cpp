@@ -172,16 +172,6 @@ TEST(PlumeRise, FailedStepsCountAsZeroLater)
     EXPECT_FALSE(computePlumeRise(design("D", [](auto &in) { in.height = u8("H"); })).effectiveHeight);
 }
 
-TEST(PlumeRise, DefaultGradients)
-{
-    const struct { const char *cls; std::optional<double> gradient; } cases[] = {
-        {"A", -0.019}, {"B", -0.018}, {"B-C", -0.017}, {"C", -0.016}, {"C-D", -0.014}, {"D", -0.0098},
-        {"D-E", std::nullopt}, {"E", 0}, {"F", 0.01}, {"G", std::nullopt},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(defaultLapseRate(u8(c.cls)), c.gradient) << c.cls;
-}
-
 TEST(PlumeRise, ReportLines)
 {
     EXPECT_EQ(computePlumeRise(design("D")).report,
@@ -206,8 +196,6 @@ TEST(PlumeRise, ReportLines)
                  "    排气筒高度指数 n2 = 0\n"
                  "    烟气抬升高度 ΔH = 18.1179(m)\n"
                  "    烟囱有效高度 He = 78.1179(m)\n"));
-    EXPECT_EQ(line(computePlumeRise(design("A", [](auto &in) { in.rural = false; })), 1),
-              u8("项目所在位置:城市或城市近郊"));
 }
 
 } // namespace
