@@ -2,7 +2,7 @@
 #include "atmosphere/mixing_layer.h"
 #include "atmosphere/stack_wind.h"
 #include "atmosphere/work_grade.h"
-#include "tables/qstring_print.h"
+#include "../tables/qstring_print.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

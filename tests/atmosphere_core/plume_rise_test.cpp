@@ -2,7 +2,7 @@
 // of its bounds, and the report.
 #include "atmosphere/plume_rise.h"
 #include "common/number_text.h"
-#include "tables/qstring_print.h"
+#include "../tables/qstring_print.h"
 
 #include <functional>
 #include <gtest/gtest.h>
