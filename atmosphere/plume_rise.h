@@ -2,10 +2,10 @@
 
 // Plume rise ΔH and effective stack height He = H + ΔH of one stack by the
 // atmospheric assessment guideline: the heat release rate
-// Qh = 0.35 Pa Qv ΔT / Ts (Pa in hPa, Ts in K) picks, with the stability class, the wind speed at
-// the stack exit and ΔT, one of the power law ΔH = n0 Qh^n1 H^n2 / U, the
-// small-source formula, the band between them, the stable-air formula and
-// the calm-wind formula.
+// Qh = 0.35 Pa Qv ΔT / Ts (Pa in hPa, Ts in K) picks, with the stability
+// class, the wind speed at the stack exit and ΔT, one of the power law
+// ΔH = n0 Qh^n1 H^n2 / U, the small-source formula, the band between them,
+// the stable-air formula and the calm-wind formula.
 
 #include <QString>
 #include <QStringList>
