@@ -1,7 +1,7 @@
 #include "fuel/flue_gas.h"
 
 #include "common/number_text.h"
-#include "fuel/single_store.h"
+#include "common/steps.h"
 
 namespace corvalen {
 namespace {
@@ -43,32 +43,32 @@ FlueGasPress FlueGasCalculator::press(const FlueGasInputs &in)
     auto excess = [this] { return double(excessAir) + double(airLeakage) - 1; };
     switch (item->fuel) {
     case FlueGasFuel::Solid:
-        theoreticalAir = storeSingle(q * 1.01 / kJoulesPerKcal + 0.5);
-        flueGasPerKg = storeSingle(q * 0.89 / kJoulesPerKcal + 1.65 + excess() * double(theoreticalAir));
+        theoreticalAir = StoredSingle(q * 1.01 / kJoulesPerKcal + 0.5);
+        flueGasPerKg = StoredSingle(q * 0.89 / kJoulesPerKcal + 1.65 + excess() * double(theoreticalAir));
         break;
     case FlueGasFuel::Liquid:
-        theoreticalAir = storeSingle(q * 0.85 / kJoulesPerKcal + 2);
-        flueGasPerKg = storeSingle(q * 1.11 / kJoulesPerKcal + excess() * double(theoreticalAir));
+        theoreticalAir = StoredSingle(q * 0.85 / kJoulesPerKcal + 2);
+        flueGasPerKg = StoredSingle(q * 1.11 / kJoulesPerKcal + excess() * double(theoreticalAir));
         break;
     case FlueGasFuel::Gaseous:
         if (heatValue < kRichGasHeat) {
-            theoreticalAir = storeSingle(q * 0.875 / kJoulesPerKcal);
-            flueGasPerKg = storeSingle(q * 0.725 / kJoulesPerKcal + 1 + excess() * double(theoreticalAir));
+            theoreticalAir = StoredSingle(q * 0.875 / kJoulesPerKcal);
+            flueGasPerKg = StoredSingle(q * 0.725 / kJoulesPerKcal + 1 + excess() * double(theoreticalAir));
         } else {
-            theoreticalAir = storeSingle(q * 1.09 / kJoulesPerKcal - 0.25);
-            flueGasPerKg = storeSingle(q * 1.14 / kJoulesPerKcal + 0.25 + excess() * double(theoreticalAir));
+            theoreticalAir = StoredSingle(q * 1.09 / kJoulesPerKcal - 0.25);
+            flueGasPerKg = StoredSingle(q * 1.14 / kJoulesPerKcal + 0.25 + excess() * double(theoreticalAir));
         }
         break;
     case FlueGasFuel::NaturalGas:
         // Natural gas burns without the flue's leakage: the box shows 0 and
         // Vy leaves Δα out.
         result.leakageZeroed = true;
-        theoreticalAir = storeSingle(q * 1.105 / kJoulesPerKcal + 0.02);
+        theoreticalAir = StoredSingle(q * 1.105 / kJoulesPerKcal + 0.02);
         airLeakage = 0;
         if (heatValue < kRichNaturalGasHeat)
-            flueGasPerKg = storeSingle(double(excessAir) * double(theoreticalAir) + 1);
+            flueGasPerKg = StoredSingle(double(excessAir) * double(theoreticalAir) + 1);
         else
-            flueGasPerKg = storeSingle(q * 0.075 / kJoulesPerKcal + 0.38 + double(excessAir) * double(theoreticalAir));
+            flueGasPerKg = StoredSingle(q * 0.075 / kJoulesPerKcal + 0.38 + double(excessAir) * double(theoreticalAir));
         break;
     }
     return result;
@@ -76,7 +76,7 @@ FlueGasPress FlueGasCalculator::press(const FlueGasInputs &in)
 
 float FlueGasCalculator::flueGasPerTonne() const
 {
-    return storeSingle(double(flueGasPerKg) * 1000);
+    return StoredSingle(double(flueGasPerKg) * 1000);
 }
 
 } // namespace corvalen

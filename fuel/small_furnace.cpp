@@ -1,7 +1,7 @@
 #include "fuel/small_furnace.h"
 
 #include "common/number_text.h"
-#include "fuel/single_store.h"
+#include "common/steps.h"
 
 namespace corvalen {
 
@@ -41,11 +41,11 @@ void SmallFurnaceCalculator::press(const SmallFurnaceInputs &in)
     const auto amount = ToDouble(in.coalBurnt);
     if (!amount)
         return;
-    co = storeSingle(*amount * factors->co);
-    hc = storeSingle(*amount * factors->hc);
-    so2 = storeSingle(*amount * factors->so2);
-    nox = storeSingle(*amount * factors->nox);
-    dust = storeSingle(*amount * factors->dust);
+    co = StoredSingle(*amount * factors->co);
+    hc = StoredSingle(*amount * factors->hc);
+    so2 = StoredSingle(*amount * factors->so2);
+    nox = StoredSingle(*amount * factors->nox);
+    dust = StoredSingle(*amount * factors->dust);
 }
 
 } // namespace corvalen
