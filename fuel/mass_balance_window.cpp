@@ -38,10 +38,7 @@ struct MassBalanceForm
 // Label2 is an array of labels: element i is named Label2_i.
 QString labelName(int index)
 {
-    static const QStringList names = {"Label2_0", "Label2_1", "Label2_2",  "Label2_3",  "Label2_4",
-                                      "Label2_5", "Label2_6", "Label2_7",  "Label2_8",  "Label2_9",
-                                      "Label2_10", "Label2_11", "Label2_12", "Label2_13"};
-    return names.at(index);
+    return QStringLiteral("Label2_%1").arg(index);
 }
 
 Field input(const QString &box, const QString &caption, int label, const QString &design, Explanation explain = {})
@@ -245,6 +242,9 @@ void design(Form &form, const MassBalanceForm &f)
     for (const auto &[column, fields] : sides) {
         for (const Field &field : *fields) {
             column->box(field)->setMinimumWidth(90);
+            if (field.explain.button.isEmpty())
+                continue;
+            // The "......?" buttons are only as wide as their caption.
             if (auto *button = form.get<QPushButton>(field.explain.button))
                 button->setFixedWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
         }
@@ -252,7 +252,7 @@ void design(Form &form, const MassBalanceForm &f)
     }
 
     Panel frame = top.frame(QStringLiteral("Frame1"), kFrameCaption);
-    QPlainTextEdit *method = frame.note(QStringLiteral("Text15"), fuelText(f.methodFile), f.title);
+    QPlainTextEdit *method = frame.note(QStringLiteral("Text15"), fuelText(f.methodFile), kFrameCaption);
     method->setReadOnly(true);
     method->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     method->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
