@@ -5,6 +5,7 @@
 #include "water/surface_tabs_window.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QTabBar>
@@ -120,6 +121,10 @@ void design(Form &f)
 
     std::vector<Panel> reportPage = top.tabs("TabStrip2", {QStringLiteral("评价分级建议")});
     reportPage[0].report("RichTextBox1", QStringLiteral("评价分级建议"));
+    // Room the pages leave goes to the report, not between the frames.
+    int row = 0, column = 0, rows = 0, columns = 0;
+    top.grid()->getItemPosition(top.grid()->indexOf(f.get<QTabWidget>("TabStrip2")), &row, &column, &rows, &columns);
+    top.grid()->setRowStretch(row, 1);
     f.write("RichTextBox1", kStoredText);
 
     onTabChosen(f, "TabStrip1", showPage);

@@ -101,6 +101,8 @@ FormSpec methodOneSpec()
     FormSpec spec;
     spec.caption = QStringLiteral("地面水现状评价方法一");
     spec.design = designMethodOne;
+    // Wide enough for the design lists and the report lines unbroken.
+    spec.size = QSize(640, 600);
     spec.steps["nemerow"] = [](Form &f) {
         f.get<ReportBox>("RichTextBox1")->showReport(nemerowReport(f.text("Text1")));
     };
@@ -156,6 +158,7 @@ FormSpec methodTwoSpec()
     FormSpec spec;
     spec.caption = QStringLiteral("地面水评价现状评价方法二");
     spec.design = designMethodTwo;
+    spec.size = QSize(560, 560);
     spec.steps["P"] = [](Form &f) {
         f.write("Text5", purificationText({.background = f.text("Text1"), .mixed = f.text("Text2"),
                                            .utilisation = f.text("Text3"), .standard = f.text("Text4")}));
