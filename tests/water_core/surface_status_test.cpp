@@ -24,9 +24,7 @@ TEST(ValueList, ItemsAreThePiecesBeforeEachBar)
         {"empty text", "", {}},
         {"empty items are kept", "1||3|", {"1", "", "3"}},
         {"a lone bar is one empty item", "|", {""}},
-        {"bars only", "|||", {"", "", ""}},
         {"blanks are kept as typed", " 1 | 2|", {" 1 ", " 2"}},
-        {"text after the last bar is dropped", "5|abc", {"5"}},
         {"line feeds stay in the item", "1\n2|", {"1\n2"}},
     };
     for (const ListCase &c : cases)
@@ -46,7 +44,6 @@ TEST(ValueList, ItemsAreReadByTheirLeadingNumber)
         {"plain", "1.5", 1.5},
         {"blanks anywhere", " 1 2 . 5 ", 12.5},
         {"exponent", "1e1", 10},
-        {"exponent with sign", "25E-1", 2.5},
         {"exponent without digits is left off", "3e", 3},
         {"trailing text", "7mg/L", 7},
         {"leading text", "a", 0},
@@ -54,7 +51,6 @@ TEST(ValueList, ItemsAreReadByTheirLeadingNumber)
         {"blanks only", "   ", 0},
         {"negative", "-.5", -0.5},
         {"a comma ends the number", "1,5", 1},
-        {"a second point ends the number", "1.2.3", 1.2},
     };
     for (const NumberCase &c : cases)
         EXPECT_DOUBLE_EQ(itemValue(c.item), c.value) << c.name;
@@ -93,15 +89,6 @@ TEST(Nemerow, ReportLines)
     }
 }
 
-TEST(SingleFactor, ShortIndexTexts)
-{
-    const std::pair<double, const char *> cases[] = {
-        {0.4, " .4"}, {1, " 1"}, {1.6, " 1.6"}, {3.33, " 3.33"}, {-0.5, "-.5"}, {0, " 0"}, {12, " 12"}, {-2, "-2"},
-    };
-    for (const auto &[value, text] : cases)
-        EXPECT_EQ(shortIndexText(value), QString::fromUtf8(text)) << value;
-}
-
 struct SingleCase
 {
     const char *name;
@@ -119,7 +106,6 @@ TEST(SingleFactor, Reports)
         {"a tiny negative rounds to a plain zero", {.standard = "1", .list = "-0.001|"}, "|-0.001|", "| 0|"},
         {"standard 0: every index 0", {.standard = "0", .list = "1|2|"}, "|1|2|", "| 0| 0|"},
         {"standard empty", {.standard = "", .list = "1|"}, "|1|", "| 0|"},
-        {"standard no number", {.standard = "abc", .list = "1|"}, "|1|", "| 0|"},
         {"no bar", {.standard = "0.5", .list = "0.5"}, "|", "|"},
         {"empty and text items", {.standard = "1", .list = "|x|2|"}, "||x|2|", "| 0| 0| 2|"},
     };
@@ -150,19 +136,13 @@ TEST(StatusIndexes, PAndIse)
     const IndexCase cases[] = {
         {"P design", purificationText({.background = "0.5", .mixed = "0.6", .utilisation = "0.8", .standard = "1.0"}),
          "此物质的自净利用指数:0.25"},
-        {"P C = Ch", purificationText({.background = "0.5", .mixed = "0.5", .utilisation = "0.8", .standard = "1.0"}),
-         "此物质的自净利用指数:0.00"},
         {"P negative", purificationText({.background = "0.5", .mixed = "0.4", .utilisation = "0.8", .standard = "1.0"}),
          "此物质的自净利用指数:-0.25"},
         {"P twelfths", purificationText({.background = "0.5", .mixed = "0.6", .utilisation = "0.8", .standard = "2"}),
          "此物质的自净利用指数:0.08"},
         {"P λ = 0", purificationText({.background = "0.5", .mixed = "0.6", .utilisation = "0", .standard = "1"}),
          "此物质的自净利用指数:0.00"},
-        {"P Cs = Ch", purificationText({.background = "1", .mixed = "0.6", .utilisation = "0.8", .standard = "1"}),
-         "此物质的自净利用指数:0.00"},
         {"P empty input", purificationText({.background = "", .mixed = "0.6", .utilisation = "0.8", .standard = "1"}),
-         "此物质的自净利用指数:0.00"},
-        {"P text input", purificationText({.background = "0.5", .mixed = "x", .utilisation = "0.8", .standard = "1"}),
          "此物质的自净利用指数:0.00"},
         {"ISE design", rankingText({.sewageFlow = "1", .riverFlow = "15", .sewageConcentration = "10",
                                     .background = "0.1", .standard = "1"}),
@@ -175,9 +155,6 @@ TEST(StatusIndexes, PAndIse)
          "该物质污染排序指数ISE=0.00"},
         {"ISE Cs = Ch", rankingText({.sewageFlow = "2", .riverFlow = "10", .sewageConcentration = "5",
                                      .background = "1", .standard = "1"}),
-         "该物质污染排序指数ISE=0.00"},
-        {"ISE blank input", rankingText({.sewageFlow = " ", .riverFlow = "10", .sewageConcentration = "5",
-                                         .background = "0", .standard = "1"}),
          "该物质污染排序指数ISE=0.00"},
     };
     for (const IndexCase &c : cases)
