@@ -1,8 +1,13 @@
+#include "common/form_window.h"
+#include "common/tool_registry.h"
 #include "water/river_profile_bay.h"
 #include "water/river_profile_frolov.h"
 #include "water/river_profile_mixing.h"
 
+#include <QCoreApplication>
+#include <QPushButton>
 #include <benchmark/benchmark.h>
+#include <chrono>
 
 namespace {
 
@@ -43,5 +48,39 @@ void BM_RiverProfileBayLargest(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RiverProfileBayLargest)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+using namespace corvalen;
+
+// Press and show: the S-P window with 100,000 distances, from the click on
+// 刷新结果 until the report box has the report and has painted.
+void BM_RiverProfileWindowLargest(benchmark::State &state)
+{
+    const QString name = QStringLiteral("完全混合模式_河15");
+    ShowToolWindow(name);
+    auto *window = dynamic_cast<FormWindow *>(ToolRegistry::global().existingInstance(name));
+    if (!window || !window->form()) {
+        state.SkipWithError("window did not open");
+        return;
+    }
+    Form &form = *window->form();
+    form.write("Text5", QStringLiteral("1"));
+    form.write("Text9", QStringLiteral("100000"));
+    form.write("Text8", QStringLiteral("1"));
+    auto *press = form.get<QPushButton>(QStringLiteral("Command1"));
+    for (auto _ : state) {
+        form.write("RichTextBox1", QString());
+        QCoreApplication::processEvents();
+        const auto start = std::chrono::steady_clock::now();
+        press->click();
+        form.get(QStringLiteral("RichTextBox1"))->repaint();
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    window->close();
+}
+BENCHMARK(BM_RiverProfileWindowLargest)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
