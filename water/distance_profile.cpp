@@ -19,7 +19,7 @@ void markProgress(ProgressState &bar, double rmax, double x)
 } // namespace
 
 DistanceProfile runDistanceProfile(const QStringList &headings, const ProfileRange &range,
-                                   const ProfileValues &valuesAt, ProgressState &bar, int maxLines)
+                                   const ProfileValues &valuesAt, ProgressState &bar)
 {
     DistanceProfile profile;
     for (const QString &heading : headings) {
@@ -30,10 +30,11 @@ DistanceProfile runDistanceProfile(const QStringList &headings, const ProfileRan
     const std::optional<double> rmin = ToDouble(range.rmin);
     const std::optional<double> step = ToDouble(range.step);
     if (rmax && rmin && step) {
-        const bool rising = *step >= 0;
+        // A step of 0 or more runs up to Rmax, a negative one down to it.
+        const auto notPast = [end = *rmax, rising = *step >= 0](double x) { return rising ? x <= end : x >= end; };
         QStringList values;
         double x = *rmin;
-        while ((rising ? x <= *rmax : x >= *rmax) && profile.lines < maxLines) {
+        while (notPast(x) && profile.lines < kMaxProfileLines) {
             values.clear();
             valuesAt(x, values);
             profile.report += DoubleText(x);
@@ -46,7 +47,7 @@ DistanceProfile runDistanceProfile(const QStringList &headings, const ProfileRan
             markProgress(bar, *rmax, x);
             x = x + *step;
         }
-        profile.bounded = profile.lines == maxLines && (rising ? x <= *rmax : x >= *rmax);
+        profile.bounded = notPast(x);
     }
     if (rmax)
         bar.setValue(*rmax);

@@ -38,11 +38,10 @@ struct DistanceProfile
 };
 
 // Runs the series x = rmin, rmin + step, ... (accumulated by addition) while
-// x has not passed rmax, at most `maxLines` times, and then sets the bar to
-// rmax. Settings the bar cannot take are skipped.
+// x has not passed rmax, at most kMaxProfileLines times, setting the bar at
+// each line and to rmax at the end. Settings the bar cannot take are skipped.
 DistanceProfile runDistanceProfile(const QStringList &headings, const ProfileRange &range,
-                                   const ProfileValues &valuesAt, ProgressState &bar,
-                                   int maxLines = kMaxProfileLines);
+                                   const ProfileValues &valuesAt, ProgressState &bar);
 
 // The bar as a river model window sets it when it clears it: 0 to 100,
 // shown, at 0.
