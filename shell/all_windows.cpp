@@ -7,6 +7,7 @@
 #include "process_air/process_air_windows.h"
 #include "risk/risk_windows.h"
 #include "shell/shell_windows.h"
+#include "water/water_windows.h"
 
 namespace corvalen {
 
@@ -17,6 +18,7 @@ void registerAllWindows(ToolRegistry &registry)
     registerProcessAirWindows(registry);
     registerRiskWindows(registry);
     registerAtmosphereWindows(registry);
+    registerWaterWindows(registry);
     // Reference texts, documents and sheets of every toolbox, from their
     // data folders.
     registerDataWindows(registry);
