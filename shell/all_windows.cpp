@@ -4,6 +4,7 @@
 #include "common/data_windows.h"
 #include "common/tool_registry.h"
 #include "fuel/fuel_windows.h"
+#include "lookups/lookups_windows.h"
 #include "process_air/process_air_windows.h"
 #include "risk/risk_windows.h"
 #include "shell/shell_windows.h"
@@ -19,6 +20,7 @@ void registerAllWindows(ToolRegistry &registry)
     registerRiskWindows(registry);
     registerAtmosphereWindows(registry);
     registerWaterWindows(registry);
+    registerLookupsWindows(registry);
     // Reference texts, documents and sheets of every toolbox, from their
     // data folders.
     registerDataWindows(registry);
