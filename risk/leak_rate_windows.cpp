@@ -7,6 +7,7 @@
 #include "risk/leak_legends.h"
 #include "risk/leak_rates.h"
 
+#include <QComboBox>
 #include <QLabel>
 
 namespace corvalen {
@@ -43,11 +44,11 @@ void designLeakWindow(Form &f, const QString &title, const std::vector<Input> &i
     std::vector<Panel> columns = top.columns(2);
     Panel frame = columns[0].frame("Frame1", QStringLiteral("参数输入"));
     for (const Input &input : inputs) {
-        frame.box({.name = input.name, .label = input.label, .text = input.text});
+        frame.box({.name = input.name, .label = input.label, .text = input.text})->setMinimumWidth(110);
         if (extraInput && input.name == QStringLiteral("Text5"))
             extraInput(frame);
     }
-    columns[0].result({.name = "Text6", .label = resultLabel});
+    columns[0].result({.name = "Text6", .label = resultLabel})->setMinimumWidth(110);
     columns[0].stretch();
     columns[1].label("Label3", QStringLiteral("计算公式："));
     columns[1].place(formulaPicture(formulaFile, columns[1].container()));
@@ -105,7 +106,8 @@ FormSpec gasLeakSpec()
                 {"Text7", QStringLiteral("气体绝热指数（热容比）："), "1.5"},
             },
             [](Panel &frame) {
-                frame.list({.name = "Combo1", .label = QStringLiteral("请选择裂口形状："), .items = crackShapes()});
+                frame.list({.name = "Combo1", .label = QStringLiteral("请选择裂口形状："), .items = crackShapes()})
+                    ->setMinimumWidth(110);
             },
             QStringLiteral("气体泄漏速度（Kg/s）："), QStringLiteral("gas_leak.table"), gasLeakLegend());
         f.top().button("Command1", QStringLiteral("计算"));

@@ -74,7 +74,7 @@ void design(Form &f)
 
     QPlainTextEdit *note = top.note("Text24", kMassNote, QStringLiteral("质量蒸发公式说明"));
     note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    note->setFixedHeight(note->fontMetrics().lineSpacing() * 3 + 12);
+    note->setFixedHeight(note->fontMetrics().lineSpacing() * 4 + 12);
 }
 
 FormSpec poolEvaporationSpec()
