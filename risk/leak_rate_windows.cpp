@@ -8,6 +8,7 @@
 #include "risk/leak_rates.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 
 namespace corvalen {
@@ -21,14 +22,27 @@ struct Input
     QString text;
 };
 
-// The formula picture, drawn from its file under data/risk/formulas. The
-// files are part of the program: one that does not load is a build fault.
+const QStringList kFormulaFiles{QStringLiteral("liquid_leak.table"), QStringLiteral("gas_leak.table"),
+                                QStringLiteral("two_phase_leak.table")};
+
+// The page of a formula file under data/risk/formulas, read once. The files
+// are part of the program: registration reads them all, so one that does not
+// parse stops the program at start with the file, line and reason.
+const ReferencePage &formulaPage(const QString &file)
+{
+    static QHash<QString, ReferenceTable> tables;
+    if (!tables.contains(file)) {
+        const ReferenceTableResult loaded = loadReferenceTable(QStringLiteral(":/data/risk/formulas/") + file);
+        if (!loaded.ok())
+            qFatal("%s", qPrintable(loaded.error));
+        tables.insert(file, loaded.table);
+    }
+    return tables[file].pages.first();
+}
+
 QWidget *formulaPicture(const QString &file, QWidget *parent)
 {
-    const ReferenceTableResult loaded = loadReferenceTable(QStringLiteral(":/data/risk/formulas/") + file);
-    if (!loaded.ok())
-        qFatal("%s", qPrintable(loaded.error));
-    const ReferencePage &page = loaded.table.pages.first();
+    const ReferencePage &page = formulaPage(file);
     auto layout = std::make_shared<const TablePageLayout>(page, TablePageLayout::columnTextWidths(page));
     return new TablePicture(layout, page.picture, parent);
 }
@@ -170,6 +184,8 @@ FormSpec twoPhaseLeakSpec()
 
 void registerLeakRateWindows(ToolRegistry &registry)
 {
+    for (const QString &file : kFormulaFiles)
+        formulaPage(file);
     const QString box = QStringLiteral("risk");
     registerFormWindow(registry, QStringLiteral("液体泄漏速度"), box, ToolKind::ComputeButtonCalculator, liquidLeakSpec);
     registerFormWindow(registry, QStringLiteral("气体泄漏量"), box, ToolKind::ComputeButtonCalculator, gasLeakSpec);
