@@ -35,6 +35,7 @@ TEST(PoolEvaporationWindow, PagesRecomputeTheirOwnResults)
           hidden("Frame2")}},
         {"a click into the flash result", kEvaporation, {click("Text7"), shows("Text7", "14.66667")}},
         {"flash: duration 0", kEvaporation, {set("Text2", "0"), shows("Text7", "0")}},
+        {"flash: heat of vaporisation 0", kEvaporation, {set("Text6", "0"), shows("Text7", "0")}},
         {"heat: before a ground type", kEvaporation, {set("Text8", "300"), shows("Text12", "0")}},
         {"heat: the five grounds", kEvaporation,
          {choose("Combo1", "水泥地"), shows("Text12", "8.051499"), choose("Combo1", "土地"), shows("Text12", "3.608172"),
