@@ -82,7 +82,7 @@ FormSpec poolEvaporationSpec()
     FormSpec spec;
     spec.caption = QStringLiteral("风险评价蒸发量");
     spec.design = design;
-    spec.steps["flash"] = [](Form &f) {
+    spec.steps["RecomputeFlashEvaporation"] = [](Form &f) {
         f.write("Text7", SingleText(flashEvaporationRate({
                              .released = f.text("Text1"),
                              .duration = f.text("Text2"),
@@ -92,7 +92,7 @@ FormSpec poolEvaporationSpec()
                              .vaporisationHeat = f.text("Text6"),
                          })));
     };
-    spec.steps["heat"] = [](Form &f) {
+    spec.steps["RecomputeHeatEvaporation"] = [](Form &f) {
         f.write("Text12", SingleText(heatEvaporationRate({
                               .groundType = f.text("Combo1"),
                               .ambientTemperature = f.text("Text8"),
@@ -102,7 +102,7 @@ FormSpec poolEvaporationSpec()
                               .time = f.text("Text13"),
                           })));
     };
-    spec.steps["mass"] = [](Form &f) {
+    spec.steps["RecomputeMassEvaporation"] = [](Form &f) {
         // Without a stability the box keeps its text.
         const std::optional<float> rate = massEvaporationRate({
             .stability = f.text("Combo2"),
@@ -115,7 +115,7 @@ FormSpec poolEvaporationSpec()
         if (rate)
             f.write("Text18", SingleText(*rate));
     };
-    spec.steps["total"] = [](Form &f) {
+    spec.steps["RecomputeTotalEvaporation"] = [](Form &f) {
         const std::optional<double> total = totalEvaporation({
             .flashRate = f.text("Text7"),
             .heatRate = f.text("Text12"),
@@ -127,15 +127,15 @@ FormSpec poolEvaporationSpec()
         f.write("Text23", total ? DoubleText(*total) : QString());
     };
     spec.triggers = {
-        {On::Change, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}, {"flash"}},
-        {On::Click, {"Text7"}, {"flash"}},
-        {On::Change, {"Text8", "Text9", "Text10", "Text11", "Text13"}, {"heat"}},
-        {On::Choose, {"Combo1"}, {"heat"}},
-        {On::Change, {"Text14", "Text15", "Text16", "Text17", "Text19"}, {"mass"}},
-        {On::Choose, {"Combo2"}, {"mass"}},
-        {On::Click, {"Text18"}, {"mass"}},
-        {On::Change, {"Text20", "Text21", "Text22"}, {"total"}},
-        {On::Click, {"Text23"}, {"total"}},
+        {On::Change, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}, {"RecomputeFlashEvaporation"}},
+        {On::Click, {"Text7"}, {"RecomputeFlashEvaporation"}},
+        {On::Change, {"Text8", "Text9", "Text10", "Text11", "Text13"}, {"RecomputeHeatEvaporation"}},
+        {On::Choose, {"Combo1"}, {"RecomputeHeatEvaporation"}},
+        {On::Change, {"Text14", "Text15", "Text16", "Text17", "Text19"}, {"RecomputeMassEvaporation"}},
+        {On::Choose, {"Combo2"}, {"RecomputeMassEvaporation"}},
+        {On::Click, {"Text18"}, {"RecomputeMassEvaporation"}},
+        {On::Change, {"Text20", "Text21", "Text22"}, {"RecomputeTotalEvaporation"}},
+        {On::Click, {"Text23"}, {"RecomputeTotalEvaporation"}},
     };
     return spec;
 }

@@ -103,7 +103,7 @@ QStringList indicatorItems()
     return {kAcute, kChronic};
 }
 
-DistanceCoefficients protectionDistanceCoefficients(int band, const ProtectionDistanceChoices &choices)
+DistanceCoefficients ProtectionDistanceCoefficients(int band, const ProtectionDistanceChoices &choices)
 {
     const CoefficientRow *rows = kCoefficients[band - 1];
     const int enterprise = enterpriseClass(choices);
@@ -115,7 +115,7 @@ DistanceCoefficients protectionDistanceCoefficients(int band, const ProtectionDi
     return fromRow(rows[2], 1, choices.windSpeed == kBelow2);
 }
 
-DistanceSearch searchProtectionDistance(DistanceSearchValues &v, float start)
+DistanceSearch SearchProtectionDistance(DistanceSearchValues &v, float start)
 {
     DistanceSearch search;
     v.l = start;
@@ -155,7 +155,7 @@ ProtectionDistanceOutcome ProtectionDistance::press(const ProtectionDistanceInpu
 {
     ProtectionDistanceOutcome outcome;
     auto lookUp = [&](int band) {
-        const DistanceCoefficients k = protectionDistanceCoefficients(band, in.choices);
+        const DistanceCoefficients k = ProtectionDistanceCoefficients(band, in.choices);
         if (!k.found)
             ++outcome.lookupMessages;
         values.a = k.a;
@@ -184,7 +184,7 @@ ProtectionDistanceOutcome ProtectionDistance::press(const ProtectionDistanceInpu
 
     lookUp(1);
     readInputs();
-    const DistanceSearch first = searchProtectionDistance(values, 0);
+    const DistanceSearch first = SearchProtectionDistance(values, 0);
     values.l1 = values.l;
     if (first.end != SearchEnd::Met || values.l1 <= 1000)
         return finish(first);
@@ -194,7 +194,7 @@ ProtectionDistanceOutcome ProtectionDistance::press(const ProtectionDistanceInpu
     const int band = values.l1 > 2000 ? 3 : 2;
     lookUp(band);
     readInputs();
-    return finish(searchProtectionDistance(values, band == 3 ? 2000.0f : 1000.0f));
+    return finish(SearchProtectionDistance(values, band == 3 ? 2000.0f : 1000.0f));
 }
 
 } // namespace corvalen

@@ -41,7 +41,7 @@ struct DistanceCoefficients
     float a = 0, b = 0, c = 0, d = 0;
     bool found = false;  // false: no row for the lists, the 小于2 row was used
 };
-DistanceCoefficients protectionDistanceCoefficients(int band, const ProtectionDistanceChoices &choices);
+DistanceCoefficients ProtectionDistanceCoefficients(int band, const ProtectionDistanceChoices &choices);
 
 // "你的输入或选择有误，请检查你的输入或选择！", shown for each lookup that finds no row.
 extern const QString kNoCoefficientRowMessage;
@@ -80,7 +80,7 @@ struct DistanceSearch
 
 // Sets q, 1/A and r from the values, then steps L from `start` until the stop
 // test is met or L passes the bound.
-DistanceSearch searchProtectionDistance(DistanceSearchValues &v, float start);
+DistanceSearch SearchProtectionDistance(DistanceSearchValues &v, float start);
 
 struct ProtectionDistanceOutcome
 {

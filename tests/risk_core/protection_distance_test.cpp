@@ -48,7 +48,7 @@ TEST(ProtectionDistance, CoefficientLookup)
         {"stacks list typed with a blank", 1, {kAbove4, "有 ", "大于允许1/3", ""}, 400, 0.01f, 1.85f, 0.78f, false},
     };
     for (const auto &c : cases) {
-        const DistanceCoefficients k = protectionDistanceCoefficients(c.band, c.choices);
+        const DistanceCoefficients k = ProtectionDistanceCoefficients(c.band, c.choices);
         EXPECT_EQ(k.a, c.a) << c.name;
         EXPECT_EQ(k.b, c.b) << c.name;
         EXPECT_EQ(k.c, c.c) << c.name;
@@ -148,7 +148,7 @@ DistanceSearch literalSearch(DistanceSearchValues &v, float start)
 TEST(ProtectionDistance, SearchMatchesTheLiteralStepping)
 {
     const auto values = [](int band, ProtectionDistanceChoices choices, float qc, float cm, float s) {
-        const DistanceCoefficients k = protectionDistanceCoefficients(band, choices);
+        const DistanceCoefficients k = ProtectionDistanceCoefficients(band, choices);
         DistanceSearchValues v;
         v.a = k.a;
         v.b = k.b;
@@ -178,7 +178,7 @@ TEST(ProtectionDistance, SearchMatchesTheLiteralStepping)
     for (const auto &c : cases) {
         DistanceSearchValues fast = c.values;
         DistanceSearchValues slow = c.values;
-        const DistanceSearch fastSearch = searchProtectionDistance(fast, c.start);
+        const DistanceSearch fastSearch = SearchProtectionDistance(fast, c.start);
         const DistanceSearch slowSearch = literalSearch(slow, c.start);
         EXPECT_EQ(fastSearch.end, c.end) << c.name;
         EXPECT_EQ(slowSearch.end, c.end) << c.name;
@@ -208,7 +208,7 @@ TEST(ProtectionDistance, SteppingDrifts)
     v.qc = 0.05f;
     v.cm = 0.03f;
     v.s = 200;
-    const DistanceSearch search = searchProtectionDistance(v, 0);
+    const DistanceSearch search = SearchProtectionDistance(v, 0);
     EXPECT_EQ(search.rounds, 13619);
     EXPECT_NE(SingleText(v.l), DoubleText(search.rounds / 100.0));
 }
