@@ -74,7 +74,9 @@ void design(Form &f)
 
     QPlainTextEdit *note = top.note("Text24", kMassNote, QStringLiteral("质量蒸发公式说明"));
     note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    note->setFixedHeight(note->fontMetrics().lineSpacing() * 4 + 12);
+    // Room for the note's lines as they wrap; Chinese lines stand taller than the
+    // font's Latin metrics say.
+    note->setFixedHeight(note->fontMetrics().lineSpacing() * 6 + 12);
 }
 
 FormSpec poolEvaporationSpec()
