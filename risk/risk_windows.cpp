@@ -4,7 +4,6 @@
 #include "risk/leak_rate_windows.h"
 #include "risk/pool_evaporation_window.h"
 #include "risk/protection_distance_window.h"
-#include "risk/puff_help_window.h"
 #include "risk/puff_model_window.h"
 
 namespace corvalen {
@@ -12,8 +11,6 @@ namespace corvalen {
 void registerRiskWindows(ToolRegistry &registry)
 {
     registerPuffModelWindow(registry);
-    registry.add<PuffHelpWindow>(QStringLiteral("风险评价之烟团帮助"), QStringLiteral("risk"),
-                                 ToolKind::RichTextReference);
     registerProtectionDistanceWindow(registry);
     registerPoolEvaporationWindow(registry);
     registerLeakRateWindows(registry);
