@@ -37,20 +37,6 @@ Highway1996 loaded()
     return window;
 }
 
-TEST(Highway1996, DefaultReportToTheCharacter)
-{
-    Highway1996 window = loaded();
-    const QString expected = QString(37, u' ') + QStringLiteral(
-        "XXX高速公路有限长路段 2003年预测结果\n"
-        "  预测点距公路位置：20.00  30.00  40.00  50.00  60.00  70.00  80.00  100.00  140.00  160.00  250.00  \n"
-        "  预测点昼间预测值：81.55  73.44  70.63  68.42  67.01  65.63  64.74   63.11   60.39   59.40   57.19  \n"
-        "  预测点夜间预测值：75.74  67.64  64.82  62.62  61.21  59.82  58.94   57.30   54.59   52.98   50.39  ");
-    EXPECT_EQ(window.press(defaults()), expected);
-    EXPECT_EQ(window.distanceConstant, 0.89);
-    // A second press with the same inputs gives the same report.
-    EXPECT_EQ(window.press(defaults()), expected);
-}
-
 TEST(Highway1996, CorrectionsShiftEveryLevel)
 {
     const Highway1996 base = [] {
