@@ -1,5 +1,6 @@
 #include "shell/all_windows.h"
 
+#include "common/data_windows.h"
 #include "common/tool_registry.h"
 #include "fuel/fuel_windows.h"
 #include "noise/noise_windows.h"
@@ -16,6 +17,7 @@ void registerAllWindows(ToolRegistry &registry)
     registerProcessAirWindows(registry);
     registerRiskWindows(registry);
     registerNoiseWindows(registry);
+    registerDataWindows(registry);
 }
 
 } // namespace corvalen
