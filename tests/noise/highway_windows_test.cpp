@@ -4,9 +4,15 @@
 #include "qstring_print.h"
 #include "window_driver.h"
 
+#include "common/tool_registry.h"
+
 #include <QLineEdit>
 #include <QStringList>
+#include <QTextEdit>
+#include <algorithm>
 #include <gtest/gtest.h>
+
+using namespace corvalen;
 
 namespace {
 
@@ -158,6 +164,34 @@ TEST(Highway1996Window, AFailingInputClearsTheReport)
     w.set("Text11", QStringLiteral("150"));
     w.press("Command2");
     EXPECT_EQ(reportLines(w), kDefaultReport1996);
+}
+
+// 帮    助 opens the model's text, once: a second press brings the same
+// window forward.
+TEST(Highway1996Window, HelpOpensTheModelText)
+{
+    const QString help = QStringLiteral("公路噪声预测帮助文档3");
+    WindowDriver w(k1996);
+    w.press("Command1");
+    ToolWindow *opened = ToolRegistry::global().existingInstance(help);
+    ASSERT_NE(opened, nullptr);
+    ASSERT_TRUE(opened->isOpen());
+    EXPECT_EQ(opened->widget()->windowTitle(), QStringLiteral("公路噪声预测帮助文档 JTJ 005-96"));
+    auto *box = opened->widget()->findChild<QTextEdit *>(QStringLiteral("RichTextBox1"));
+    ASSERT_NE(box, nullptr);
+    const QString text = box->toPlainText();
+    const char *headings[] = {"1.1.1\t交通部公路模型", "1.1.1.1\t模型概述", "1.1.1.2\t预测模型",
+                              "1.1.1.3\t平均行驶速度的计算", "1.1.1.4\t其它参数的计算"};
+    qsizetype from = 0;
+    for (const char *heading : headings) {
+        const qsizetype at = text.indexOf(QString::fromUtf8(heading), from);
+        EXPECT_GT(at, from - 1) << heading << " in order";
+        from = std::max(at, from);
+    }
+    for (const char *formula : {"(5.3.1-1)", "(B4-2)", "(E1-7)"})
+        EXPECT_TRUE(text.contains(QStringLiteral("............") + QLatin1String(formula))) << formula;
+    w.press("Command1");
+    EXPECT_EQ(ToolRegistry::global().existingInstance(help), opened);
 }
 
 } // namespace
