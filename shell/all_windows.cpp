@@ -1,5 +1,6 @@
 #include "shell/all_windows.h"
 
+#include "atmosphere/atmosphere_windows.h"
 #include "common/data_windows.h"
 #include "common/tool_registry.h"
 #include "fuel/fuel_windows.h"
@@ -7,6 +8,7 @@
 #include "process_air/process_air_windows.h"
 #include "risk/risk_windows.h"
 #include "shell/shell_windows.h"
+#include "water/water_windows.h"
 
 namespace corvalen {
 
@@ -17,6 +19,10 @@ void registerAllWindows(ToolRegistry &registry)
     registerProcessAirWindows(registry);
     registerRiskWindows(registry);
     registerNoiseWindows(registry);
+    registerAtmosphereWindows(registry);
+    registerWaterWindows(registry);
+    // Reference texts, documents and sheets of every toolbox, from their
+    // data folders.
     registerDataWindows(registry);
 }
 

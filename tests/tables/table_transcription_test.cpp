@@ -22,7 +22,7 @@ TEST(TableFiles, EveryEmbeddedFileLoadsUnderItsOwnWindowName)
             windows.append(result.table.window);
         }
     }
-    EXPECT_EQ(windows.size(), 30);
+    EXPECT_EQ(windows.size(), 31);
 }
 
 // The table of a window as registered under its name.
@@ -122,6 +122,11 @@ const std::vector<Expected> kTables = {
     {"噪声控制措施的降噪效果1", "噪声控制措施的降噪效果", "表 5.3 噪声声学控制措施应用举例", "Picture1",
      "数据来源：《环境噪声控制》 出版日期:2002年10月第1版", 1, 3, 6,
      {{0, 0, "车间噪声设备多且分散"}, {0, 2, "4～12"}, {2, 1, "隔声室(间)"}, {5, 1, "阻尼措施"}, {5, 2, "5～15"}}},
+    {"空气污染指数及范围", "空气污染指数范围及相应的空气质量类别", "表 2 空气污染指数范围及相应的空气质量类别", "Image1", "",
+     1, 4, 7,
+     {{0, 0, "0～50"}, {0, 2, "可正常活动"}, {0, 3, ""}, {3, 1, "轻度污染"}, {4, 0, "201～250"},
+      {4, 3, "老年人和心脏病、肺病患者应在停留在室内，并减少体力活动"}, {6, 0, ">300"}, {6, 1, "重污染"},
+      {6, 2, "健康人运动耐受力降低，有明显强烈症状，提前出现某些疾病"}}},
 };
 
 TEST(TableTranscription, MatchesTheHandbook)
