@@ -1,12 +1,12 @@
 #include "common/sheet_view.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace corvalen {
@@ -160,11 +160,17 @@ SheetView::SheetView(QWidget *parent) : QTableView(parent)
     setWordWrap(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    auto *copy = new QAction(this);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    connect(copy, &QAction::triggered, this, &SheetView::copySelection);
-    addAction(copy);
+}
+
+void SheetView::keyPressEvent(QKeyEvent *event)
+{
+    // The view's own copy takes the current cell alone.
+    if (event->matches(QKeySequence::Copy)) {
+        copySelection();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void SheetView::commitOpenEdit()

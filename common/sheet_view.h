@@ -61,6 +61,9 @@ public:
     // The selected cells' shown texts, tab-separated, onto the clipboard.
     void copySelection();
     QString selectionText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace corvalen
