@@ -39,9 +39,19 @@ void SheetItemModel::setEditable(bool editable)
 
 void SheetItemModel::setInput(int row, int column, const QString &input)
 {
+    // Any formula may depend on the cell; only the cells whose shown text
+    // changed are drawn again.
+    QStringList before;
+    before.reserve(rowCount() * columnCount());
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            before.append(m_sheet->displayText(r, c));
     m_sheet->setInput(row, column, input);
-    // Any formula may depend on the cell: every shown value is refreshed.
-    Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    int i = 0;
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c, ++i)
+            if (before.at(i) != m_sheet->displayText(r, c) || (r == row && c == column))
+                Q_EMIT dataChanged(index(r, c), index(r, c));
     Q_EMIT cellsRecomputed();
 }
 
@@ -67,11 +77,20 @@ QVariant SheetItemModel::data(const QModelIndex &index, int role) const
         return covered ? QString() : m_sheet->displayText(r, c);
     case Qt::EditRole:
         return m_sheet->input(r, c);
-    case Qt::FontRole:
-        return cellFont(QApplication::font(), m_sheet->style(r, c));
+    case Qt::FontRole: {
+        const CellStyle &style = m_sheet->style(r, c);
+        const QString key = QStringLiteral("%1%2").arg(style.pointSize).arg(style.bold ? u'b' : u'r');
+        if (!m_fonts.contains(key))
+            m_fonts.insert(key, cellFont(QApplication::font(), style));
+        return m_fonts.value(key);
+    }
     case Qt::ForegroundRole: {
         const QString &color = m_sheet->style(r, c).color;
-        return color.isEmpty() ? QVariant() : QVariant(QColor::fromString(color));
+        if (color.isEmpty())
+            return QVariant();
+        if (!m_colors.contains(color))
+            m_colors.insert(color, QColor::fromString(color));
+        return m_colors.value(color);
     }
     case Qt::TextAlignmentRole:
         // The general alignment: numbers right, error texts centred, texts left.

@@ -6,6 +6,7 @@
 #include "common/sheet.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -36,6 +37,9 @@ Q_SIGNALS:
 private:
     Sheet *m_sheet;
     bool m_editable = false;
+    // The few fonts and colours of a sheet, made once.
+    mutable QHash<QString, QVariant> m_fonts;
+    mutable QHash<QString, QVariant> m_colors;
 };
 
 // Draws a cell's raised and lowered runs (the 3 of M3); other cells as usual.
