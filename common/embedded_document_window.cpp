@@ -31,6 +31,9 @@ void EmbeddedDocumentWindow::build(QWidget *window)
     m_box->setAccessibleName(window->windowTitle());
     m_box->setReadOnly(true);
     m_box->setOpenLinks(false);
+    // The widget's font becomes the document's default face; set on the
+    // document alone, the first polish would replace it.
+    m_box->setFont(documentFont());
     m_box->document()->setDefaultFont(documentFont());
     if (m_file)
         fillTextDocument(m_box->document(), *m_file);
@@ -49,7 +52,11 @@ void EmbeddedDocumentWindow::build(QWidget *window)
 
     // The window opens as large as the document, within the screen: the
     // document's natural width (tables unwrapped), then its height at that width.
-    std::unique_ptr<QTextDocument> probe(m_box->document()->clone());
+    // The width is measured on a document of its own, laid out unbounded.
+    auto probe = std::make_unique<QTextDocument>();
+    probe->setDefaultFont(documentFont());
+    if (m_file)
+        fillTextDocument(probe.get(), *m_file);
     probe->setTextWidth(2000);
     const qreal width = probe->idealWidth() + 2 * probe->documentMargin();
     probe->setTextWidth(width);

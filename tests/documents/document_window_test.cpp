@@ -7,6 +7,7 @@
 #include "window_driver.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextTable>
@@ -161,6 +162,25 @@ TEST(DocumentWindow, ADocumentThatCannotBeOpenedSaysSoAtEveryPress)
     EXPECT_EQ(messages.messages, QStringList(2, QStringLiteral("文档无法打开，请检查程序的安装！")));
     EXPECT_TRUE(window.widget()->findChild<QTextBrowser *>(QStringLiteral("OLE1"))->isReadOnly());
     window.close();
+}
+
+// A fraction stands two lines high in its line; a summation sign with its
+// limits too. Without the figures' drawing they would take no room.
+TEST(DocumentWindow, FormulaFiguresTakeTheirRoomInTheLine)
+{
+    const RichTextFileResult r = parseRichTextFile(QStringLiteral("window: d\ncaption: c\npara: E = P\n"
+                                                                  "para: E = @frac{V}{30}\npara: Q = @sum{i=1}{n}Q_{i}\n"),
+                                                   QStringLiteral("d.text"));
+    ASSERT_TRUE(r.ok()) << r.error.toStdString();
+    QTextDocument document;
+    document.setDefaultFont(documentFont());
+    fillTextDocument(&document, r.file);
+    auto height = [&](int block) {
+        return document.documentLayout()->blockBoundingRect(document.findBlockByNumber(block)).height();
+    };
+    EXPECT_GT(height(1), 1.6 * height(0));
+    EXPECT_GT(height(2), 1.6 * height(0));
+    EXPECT_EQ(document.findBlockByNumber(1).text(), QStringLiteral("E = ") + QChar(QChar::ObjectReplacementCharacter));
 }
 
 TEST(RichTextWindow, PuffHelpShowsItsNotesAsStored)

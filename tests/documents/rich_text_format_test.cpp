@@ -36,6 +36,10 @@ TEST(RichTextFormat, AFaultNamesTheFileLineAndReason)
         {"one button", "buttons: 激活\n", "t.text:3: buttons takes the two captions, activate | close, once"},
         {"bad size", "size: big\n", "t.text:3: size takes a width and height such as 560 x 320, once"},
         {"no text", "", "t.text:3: no text"},
+        {"fraction without denominator", "para: E = @frac{V}\n", "t.text:3: @frac needs {numerator}{denominator}, each closed with }"},
+        {"sum not closed", "para: @sum{i=1}{n\n", "t.text:3: @sum needs {below}{above}, each closed with }"},
+        {"open markup inside a figure", "para: @frac{K_{c}{2}\n", "t.text:3: @frac needs {numerator}{denominator}, each closed with }"},
+        {"fraction in a cell checked too", "align: l\nrow: @frac{1}\n", "t.text:4: @frac needs {numerator}{denominator}, each closed with }"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(parse(c.body).error, QString::fromUtf8(c.error)) << c.name;
@@ -65,6 +69,23 @@ TEST(RichTextFormat, ParagraphsKeepTheirBlanksAndTablesTheirMerges)
     EXPECT_EQ(table.header[0][0].colSpan, 2);
     EXPECT_EQ(table.body[0][0].rowSpan, 2);
     EXPECT_EQ(r.file.plainText(), QStringLiteral("表 1\n    1、Kc\n\n项目\t\na\nb\t1.0\n\t-"));
+}
+
+TEST(RichTextFormat, FormulaFiguresSplitFromTheText)
+{
+    const QList<RichTextPiece> pieces = richTextPieces(QStringLiteral("E = @frac{365 − w}{365} × @sum{i=1}{n}Q_{i}"));
+    ASSERT_EQ(pieces.size(), 5);
+    EXPECT_EQ(pieces[0].text, QStringLiteral("E = "));
+    EXPECT_EQ(pieces[1].kind, RichTextPiece::Fraction);
+    EXPECT_EQ(pieces[1].text, QStringLiteral("365 − w"));
+    EXPECT_EQ(pieces[1].second, QStringLiteral("365"));
+    EXPECT_EQ(pieces[2].kind, RichTextPiece::Text);
+    EXPECT_EQ(pieces[3].kind, RichTextPiece::Sum);
+    EXPECT_EQ(pieces[3].second, QStringLiteral("n"));
+    EXPECT_EQ(pieces[4].text, QStringLiteral("Q_{i}"));
+    EXPECT_EQ(richTextPlainText(QStringLiteral("E = @frac{V}{30}·@sum{i=1}{n}Q_{i}")), QStringLiteral("E = V/30·ΣQi"));
+    // A text that only resembles a figure stays text.
+    EXPECT_EQ(richTextPlainText(QStringLiteral("mail@frac.example")), QStringLiteral("mail@frac.example"));
 }
 
 // Every text and document file reads and is registered under its name.
