@@ -13,7 +13,7 @@ namespace corvalen {
 namespace {
 
 const QString kRiverToolTip =
-    QStringLiteral("数据可以复制到WORD中，后在WORD采用文字转换为表格的方式获得规范数据表格！");
+    QStringLiteral("数据可以复制到文字处理软件中，后在文字处理软件采用文字转换为表格的方式获得规范数据表格！");
 
 // The five writers of grid files. The puff model writes its rounded single
 // values; the river models write through a display pattern, with x from 10.
@@ -23,7 +23,7 @@ const std::array<HandOffTarget, 5> &targets()
         {HandOffWriter::PuffModel, QStringLiteral("风险评价之烟团模式"),
          QStringLiteral("风险评价计算结果.txt"), 0, QString(),
          QStringLiteral("风险评价烟团之网格计算结果"), QStringLiteral("风险评价之烟团模式网格计算结果"),
-         QStringLiteral("此计算结果可以复制到WORD中,采用文字转换为表格的形式得到规范数据表!"), true},
+         QStringLiteral("此计算结果可以复制到文字处理软件中,采用文字转换为表格的形式得到规范数据表!"), true},
         {HandOffWriter::RiverModel2, QStringLiteral("二维稳态混合模式_河2"),
          QStringLiteral("河二模式计算结果.txt"), 10, QStringLiteral("####0.0000"),
          QStringLiteral("河二模式计算结果"), QStringLiteral("河二模式计算结果"), kRiverToolTip, false},

@@ -24,6 +24,8 @@ QFont cellFont(const QFont &base, const CellStyle &style)
 // Text margin inside a cell, left and right.
 constexpr int kCellPadding = 8;
 constexpr int kMinimumColumnWidth = 48;
+// A typed text longer than this is cut at the cell's edge, as in any sheet.
+constexpr int kMaximumColumnWidth = 400;
 
 } // namespace
 
@@ -223,7 +225,7 @@ void SheetView::fitToContents()
         widths[m.right] += qMax(0, textWidth(m.top, m.left) - span);
     }
     for (int c = 0; c < sheet.columnCount(); ++c)
-        setColumnWidth(c, widths[c]);
+        setColumnWidth(c, qMin(widths[c], kMaximumColumnWidth));
     int height = QFontMetrics(cellFont(font(), CellStyle())).height() + 6;
     for (int r = 0; r < sheet.rowCount(); ++r)
         for (int c = 0; c < sheet.columnCount(); ++c)

@@ -154,6 +154,16 @@ TEST_F(SheetWindow, CloseCommitsAnOpenEditKeepsItUntilTheWindowClosesAndDoesNoth
     EXPECT_FALSE(sheetWindow()->isActive());
 }
 
+TEST_F(SheetWindow, AVeryLongTypedTextStaysInAWindowOfSensibleSize)
+{
+    open(kConcentrate);
+    driver().press(QStringLiteral("Command5"));
+    typeInto("B3", QString(5000, QLatin1Char('9')));
+    EXPECT_EQ(cell("B3").size(), 5000);  // beyond the double range: a text
+    driver().press(QStringLiteral("CommandClose"));
+    EXPECT_LT(driver().window()->width(), 2000);
+}
+
 TEST_F(SheetWindow, ADoubleClickIntoThePictureActivates)
 {
     open(kConcentrate);
