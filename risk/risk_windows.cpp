@@ -1,6 +1,5 @@
 #include "risk/risk_windows.h"
 
-#include "common/result_window.h"
 #include "common/tool_registry.h"
 #include "risk/puff_model_window.h"
 
@@ -8,9 +7,7 @@ namespace corvalen {
 
 void registerRiskWindows(ToolRegistry &registry)
 {
-    registry.add<PuffModelWindow>(QStringLiteral("风险评价之烟团模式"), QStringLiteral("risk"),
-                                  ToolKind::ComputeButtonCalculator);
-    registerResultWindow(registry, HandOffWriter::PuffModel, QStringLiteral("risk"));
+    registerPuffModelWindow(registry);
 }
 
 } // namespace corvalen
