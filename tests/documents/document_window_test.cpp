@@ -93,10 +93,12 @@ TEST(TankDocuments, EachShowsItsHeadingTableAndNoteCellByCell)
             expected.append(QString::fromUtf8(row));
         EXPECT_EQ(tableRows(table), expected);
         const QString text = box->toPlainText().trimmed();
-        if (c.firstLine)
+        if (c.firstLine) {
             EXPECT_TRUE(text.startsWith(QString::fromUtf8(c.firstLine))) << text.toStdString();
-        if (c.lastLine)
+        }
+        if (c.lastLine) {
             EXPECT_TRUE(text.endsWith(QString::fromUtf8(c.lastLine))) << text.toStdString();
+        }
     }
 }
 
