@@ -54,7 +54,13 @@ void EmbeddedSpreadsheetWindow::build(QWidget *window)
     m_view->setAccessibleName(window->windowTitle());
     m_model = new SheetItemModel(&*m_sheet, m_view);
     m_view->setModel(m_model);
-    m_view->setItemDelegate(new SheetItemDelegate(m_model, m_view));
+    auto *delegate = new SheetItemDelegate(m_model, m_view);
+    m_view->setItemDelegate(delegate);
+    // The edit line follows what is typed into a cell, as in any sheet.
+    QObject::connect(delegate, &SheetItemDelegate::editorTextEdited, m_editLine, [this](const QString &text) {
+        m_editLine->setText(text);
+        m_editLine->setModified(false);
+    });
     for (const CellRange &m : m_sheet->merges())
         m_view->setSpan(m.top, m.left, m.bottom - m.top + 1, m.right - m.left + 1);
     top.place(m_view);

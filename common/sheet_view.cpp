@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 
 namespace corvalen {
@@ -172,6 +173,15 @@ void SheetItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
         x += QFontMetrics(font).horizontalAdvance(run.text);
     }
     painter->restore();
+}
+
+QWidget *SheetItemDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                         const QModelIndex &index) const
+{
+    QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto *line = qobject_cast<QLineEdit *>(editor))
+        connect(line, &QLineEdit::textChanged, this, &SheetItemDelegate::editorTextEdited);
+    return editor;
 }
 
 SheetView::SheetView(QWidget *parent) : QTableView(parent)

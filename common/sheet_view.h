@@ -45,9 +45,15 @@ private:
 // Draws a cell's raised and lowered runs (the 3 of M3); other cells as usual.
 class SheetItemDelegate : public QStyledItemDelegate
 {
+    Q_OBJECT
 public:
     SheetItemDelegate(const SheetItemModel *model, QObject *parent);
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+Q_SIGNALS:
+    // The text of an open cell editor as the user types it.
+    void editorTextEdited(const QString &text) const;
 
 private:
     const SheetItemModel *m_model;

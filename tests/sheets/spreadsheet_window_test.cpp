@@ -97,6 +97,8 @@ TEST_F(SheetWindow, ActivatedEveryCellTakesEditsAndTheAmountsFollow)
     EXPECT_EQ(view()->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("F"));
     EXPECT_TRUE(driver().find<QLineEdit>(QStringLiteral("CellContent"))->isVisible());
 
+    view()->setCurrentIndex(index("C1"));
+    EXPECT_EQ(driver().text(QStringLiteral("CellContent")), QStringLiteral("1500"));
     typeInto("C1", QStringLiteral("1000"));
     EXPECT_EQ(cell("E3"), QStringLiteral("961000"));
     EXPECT_EQ(cell("F3"), QStringLiteral("417600"));
@@ -140,6 +142,7 @@ TEST_F(SheetWindow, CloseCommitsAnOpenEditKeepsItUntilTheWindowClosesAndDoesNoth
     auto *editor = qobject_cast<QLineEdit *>(view()->indexWidget(index("C1")));
     ASSERT_TRUE(editor);
     editor->setText(QStringLiteral("1000"));
+    EXPECT_EQ(driver().text(QStringLiteral("CellContent")), QStringLiteral("1000"));  // the edit line follows
     driver().press(QStringLiteral("CommandClose"));
     EXPECT_FALSE(sheetWindow()->isActive());
     EXPECT_FALSE(editable());
