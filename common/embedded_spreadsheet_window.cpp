@@ -128,7 +128,7 @@ void EmbeddedSpreadsheetWindow::showCurrentCell()
     const QModelIndex current = m_view->currentIndex();
     m_editRow = current.isValid() ? current.row() : -1;
     m_editColumn = current.isValid() ? current.column() : -1;
-    m_cellName->setText(current.isValid() ? columnName(m_editColumn) + QString::number(m_editRow + 1) : QString());
+    m_cellName->setText(current.isValid() ? cellName(m_editRow, m_editColumn) : QString());
     m_editLine->setText(current.isValid() ? m_sheet->input(m_editRow, m_editColumn) : QString());
     m_editLine->setModified(false);
 }

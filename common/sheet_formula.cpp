@@ -188,6 +188,11 @@ QString columnName(int column)
     return name;
 }
 
+QString cellName(int row, int column)
+{
+    return columnName(column) + QStringLiteral("%1").arg(row + 1);
+}
+
 std::optional<Formula> parseFormula(QStringView text)
 {
     return FormulaParser(text).parse();

@@ -38,6 +38,7 @@ std::optional<CellAddress> parseCellName(QStringView name);
 // "A1:B1", or a single cell "C1".
 std::optional<CellRange> parseCellRange(QStringView text);
 QString columnName(int column);  // 0 gives "A"
+QString cellName(int row, int column);  // (0, 2) gives "C1"
 
 // A parsed formula in postfix order; evaluated against a Sheet.
 struct FormulaStep

@@ -130,7 +130,7 @@ QVariant SheetItemModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (role != Qt::DisplayRole)
         return QVariant();
-    return orientation == Qt::Horizontal ? columnName(section) : QString::number(section + 1);
+    return orientation == Qt::Horizontal ? columnName(section) : QStringLiteral("%1").arg(section + 1);
 }
 
 SheetItemDelegate::SheetItemDelegate(const SheetItemModel *model, QObject *parent)
