@@ -201,6 +201,16 @@ void SheetView::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    // Delete empties the selected cells of an editable sheet.
+    if (event->key() == Qt::Key_Delete && state() != EditingState && selectionModel()) {
+        const QModelIndexList cells = selectionModel()->selectedIndexes();
+        if (!cells.isEmpty() && (model()->flags(cells.first()) & Qt::ItemIsEditable)) {
+            for (const QModelIndex &cell : cells)
+                model()->setData(cell, QString(), Qt::EditRole);
+            event->accept();
+            return;
+        }
+    }
     QTableView::keyPressEvent(event);
 }
 

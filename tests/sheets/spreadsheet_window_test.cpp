@@ -118,6 +118,19 @@ TEST_F(SheetWindow, ActivatedEveryCellTakesEditsAndTheAmountsFollow)
     EXPECT_EQ(cell("F3"), QStringLiteral("417600"));
 }
 
+TEST_F(SheetWindow, DeleteEmptiesTheSelectedCellsOnlyWhenActive)
+{
+    open(kConcentrate);
+    view()->selectionModel()->select(QItemSelection(index("C1"), index("C1")), QItemSelectionModel::ClearAndSelect);
+    QTest::keyClick(view(), Qt::Key_Delete);
+    EXPECT_EQ(cell("C1"), QStringLiteral("1500"));
+    driver().press(QStringLiteral("Command5"));
+    view()->selectionModel()->select(QItemSelection(index("C1"), index("C1")), QItemSelectionModel::ClearAndSelect);
+    QTest::keyClick(view(), Qt::Key_Delete);
+    EXPECT_EQ(cell("C1"), QString());
+    EXPECT_EQ(cell("E3"), QStringLiteral("0"));  // an empty quantity counts as 0
+}
+
 TEST_F(SheetWindow, ChangingOneBlockQuantityChangesOnlyItsBlock)
 {
     open(kIngot);
