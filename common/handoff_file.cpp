@@ -41,20 +41,6 @@ bool isPrivateDirectory(const QString &path)
 
 } // namespace
 
-std::optional<QVector<double>> CountedLoop(double start, double end, double step,
-                                           qsizetype maxCount)
-{
-    if (step == 0 || !std::isfinite(start) || !std::isfinite(end) || !std::isfinite(step))
-        return std::nullopt;
-    QVector<double> values;
-    for (double v = start; step > 0 ? v <= end : v >= end; v += step) {
-        if (values.size() >= maxCount)
-            return std::nullopt;
-        values.append(v);
-    }
-    return values;
-}
-
 QString GridHandOffFile::text() const
 {
     const QChar cr(u'\r');

@@ -7,14 +7,6 @@
 
 namespace corvalen {
 
-// The values of a counted loop: start, start + step, ... while the value does
-// not pass `end` (not above it for a positive step, not below it for a
-// negative one). Empty when start already lies beyond end. A step of 0 and a
-// loop of more than `maxCount` values give no result, so no caller can run an
-// endless or unbounded loop. The value is accumulated step by step.
-std::optional<QVector<double>> CountedLoop(double start, double end, double step,
-                                           qsizetype maxCount);
-
 // A grid of value texts over x (one row line per x) and y (one field per y),
 // in the text form the model windows hand to their result windows.
 struct GridHandOffFile

@@ -1,12 +1,16 @@
 #include "common/tool_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 
 namespace corvalen {
 
 ToolWindow::~ToolWindow()
 {
-    delete m_widget.data();
+    // Widgets exist only with the application; at the very end of a run
+    // there is nothing left to delete.
+    if (QCoreApplication::instance())
+        delete m_widget.data();
 }
 
 void ToolWindow::show()
@@ -20,6 +24,7 @@ void ToolWindow::show()
         load();
         frame->show();
     } else {
+        shownAgain();
         if (m_widget->isMinimized())
             m_widget->showNormal();
         m_widget->show();

@@ -27,6 +27,8 @@ public:
     void show();
     // Runs the unload step and discards the widgets; the instance stays.
     void close();
+    // Forgets the widgets without deleting them (the process is ending).
+    void abandon() { m_widget.clear(); }
 
 protected:
     // Creates the controls of the design as children of `window` and sets
@@ -37,6 +39,9 @@ protected:
     virtual void load() {}
     // The unload step: runs when the window closes.
     virtual void unload() {}
+    // Runs when an open window is shown again (ShowToolWindow brings it
+    // forward), before it is raised.
+    virtual void shownAgain() {}
 
 private:
     friend class ToolRegistry;

@@ -1,6 +1,6 @@
 #include "risk/puff_model.h"
 
-#include "common/handoff_file.h"
+#include "common/steps.h"
 #include "common/number_text.h"
 
 #include <cmath>

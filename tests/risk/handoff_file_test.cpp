@@ -1,6 +1,7 @@
 // The grid hand-off file: the counted loops of its axes, its text, the value
 // texts of its writers, and the file operations in a private directory.
 #include "common/handoff_file.h"
+#include "common/steps.h"
 #include "common/result_window.h"
 #include "common/tool_registry.h"
 #include "message_recorder.h"

@@ -74,7 +74,7 @@ TEST_F(PuffWindow, DesignTimeGrid)
     const QList<QByteArray> lines = file.readAll().split('\r');
     ASSERT_EQ(lines.size(), 14) << "header, 11 rows, the closing CR and CR LF";
     EXPECT_EQ(lines[0], "X=\\c/Y=;y=0;y=100;y=200;y=300;y=400;y=500;y=600;y=700;y=800;y=900;y=1000;");
-    EXPECT_EQ(lines[1], "x=0;0.380943;0.336181;0.231054;0.123674;0.051555;0.016737;0.004232;0.000833;0.000128;1.5E-05;1E-06;");
+    EXPECT_EQ(lines[1], "x=0;0.380943;0.336181;0.231053;0.123674;0.051555;0.016737;0.004232;0.000833;0.000128;1.5E-05;1E-06;");
     EXPECT_EQ(lines[3], "x=1000;1E-06;1E-06;1E-06;4.608901E-07;1.921276E-07;6.23747E-08;1.577079E-08;"
                         "1E-08;1E-08;1E-08;1E-08;");
     for (int row = 4; row < 12; ++row)
