@@ -5,6 +5,7 @@
 #include "process_air/process_air_windows.h"
 #include "risk/risk_windows.h"
 #include "shell/shell_windows.h"
+#include "water/water_windows.h"
 
 namespace corvalen {
 
@@ -14,6 +15,7 @@ void registerAllWindows(ToolRegistry &registry)
     registerFuelWindows(registry);
     registerProcessAirWindows(registry);
     registerRiskWindows(registry);
+    registerWaterWindows(registry);
 }
 
 } // namespace corvalen

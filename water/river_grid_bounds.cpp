@@ -2,6 +2,7 @@
 
 #include "common/handoff_file.h"
 #include "common/number_text.h"
+#include "common/steps.h"
 
 namespace corvalen {
 

@@ -1,0 +1,195 @@
+// The four grid river windows with their result windows, offscreen: point
+// results through the boxes, the label that follows X and Y, the grid file
+// and its result window, refused grids, the progress bar.
+#include "common/handoff_file.h"
+#include "common/result_window.h"
+#include "common/tool_registry.h"
+#include "message_recorder.h"
+#include "window_driver.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace corvalen;
+
+namespace {
+
+const QString kModel2 = QStringLiteral("二维稳态混合模式_河2");
+const QString kModel6 = QStringLiteral("二维稳态混合衰减模式_河6");
+const QString kModel4 = QStringLiteral("稳态累积流量模式_河4");
+const QString kModel8 = QStringLiteral("稳态混合衰减累积流量模式_河8");
+
+struct Model
+{
+    QString window;
+    HandOffWriter writer;
+    const char *aBox;  // distance from the bank
+    const char *uBox;  // velocity
+};
+
+const Model kModels[] = {
+    {kModel2, HandOffWriter::RiverModel2, "Text8", "Text5"},
+    {kModel6, HandOffWriter::RiverModel6, "Text8", "Text5"},
+    {kModel4, HandOffWriter::RiverModel4, "Text8", "Text16"},
+    {kModel8, HandOffWriter::RiverModel8, "Text8", "Text16"},
+};
+
+class RiverGridWindows : public ::testing::Test
+{
+protected:
+    void SetUp() override { setHandOffDirectoryOverride(m_dir.path()); }
+    void TearDown() override
+    {
+        ToolRegistry::global().resetInstances();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        setHandOffDirectoryOverride(QString());
+    }
+    static QString resultText(HandOffWriter writer)
+    {
+        ToolWindow *w = ToolRegistry::global().existingInstance(handOffTarget(writer).resultWindow);
+        return w && w->isOpen()
+                   ? w->widget()->findChild<QPlainTextEdit *>(QStringLiteral("RichTextBox1"))->toPlainText()
+                   : QStringLiteral("<closed>");
+    }
+    QString filePath(HandOffWriter writer) const { return m_dir.filePath(handOffTarget(writer).fileName); }
+    QByteArray fileBytes(HandOffWriter writer) const
+    {
+        QFile file(filePath(writer));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir m_dir;
+};
+
+// Each row opens its window afresh, sets some boxes and presses the point
+// button.
+TEST_F(RiverGridWindows, PointResults)
+{
+    const struct { QString window; std::vector<std::pair<const char *, const char *>> boxes; const char *shown; } cases[] = {
+        {kModel2, {}, "32.3868"},
+        {kModel6, {}, "32.3681"},
+        {kModel4, {}, "32.3868"},
+        {kModel8, {}, "32.3681"},
+        {kModel2, {{"Text8", "20"}}, "17.7079"},
+        {kModel6, {{"Text8", "20"}}, "17.6977"},
+        {kModel4, {{"Text8", "2"}}, "30.9091"},
+        {kModel8, {{"Text8", "2"}}, "30.8913"},
+        {kModel2, {{"Text9", "0"}}, ".1"},
+        {kModel6, {{"Text9", "0"}}, ".1"},
+        {kModel2, {{"Text5", "0"}}, ".1"},
+        {kModel6, {{"Text5", "0"}}, "."},
+        {kModel6, {{"Text16", ""}}, "."},
+        // X empty: a single counts it 0 (models 2, 6); as a text it fails
+        // the decay too (model 8).
+        {kModel2, {{"Text9", ""}}, ".1"},
+        {kModel4, {{"Text9", "abc"}}, ".1"},
+        {kModel8, {{"Text9", ""}}, "."},
+        {kModel8, {{"Text4", ""}}, "32.3868"},  // K1 counts 0: no decay
+        {kModel4, {{"Text10", ""}}, "35.7825"},
+        {kModel2, {{"Text3", "abc"}, {"Text1", "1e39"}}, "."},
+    };
+    for (const auto &c : cases) {
+        WindowDriver w(c.window);
+        for (const auto &[box, text] : c.boxes)
+            w.set(QLatin1String(box), QString::fromUtf8(text));
+        w.press("Command1");
+        EXPECT_EQ(w.text("Text11"), QString::fromUtf8(c.shown)) << c.window.toStdString() << " " << c.boxes.size();
+    }
+}
+
+TEST_F(RiverGridWindows, PointLabelFollowsXAndY)
+{
+    for (const Model &model : kModels) {
+        WindowDriver w(model.window);
+        EXPECT_EQ(w.text("Label11"), QStringLiteral("C（10，10）（mg/L）："));
+        w.type("Text9", QStringLiteral("25"));
+        EXPECT_EQ(w.text("Label11"), QStringLiteral("C（25，10）（mg/L）：")) << model.window.toStdString();
+        w.set("Text10", QString());
+        EXPECT_EQ(w.text("Label11"), QStringLiteral("C（25，）（mg/L）：")) << model.window.toStdString();
+        EXPECT_EQ(w.text("Text11"), QString()) << "no computation";
+    }
+}
+
+// The design-time grid of each model reaches its file and its result
+// window; the first row is pinned by the core tests.
+TEST_F(RiverGridWindows, DesignTimeGridFileAndResultWindow)
+{
+    for (const Model &model : kModels) {
+        WindowDriver w(model.window);
+        w.press("Command2");
+        const QByteArray bytes = fileBytes(model.writer);
+        EXPECT_TRUE(bytes.startsWith("X=\\c/Y=;y=0;y=10;y=20;y=30;y=40;y=50;y=60;y=70;y=80;y=90;y=100;\rx=10;"))
+            << model.window.toStdString();
+        EXPECT_TRUE(bytes.endsWith(";\r\r\n")) << model.window.toStdString();
+        EXPECT_EQ(bytes.count('\r'), 32) << "header, 30 rows, closing CR LF";
+        EXPECT_TRUE(resultText(model.writer).startsWith(QStringLiteral("X=\\c/Y=;y=0;")));
+        auto *bar = w.find<QProgressBar>(QStringLiteral("ProgressBar1"));
+        EXPECT_EQ(bar->value(), bar->maximum()) << "full after the last row";
+    }
+}
+
+// An open result window shows each new grid; closing it deletes the file.
+TEST_F(RiverGridWindows, OpenResultWindowReloads)
+{
+    WindowDriver w(kModel4);
+    w.set("Text12", QStringLiteral("10"));
+    w.press("Command2");
+    EXPECT_TRUE(resultText(HandOffWriter::RiverModel4).contains(QStringLiteral("x=10;")));
+    w.set("Text12", QStringLiteral("110"));
+    w.set("Text13", QStringLiteral("0"));
+    w.press("Command2");
+    EXPECT_TRUE(resultText(HandOffWriter::RiverModel4).contains(QStringLiteral("x=110;")))
+        << "the open window reads the new grid";
+    EXPECT_FALSE(resultText(HandOffWriter::RiverModel4).contains(QStringLiteral("y=10;")));
+    ToolRegistry::global().existingInstance(handOffTarget(HandOffWriter::RiverModel4).resultWindow)->close();
+    EXPECT_FALSE(QFile::exists(filePath(HandOffWriter::RiverModel4)));
+}
+
+// Refused grids: one message, no file, no result window. Grids the loops
+// end at once still go to the file.
+TEST_F(RiverGridWindows, GridBounds)
+{
+    const struct { const char *name; const char *box; const char *text; int messages; const char *file; } cases[] = {
+        {"XL no number", "Text12", "abc", 1, nullptr},
+        {"Yc empty", "Text15", "", 1, nullptr},
+        {"Xc of 0", "Text14", "0", 1, nullptr},
+        {"too many points", "Text14", "0.01", 1, nullptr},
+        {"XL below 10", "Text12", "9", 0, "X=\\c/Y=;y=0;y=10;y=20;y=30;y=40;y=50;y=60;y=70;y=80;y=90;y=100;\r\r\n"},
+        {"Xc stepping away", "Text14", "-100", 0, "X=\\c/Y=;y=0;y=10;y=20;y=30;y=40;y=50;y=60;y=70;y=80;y=90;y=100;\r\r\n"},
+    };
+    for (const Model &model : kModels) {
+        for (const auto &c : cases) {
+            WindowDriver w(model.window);
+            QFile::remove(filePath(model.writer));
+            w.set(QLatin1String(c.box), QString::fromUtf8(c.text));
+            MessageRecorder messages;
+            w.press("Command2");
+            const std::string name = model.window.toStdString() + " " + c.name;
+            EXPECT_EQ(messages.messages.size(), c.messages) << name;
+            EXPECT_EQ(fileBytes(model.writer), c.file ? QByteArray(c.file) : QByteArray("<missing>")) << name;
+            EXPECT_EQ(resultText(model.writer) == QStringLiteral("<closed>"), c.file == nullptr) << name;
+        }
+    }
+}
+
+// Models 4 and 8 empty the bar on a change of the outfall's distance;
+// models 2 and 6 leave it as the last grid left it.
+TEST_F(RiverGridWindows, ProgressResetByTheBankDistance)
+{
+    for (const Model &model : kModels) {
+        WindowDriver w(model.window);
+        auto *bar = w.find<QProgressBar>(QStringLiteral("ProgressBar1"));
+        EXPECT_TRUE(bar->isVisibleTo(w.window()));
+        EXPECT_EQ(bar->value(), bar->minimum()) << "empty at design";
+        w.press("Command2");
+        w.type(model.aBox, QStringLiteral("5"));
+        const bool resets = model.window == kModel4 || model.window == kModel8;
+        EXPECT_EQ(bar->value(), resets ? bar->minimum() : bar->maximum()) << model.window.toStdString();
+    }
+}
+
+} // namespace
