@@ -2,7 +2,9 @@
 
 #include "common/message_box.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -56,6 +58,56 @@ const AccessoryRole *roleFor(const QString &windowsProgram)
     return nullptr;
 }
 
+// The one message of an address the desktop could not open: the address on
+// a line of its own (a mail address without "mailto:"), ready to copy.
+void reportUnopened(const QString &target)
+{
+    const QString scheme = QStringLiteral("mailto:");
+    if (target.startsWith(scheme, Qt::CaseInsensitive)) {
+        showMessage(QStringLiteral("未能打开邮件程序。请把下面的邮件地址复制到您的邮件程序中：\n")
+                    + target.mid(scheme.size()));
+    } else {
+        showMessage(QStringLiteral("未能打开网页浏览器。请把下面的网址复制到浏览器中打开：\n") + target);
+    }
+}
+
+// A handler that ran longer than this has opened something (a browser that
+// xdg-open keeps in the foreground until it is closed): its exit code no
+// longer speaks of the link.
+constexpr qint64 kHandlerFailureWindowMs = 10000;
+
+// xdg-open says by its exit code whether a handler took the target (Qt's
+// own call only says whether xdg-open started); without xdg-open Qt looks
+// for a browser itself.
+void openThroughDesktop(const QString &target)
+{
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty()) {
+        if (!QDesktopServices::openUrl(QUrl(target)))
+            reportUnopened(target);
+        return;
+    }
+    auto *process = new QProcess(QCoreApplication::instance());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QElapsedTimer started;
+    started.start();
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, target, started](int code, QProcess::ExitStatus status) {
+                         process->deleteLater();
+                         if ((status != QProcess::NormalExit || code != 0)
+                             && started.elapsed() < kHandlerFailureWindowMs)
+                             reportUnopened(target);
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, target](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;  // an end of any other kind comes through finished
+        process->deleteLater();
+        reportUnopened(target);
+    });
+    process->start(xdgOpen, {target});
+}
+
 } // namespace
 
 UrlOpener setUrlOpener(UrlOpener opener)
@@ -71,10 +123,11 @@ ProgramStarter setProgramStarter(ProgramStarter starter)
 void OpenWithDefaultHandler(const QString &target)
 {
     if (urlOpener()) {
-        urlOpener()(target);
+        if (!urlOpener()(target))
+            reportUnopened(target);
         return;
     }
-    QDesktopServices::openUrl(QUrl(target));
+    openThroughDesktop(target);
 }
 
 bool StartProgram(const QString &path)

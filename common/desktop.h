@@ -7,7 +7,9 @@
 namespace corvalen {
 
 // Hands a web address or a "mailto:" link to the desktop's default handler.
-// The outcome is not examined: a target nobody can open changes nothing.
+// When the desktop cannot open it (no handler, or the handler fails at
+// once), one message names the address so that the user can copy it; with
+// xdg-open that message may come a moment after the call has returned.
 void OpenWithDefaultHandler(const QString &target);
 
 // Starts the desktop accessory that the original program named by its
@@ -25,8 +27,9 @@ bool StartProgram(const QString &path);
 QStringList accessoryCandidates(const QString &windowsProgram);
 
 // Tests replace the real desktop calls. Each returns the previous hook; an
-// empty function restores the real behaviour.
-using UrlOpener = std::function<void(const QString &)>;
+// empty function restores the real behaviour. An opener returns false when
+// the target could not be opened.
+using UrlOpener = std::function<bool(const QString &)>;
 UrlOpener setUrlOpener(UrlOpener opener);
 using ProgramStarter = std::function<bool(const QString &program)>;
 ProgramStarter setProgramStarter(ProgramStarter starter);

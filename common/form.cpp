@@ -1,20 +1,26 @@
 #include "common/form.h"
 
 #include "common/controls.h"
+#include "common/desktop.h"
 #include "common/input_helpers.h"
 #include "common/tool_registry.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextEdit>
+#include <algorithm>
+#include <cmath>
 
 namespace corvalen {
 
@@ -45,6 +51,39 @@ void ReportBox::showReport(const QString &text)
     setPlainText(text);
 }
 
+EchoLabel::EchoLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 4);
+}
+
+QSize EchoLabel::sizeHint() const
+{
+    // As wide as a short echo, whatever was typed.
+    const QFontMetrics metrics = fontMetrics();
+    return QSize(metrics.averageCharWidth() * 14, QLabel::sizeHint().height());
+}
+
+QSize EchoLabel::minimumSizeHint() const
+{
+    return QSize(minimumWidth(), QLabel::minimumSizeHint().height());
+}
+
+bool EchoLabel::event(QEvent *event)
+{
+    // The whole text, however long, is a tooltip away.
+    if (event->type() == QEvent::ToolTip)
+        setToolTip(text());
+    return QLabel::event(event);
+}
+
+void EchoLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    painter.drawText(area, int(alignment()), fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
+}
+
 QString accessibleText(const QString &caption)
 {
     QString text = caption.simplified();
@@ -53,6 +92,9 @@ QString accessibleText(const QString &caption)
 }
 
 namespace {
+
+// The bar's own range is fixed, so any single range maps onto it.
+constexpr int kBarSteps = 1000;
 
 void setTextColor(QWidget *widget, const QColor &color)
 {
@@ -112,7 +154,7 @@ TextBox *Panel::box(const Field &field)
         if (!field.labelName.isEmpty())
             m_form->remember(label);
     }
-    box->setAccessibleName(accessibleText(field.label.isEmpty() ? field.accessibleName : field.label));
+    box->setAccessibleName(accessibleText(field.accessibleName.isEmpty() ? field.label : field.accessibleName));
 
     // Rows of a column: label | box | unit and button; in a line the
     // pieces follow each other.
@@ -174,7 +216,7 @@ QComboBox *Panel::list(const ListField &field)
     list->setCurrentIndex(-1);
     if (field.editable)
         list->setEditText(field.text);
-    list->setAccessibleName(accessibleText(field.label.isEmpty() ? field.accessibleName : field.label));
+    list->setAccessibleName(accessibleText(field.accessibleName.isEmpty() ? field.label : field.accessibleName));
     m_form->remember(list);
     if (field.label.isEmpty()) {
         place(list);
@@ -198,6 +240,34 @@ QComboBox *Panel::list(const ListField &field)
 QLabel *Panel::label(const QString &name, const QString &text)
 {
     auto *label = new QLabel(text, m_container);
+    label->setObjectName(name);
+    place(label);
+    return label;
+}
+
+QLabel *Panel::link(const QString &name, const QString &text, const QString &address, const QString &toolTip)
+{
+    QLabel *link = label(name, text);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setToolTip(toolTip);
+    link->setTextInteractionFlags(Qt::NoTextInteraction);
+    onMouseClick(link, [address] { OpenWithDefaultHandler(address); });
+    return link;
+}
+
+QWidget *Panel::rule(const QString &name)
+{
+    auto *rule = new QFrame(m_container);
+    rule->setObjectName(name);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    place(rule);
+    return rule;
+}
+
+EchoLabel *Panel::echo(const QString &name, const QString &text)
+{
+    auto *label = new EchoLabel(text, m_container);
     label->setObjectName(name);
     place(label);
     return label;
@@ -317,6 +387,17 @@ void Panel::stretch()
         m_grid->setRowStretch(m_next++, 1);
 }
 
+void showProgress(QProgressBar *bar, const ProgressState &state)
+{
+    if (!bar)
+        return;
+    bar->setRange(0, kBarSteps);
+    const double span = double(state.maximum) - double(state.minimum);
+    const double share = span > 0 ? (double(state.value) - double(state.minimum)) / span : 0;
+    bar->setValue(static_cast<int>(std::lround(std::clamp(share, 0.0, 1.0) * kBarSteps)));
+    bar->setVisible(state.visible);
+}
+
 Form::Form(QWidget *window) : m_window(window), m_top(this, window, new QGridLayout(window)) {}
 
 void Form::remember(QWidget *widget)
@@ -338,25 +419,35 @@ QWidget *Form::find(const QString &name) const
 
 QString Form::text(const QString &name) const
 {
-    QWidget *widget = find(name);
-    if (auto *box = qobject_cast<QLineEdit *>(widget))
+    return controlText(find(name));
+}
+
+QString controlText(const QWidget *widget)
+{
+    if (auto *box = qobject_cast<const QLineEdit *>(widget))
         return box->text();
-    if (auto *list = qobject_cast<QComboBox *>(widget))
+    if (auto *list = qobject_cast<const QComboBox *>(widget))
         return list->currentText();
-    if (auto *label = qobject_cast<QLabel *>(widget))
+    if (auto *label = qobject_cast<const QLabel *>(widget))
         return label->text();
-    if (auto *report = qobject_cast<ReportBox *>(widget))
+    if (auto *report = qobject_cast<const ReportBox *>(widget))
         return report->report();
-    if (auto *note = qobject_cast<QPlainTextEdit *>(widget))
+    if (auto *note = qobject_cast<const QPlainTextEdit *>(widget))
         return note->toPlainText();
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+    if (auto *rich = qobject_cast<const QTextEdit *>(widget))
+        return rich->toPlainText();
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
         return button->text();
     return QString();
 }
 
 void Form::write(const QString &name, const QString &text) const
 {
-    QWidget *widget = find(name);
+    writeControl(find(name), text);
+}
+
+void writeControl(QWidget *widget, const QString &text)
+{
     if (auto *box = qobject_cast<TextBox *>(widget))
         box->write(text);
     else if (auto *line = qobject_cast<QLineEdit *>(widget))

@@ -6,8 +6,11 @@
 // user reads beside it; a control without a caption of its own is named by
 // the text beside it. Every control is found again by its control name.
 
+#include "common/progress_state.h"
+
 #include <QColor>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -20,7 +23,6 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
-class QLabel;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -57,6 +59,21 @@ public:
 
 private:
     QString m_report;
+};
+
+// A label that echoes what the user typed: it shows as much as fits, with
+// "…" where the text goes on, and never widens its window.
+class EchoLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit EchoLabel(const QString &text, QWidget *parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // The button beside a box that explains it: opens a window by its name, or
@@ -120,6 +137,12 @@ public:
     QComboBox *list(const ListField &field);
     QLabel *label(const QString &name, const QString &text);
     QLabel *title(const QString &name, const QString &text);
+    // A label that opens an address (a page, a mail) when clicked.
+    QLabel *link(const QString &name, const QString &text, const QString &address, const QString &toolTip);
+    // A sunken horizontal rule.
+    QWidget *rule(const QString &name);
+    // A label whose text follows what the user types (elided).
+    EchoLabel *echo(const QString &name, const QString &text);
     // An option button; options of one group exclude each other.
     QRadioButton *option(const QString &name, const QString &caption, const QString &group = {});
     QCheckBox *check(const QString &name, const QString &caption);
@@ -182,6 +205,17 @@ private:
     QHash<QString, QPointer<QWidget>> m_controls;
     QHash<QString, QButtonGroup *> m_groups;
 };
+
+// The text a control shows: a box, a list's text, a label, a report, a
+// multi-line or rich text, a button's caption.
+QString controlText(const QWidget *widget);
+
+// Writes what a control shows: a box (a change, also when the text is the
+// same), a list's text, a label, a report, a multi-line text.
+void writeControl(QWidget *widget, const QString &text);
+
+// Shows a model's progress state in its bar.
+void showProgress(QProgressBar *bar, const ProgressState &state);
 
 // Wraps a label's text into the accessible name of the control it names.
 QString accessibleText(const QString &caption);

@@ -35,12 +35,6 @@ void setHandOffDirectoryOverride(const QString &directory);
 // could not be written; the caller reports that.
 bool SaveHandOffFile(const QString &fileName, const QString &text);
 
-// Writes the file and shows its result window: created and loaded when it is
-// closed, reloaded and brought forward when it is open. When the file cannot
-// be written, one message says so and the result window is not shown.
-bool WriteHandOffFile(const QString &fileName, const QString &text,
-                      const QString &resultWindow);
-
 // The whole file as text; empty when it is missing, unreadable, or anything
 // but a regular file (a symbolic link at its place is not followed).
 QString LoadHandOffFile(const QString &fileName);

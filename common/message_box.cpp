@@ -33,6 +33,8 @@ void showMessage(const QString &text)
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvalen"), text, QMessageBox::Ok);
+    // A message may name an address or a path the user wants to copy.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 

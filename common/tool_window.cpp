@@ -1,5 +1,7 @@
 #include "common/tool_window.h"
 
+#include "common/screen_fit.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 
@@ -22,6 +24,8 @@ void ToolWindow::show()
         m_widget = frame;
         build(frame);
         load();
+        // No window opens larger than the screen.
+        fitWindowToScreen(frame);
         frame->show();
     } else {
         shownAgain();

@@ -1,5 +1,6 @@
 #include "risk/puff_model.h"
 
+#include "common/handoff_file.h"
 #include "common/steps.h"
 #include "common/number_text.h"
 
@@ -112,8 +113,10 @@ std::optional<double> floorOf(std::optional<double> value)
 PuffGrid computePuffGrid(const PuffInputs &in, const PuffGridBounds &bounds)
 {
     PuffGrid grid;
+    // The axes count up from 0: a step that is not above 0 gives no grid (a
+    // negative one would leave only the header row).
     if (!bounds.xEnd || !bounds.xStep || !bounds.yEnd || !bounds.yStep
-        || *bounds.xStep == 0 || *bounds.yStep == 0) {
+        || !(*bounds.xStep > 0) || !(*bounds.yStep > 0)) {
         grid.outcome = PuffGridOutcome::BadBounds;
         return grid;
     }
@@ -170,6 +173,15 @@ CriticalDistance criticalDistance(const PuffInputs &in, std::optional<double> cc
     }
     result.rounds = maxRounds;
     return result;
+}
+
+QString puffGridText(const PuffGrid &grid)
+{
+    GridHandOffFile file{grid.xValues, grid.yValues, {}};
+    file.valueTexts.reserve(grid.values.size());
+    for (float value : grid.values)
+        file.valueTexts.append(SingleText(value));
+    return file.text();
 }
 
 } // namespace corvalen

@@ -3,6 +3,7 @@
 #include "shell/all_windows.h"
 #include "shell/main_window.h"
 #include "shell/program_icon.h"
+#include "shell/qt_translations.h"
 #include "shell/single_instance.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ int main(int argc, char *argv[])
     // The grey spanner for the main window, every tool window and the icon
     // in the notification area.
     QApplication::setWindowIcon(corvalen::programIcon());
+    corvalen::installQtTranslations();
 
     corvalen::SingleInstance single;
     if (!single.acquire()) {

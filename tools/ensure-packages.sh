@@ -3,7 +3,7 @@
 # this machine lacks. Used by run.sh and test.sh.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libgtest-dev libbenchmark-dev fonts-noto-cjk ccache "$@")
+          libgtest-dev libbenchmark-dev fonts-noto-cjk qt6-translations-l10n ccache "$@")
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

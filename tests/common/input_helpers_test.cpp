@@ -143,7 +143,7 @@ TEST_F(FilteredBoxes, APasteFromTheContextMenuPassesUnjudged)
     std::unique_ptr<QMenu> menu(m_first->createStandardContextMenu());
     QAction *paste = nullptr;
     for (QAction *action : menu->actions()) {
-        if (action->text().startsWith(QLatin1String("&Paste")))
+        if (action->text().startsWith(QStringLiteral("粘贴")))
             paste = action;
     }
     ASSERT_NE(paste, nullptr);

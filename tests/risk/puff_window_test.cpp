@@ -1,6 +1,7 @@
 // The puff model window with its result and help windows, offscreen.
 #include "common/handoff_file.h"
 #include "common/result_window.h"
+#include "risk/puff_model_window.h"
 #include "common/tool_registry.h"
 #include "message_recorder.h"
 
@@ -58,7 +59,7 @@ protected:
     }
     QString filePath() const { return m_dir.filePath(m_target.fileName); }
 
-    const HandOffTarget &m_target = handOffTarget(HandOffWriter::PuffModel);
+    const HandOffTarget &m_target = puffHandOffTarget();
     QTemporaryDir m_dir;
     QWidget *m_window = nullptr;
     QProgressBar *m_bar = nullptr;
@@ -143,6 +144,7 @@ TEST_F(PuffWindow, ButtonResultsAndBounds)
         {"Text17", "1000000", "Command1", "Text7", "0"},  // underflow
         {"Text15", "abc", "Command4", "Text16", "25000M内未找到临界距离"},
         {"Text12", "0.5", "Command2", nullptr, nullptr},  // one message, no file, no window
+        {"Text12", "-500", "Command2", nullptr, nullptr},
         {"Text11", "-", "Command2", nullptr, nullptr},
         {"Text13", "1e39", "Command2", nullptr, nullptr},
     };

@@ -105,7 +105,7 @@ TEST(MainWindow, MenuTreeAndItsItems)
 TEST(MainWindow, LinksAndContactLabelsOpenTheirTargets)
 {
     QString opened;
-    const corvalen::UrlOpener previous = corvalen::setUrlOpener([&](const QString &u) { opened = u; });
+    const corvalen::UrlOpener previous = corvalen::setUrlOpener([&](const QString &u) { opened = u; return true; });
     MainWindow w;
     w.show();
     auto open = [&](const QString &caption) {  // an item's or a label's click

@@ -2,6 +2,7 @@
 #include "common/tool_registry.h"
 #include "message_recorder.h"
 #include "shell/all_windows.h"
+#include "shell/qt_translations.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -41,6 +42,8 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // Qt's standard texts in Chinese, as the program loads them at start.
+    corvalen::installQtTranslations();
     // No test may block on a modal box: messages nobody records are dropped.
     corvalen::setMessageSink([](const QString &) {});
     corvalen::registerAllWindows(corvalen::ToolRegistry::global());

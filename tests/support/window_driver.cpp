@@ -8,17 +8,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QTest>
-#include <QTextEdit>
 #include <gtest/gtest.h>
 
 using namespace corvalen;
-
-namespace {
 
 // QTest::keyClicks asserts on characters it has no key for (Chinese text,
 // control characters): those go as key events that carry the character.
@@ -36,6 +31,8 @@ void typeText(QWidget *widget, const QString &text)
         QCoreApplication::sendEvent(widget, &release);
     }
 }
+
+namespace {
 
 QWidget *mouseTarget(QWidget *widget)
 {
@@ -69,12 +66,7 @@ void WindowDriver::set(const QString &name, const QString &text)
 {
     QWidget *widget = find(name);
     EXPECT_NE(widget, nullptr) << "no control " << name.toStdString();
-    if (auto *box = qobject_cast<TextBox *>(widget))
-        box->write(text);
-    else if (auto *line = qobject_cast<QLineEdit *>(widget))
-        line->setText(text);
-    else if (auto *list = qobject_cast<QComboBox *>(widget))
-        list->setEditText(text);
+    writeControl(widget, text);
 }
 
 void WindowDriver::type(const QString &name, const QString &text)
@@ -151,21 +143,7 @@ QString WindowDriver::text(const QString &name) const
 {
     QWidget *widget = find(name);
     EXPECT_NE(widget, nullptr) << "no control " << name.toStdString();
-    if (auto *box = qobject_cast<QLineEdit *>(widget))
-        return box->text();
-    if (auto *list = qobject_cast<QComboBox *>(widget))
-        return list->currentText();
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return label->text();
-    if (auto *report = qobject_cast<ReportBox *>(widget))
-        return report->report();
-    if (auto *edit = qobject_cast<QPlainTextEdit *>(widget))
-        return edit->toPlainText();
-    if (auto *edit = qobject_cast<QTextEdit *>(widget))
-        return edit->toPlainText();
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        return button->text();
-    return QString();
+    return controlText(widget);
 }
 
 void WindowDriver::close()

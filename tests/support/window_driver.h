@@ -14,6 +14,10 @@ namespace corvalen {
 class ToolWindow;
 }
 
+// Types the text key by key into the widget, Chinese and control
+// characters included.
+void typeText(QWidget *widget, const QString &text);
+
 class WindowDriver
 {
 public:

@@ -36,12 +36,17 @@ TEST(PuffModel, GridValueRoundingAndFloor)
         EXPECT_EQ(text(roundedGridValue(c.in)), c.expected) << c.in;
 }
 
-// The axes are counted loops (checked with the hand-off file); bounds that
-// are no numbers or floor to a step of 0 are checked through the window.
+// The axes are counted loops (checked with the hand-off file); the message
+// of bad bounds is checked through the window.
 TEST(PuffModel, GridShapes)
 {
     const struct { const char *name; PuffGridBounds bounds; PuffGridOutcome outcome; int rows, columns; } cases[] = {
         {"range below step", {400, 500, 50, 100}, PuffGridOutcome::Done, 1, 1},
+        {"x step 0", {5000, 0, 1000, 100}, PuffGridOutcome::BadBounds, 0, 0},
+        {"x step negative", {5000, -500, 1000, 100}, PuffGridOutcome::BadBounds, 0, 0},
+        {"y step negative", {5000, 500, 1000, -100}, PuffGridOutcome::BadBounds, 0, 0},
+        {"negative step towards a negative range", {-5000, -500, 1000, 100}, PuffGridOutcome::BadBounds, 0, 0},
+        {"x range not a number", {std::nullopt, 500, 1000, 100}, PuffGridOutcome::BadBounds, 0, 0},
         {"y range below 0", {500, 500, -1, 100}, PuffGridOutcome::Done, 2, 0},
         {"too many points", {100000, 1, 100, 1}, PuffGridOutcome::TooManyPoints, 0, 0},
         {"no rows, endless header", {-1, 1, 1e39, 1}, PuffGridOutcome::TooManyPoints, 0, 0},

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QScrollArea>
+#include <QSize>
+
+class QWidget;
+
+namespace corvalen {
+
+// The most a top-level window may take on the screen it opens on: the
+// screen's available area less an allowance for the window manager's title
+// bar and borders, which are not known before the window is mapped.
+QSize roomOnScreen(const QWidget *window);
+
+// Makes a top-level window that is about to open fit its screen. A window
+// that fits is left as it is. Contents whose smallest size exceeds the room
+// move into a scroll area inside the window (every control keeps its
+// parent chain under the window, its name and its place among its
+// neighbours); then the window takes its preferred size, bounded by the
+// room.
+void fitWindowToScreen(QWidget *window);
+
+// A scroll area that asks for the whole of its contents (a plain
+// QScrollArea asks for a few dozen lines at most) and can shrink to a
+// small size, scrolling what no longer fits.
+class ContentScrollArea : public QScrollArea
+{
+public:
+    explicit ContentScrollArea(QWidget *parent = nullptr);
+    QSize sizeHint() const override;
+};
+
+} // namespace corvalen
