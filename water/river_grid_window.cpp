@@ -1,14 +1,13 @@
 #include "water/river_grid_window.h"
 
 #include "common/form_window.h"
-#include "common/handoff_file.h"
 #include "common/message_box.h"
 #include "common/number_text.h"
-#include "common/progress_state.h"
 #include "common/result_window.h"
 #include "water/river_grid_cumulative.h"
 #include "water/river_grid_mixing.h"
 
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <memory>
@@ -20,6 +19,14 @@ namespace {
 const QString kToolbox = QStringLiteral("water");
 const QString kComputeCaption = QStringLiteral("计  算  结  果");
 const QString kBankToolTip = QStringLiteral("取0时为近岸排放，非0时为离岸排放！");
+const QString kResultToolTip =
+    QStringLiteral("数据可以复制到文字处理软件中，后在文字处理软件采用文字转换为表格的方式获得规范数据表格！");
+
+HandOffTarget resultTarget(const char *fileName, const char *window, const char *caption)
+{
+    return {.fileName = QString::fromUtf8(fileName), .resultWindow = QString::fromUtf8(window),
+            .caption = QString::fromUtf8(caption), .toolTip = kResultToolTip};
+}
 
 // One row of the parameter frame: a box on the left, one on the right (or
 // none).
@@ -37,7 +44,7 @@ struct RiverGridForm
     QString name;  // also the caption
     Family family;
     bool decays;
-    HandOffWriter writer;
+    HandOffTarget target;  // its hand-off file and result window
     std::vector<ParameterRow> parameters;
     QString buttonToolTip;  // of both compute buttons
     QString helpWindow;     // opened by Command3; empty: no such button
@@ -87,19 +94,23 @@ std::vector<ParameterRow> cumulativeParameters(bool decays)
 const std::vector<RiverGridForm> &riverGridForms()
 {
     static const std::vector<RiverGridForm> forms = {
-        {QStringLiteral("二维稳态混合模式_河2"), Family::Mixing, false, HandOffWriter::RiverModel2,
+        {QStringLiteral("二维稳态混合模式_河2"), Family::Mixing, false,
+         resultTarget("河二模式计算结果.txt", "河二模式计算结果", "河二模式计算结果"),
          mixingParameters(false),
          QStringLiteral("用于持久性污染物的平直河流混合过程段，不考虑纵向弥散,即Mx=0。"),
          QStringLiteral("河二帮助")},
-        {QStringLiteral("二维稳态混合衰减模式_河6"), Family::Mixing, true, HandOffWriter::RiverModel6,
+        {QStringLiteral("二维稳态混合衰减模式_河6"), Family::Mixing, true,
+         resultTarget("河六模式计算结果.txt", "河6模式计算结果", "河6模式计算结果"),
          mixingParameters(true),
          QStringLiteral("适用于非持久性污染物平直河流的混合过程段(不考虑纵向混合,Mx=0)。"),
          QStringLiteral("河6帮助")},
-        {QStringLiteral("稳态累积流量模式_河4"), Family::Cumulative, false, HandOffWriter::RiverModel4,
+        {QStringLiteral("稳态累积流量模式_河4"), Family::Cumulative, false,
+         resultTarget("河四模式计算结果.txt", "河四模式计算结果", "河四计算结果"),
          cumulativeParameters(false),
          QStringLiteral("用于持久污染物在弯曲河流的混合过程段(不考虑纵向混合,Mx=0)扩散，要求河床截面近似矩形。"),
          QString()},
-        {QStringLiteral("稳态混合衰减累积流量模式_河8"), Family::Cumulative, true, HandOffWriter::RiverModel8,
+        {QStringLiteral("稳态混合衰减累积流量模式_河8"), Family::Cumulative, true,
+         resultTarget("河八模式计算结果.txt", "河八模式计算结果", "河八模式计算结果"),
          cumulativeParameters(true),
          QStringLiteral(" 用于非持久性污染物,弯曲河段的混合过程段(不考虑纵向混合,Mx=0)。要求河床截面近似矩形。"),
          QString()},
@@ -135,7 +146,11 @@ void design(Form &f, const RiverGridForm &form)
                         parameter("Text10", "计算点离排放口横向距离Y（m）：", "10")}});
     Panel pointResult = point.line();
     pointResult.button("Command1", kComputeCaption)->setToolTip(form.buttonToolTip);
-    pointResult.box({.name = "Text11", .label = QStringLiteral("C（10，10）（mg/L）："), .labelName = "Label11"});
+    // Label11 names the point as typed: it follows X and Y, elided where
+    // long, and stands beside the result box as its label.
+    QLabel *pointLabel = pointResult.echo("Label11", QStringLiteral("C（10，10）（mg/L）："));
+    pointLabel->setBuddy(pointResult.box({.name = "Text11", .label = {},
+                                          .accessibleName = QStringLiteral("C（X，Y）（mg/L）")}));
 
     Panel grid = top.frame("Frame3", QStringLiteral("网格计算结果："));
     twoColumns(grid, {{parameter("Text12", "计算点离排放口流线范围XL（m）：", "3000"),
@@ -216,9 +231,8 @@ void computeGrid(Form &f, const RiverGridForm &form, ProgressState &progress)
     progress.setValue(*bounds.xEnd);
     showProgress(f.get<QProgressBar>("ProgressBar1"), progress);
 
-    const HandOffTarget &target = handOffTarget(form.writer);
     const QStringView pattern = form.family == Family::Mixing ? kMixingGridPattern : kCumulativeGridPattern;
-    WriteHandOffFile(target.fileName, riverGridText(grid, pattern), target.resultWindow);
+    WriteHandOffFile(form.target, riverGridText(grid, pattern));
 }
 
 void resetProgress(Form &f, ProgressState &progress)
@@ -270,7 +284,7 @@ void registerRiverGridWindows(ToolRegistry &registry)
     for (const RiverGridForm &form : riverGridForms()) {
         registerFormWindow(registry, form.name, kToolbox, ToolKind::ComputeButtonCalculator,
                            [&form] { return riverGridSpec(form); });
-        registerResultWindow(registry, form.writer, kToolbox);
+        registerResultWindow(registry, form.target, kToolbox);
     }
 }
 

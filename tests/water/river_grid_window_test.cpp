@@ -2,7 +2,6 @@
 // results through the boxes, the label that follows X and Y, the grid file
 // and its result window, refused grids, the progress bar.
 #include "common/handoff_file.h"
-#include "common/result_window.h"
 #include "common/tool_registry.h"
 #include "message_recorder.h"
 #include "window_driver.h"
@@ -23,19 +22,19 @@ const QString kModel6 = QStringLiteral("二维稳态混合衰减模式_河6");
 const QString kModel4 = QStringLiteral("稳态累积流量模式_河4");
 const QString kModel8 = QStringLiteral("稳态混合衰减累积流量模式_河8");
 
+// A model window, its hand-off file and its result window.
 struct Model
 {
     QString window;
-    HandOffWriter writer;
-    const char *aBox;  // distance from the bank
-    const char *uBox;  // velocity
+    QString fileName;
+    QString resultWindow;
 };
 
 const Model kModels[] = {
-    {kModel2, HandOffWriter::RiverModel2, "Text8", "Text5"},
-    {kModel6, HandOffWriter::RiverModel6, "Text8", "Text5"},
-    {kModel4, HandOffWriter::RiverModel4, "Text8", "Text16"},
-    {kModel8, HandOffWriter::RiverModel8, "Text8", "Text16"},
+    {kModel2, QStringLiteral("河二模式计算结果.txt"), QStringLiteral("河二模式计算结果")},
+    {kModel6, QStringLiteral("河六模式计算结果.txt"), QStringLiteral("河6模式计算结果")},
+    {kModel4, QStringLiteral("河四模式计算结果.txt"), QStringLiteral("河四模式计算结果")},
+    {kModel8, QStringLiteral("河八模式计算结果.txt"), QStringLiteral("河八模式计算结果")},
 };
 
 class RiverGridWindows : public ::testing::Test
@@ -48,17 +47,17 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         setHandOffDirectoryOverride(QString());
     }
-    static QString resultText(HandOffWriter writer)
+    static QString resultText(const Model &model)
     {
-        ToolWindow *w = ToolRegistry::global().existingInstance(handOffTarget(writer).resultWindow);
+        ToolWindow *w = ToolRegistry::global().existingInstance(model.resultWindow);
         return w && w->isOpen()
                    ? w->widget()->findChild<QPlainTextEdit *>(QStringLiteral("RichTextBox1"))->toPlainText()
                    : QStringLiteral("<closed>");
     }
-    QString filePath(HandOffWriter writer) const { return m_dir.filePath(handOffTarget(writer).fileName); }
-    QByteArray fileBytes(HandOffWriter writer) const
+    QString filePath(const Model &model) const { return m_dir.filePath(model.fileName); }
+    QByteArray fileBytes(const Model &model) const
     {
-        QFile file(filePath(writer));
+        QFile file(filePath(model));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
@@ -109,12 +108,12 @@ TEST_F(RiverGridWindows, DesignTimeGridFileAndResultWindow)
     for (const Model &model : kModels) {
         WindowDriver w(model.window);
         w.press("Command2");
-        const QByteArray bytes = fileBytes(model.writer);
+        const QByteArray bytes = fileBytes(model);
         EXPECT_TRUE(bytes.startsWith("X=\\c/Y=;y=0;y=10;y=20;y=30;y=40;y=50;y=60;y=70;y=80;y=90;y=100;\rx=10;"))
             << model.window.toStdString();
         EXPECT_TRUE(bytes.endsWith(";\r\r\n")) << model.window.toStdString();
         EXPECT_EQ(bytes.count('\r'), 32) << "header, 30 rows, closing CR LF";
-        EXPECT_TRUE(resultText(model.writer).startsWith(QStringLiteral("X=\\c/Y=;y=0;")));
+        EXPECT_TRUE(resultText(model).startsWith(QStringLiteral("X=\\c/Y=;y=0;")));
         auto *bar = w.find<QProgressBar>(QStringLiteral("ProgressBar1"));
         EXPECT_EQ(bar->value(), bar->maximum()) << "full after the last row";
     }
@@ -123,18 +122,19 @@ TEST_F(RiverGridWindows, DesignTimeGridFileAndResultWindow)
 // An open result window shows each new grid; closing it deletes the file.
 TEST_F(RiverGridWindows, OpenResultWindowReloads)
 {
-    WindowDriver w(kModel4);
+    const Model &model4 = kModels[2];
+    WindowDriver w(model4.window);
     w.set("Text12", QStringLiteral("10"));
     w.press("Command2");
-    EXPECT_TRUE(resultText(HandOffWriter::RiverModel4).contains(QStringLiteral("x=10;")));
+    EXPECT_TRUE(resultText(model4).contains(QStringLiteral("x=10;")));
     w.set("Text12", QStringLiteral("110"));
     w.set("Text13", QStringLiteral("0"));
     w.press("Command2");
-    EXPECT_TRUE(resultText(HandOffWriter::RiverModel4).contains(QStringLiteral("x=110;")))
+    EXPECT_TRUE(resultText(model4).contains(QStringLiteral("x=110;")))
         << "the open window reads the new grid";
-    EXPECT_FALSE(resultText(HandOffWriter::RiverModel4).contains(QStringLiteral("y=10;")));
-    ToolRegistry::global().existingInstance(handOffTarget(HandOffWriter::RiverModel4).resultWindow)->close();
-    EXPECT_FALSE(QFile::exists(filePath(HandOffWriter::RiverModel4)));
+    EXPECT_FALSE(resultText(model4).contains(QStringLiteral("y=10;")));
+    ToolRegistry::global().existingInstance(model4.resultWindow)->close();
+    EXPECT_FALSE(QFile::exists(filePath(model4)));
 }
 
 // Refused grids: one message, no file, no result window. Grids the loops
@@ -150,14 +150,14 @@ TEST_F(RiverGridWindows, GridBounds)
     for (const Model &model : kModels) {
         for (const auto &c : cases) {
             WindowDriver w(model.window);
-            QFile::remove(filePath(model.writer));
+            QFile::remove(filePath(model));
             w.set(QLatin1String(c.box), QString::fromUtf8(c.text));
             MessageRecorder messages;
             w.press("Command2");
             const std::string name = model.window.toStdString() + " " + c.name;
             EXPECT_EQ(messages.messages.size(), c.messages) << name;
-            EXPECT_EQ(fileBytes(model.writer), c.file ? QByteArray(c.file) : QByteArray("<missing>")) << name;
-            EXPECT_EQ(resultText(model.writer) == QStringLiteral("<closed>"), c.file == nullptr) << name;
+            EXPECT_EQ(fileBytes(model), c.file ? QByteArray(c.file) : QByteArray("<missing>")) << name;
+            EXPECT_EQ(resultText(model) == QStringLiteral("<closed>"), c.file == nullptr) << name;
         }
     }
 }
@@ -172,7 +172,7 @@ TEST_F(RiverGridWindows, ProgressResetByTheBankDistance)
         EXPECT_TRUE(bar->isVisibleTo(w.window()));
         EXPECT_EQ(bar->value(), bar->minimum()) << "empty at design";
         w.press("Command2");
-        w.type(model.aBox, QStringLiteral("5"));
+        w.type("Text8", QStringLiteral("5"));
         const bool resets = model.window == kModel4 || model.window == kModel8;
         EXPECT_EQ(bar->value(), resets ? bar->minimum() : bar->maximum()) << model.window.toStdString();
     }
