@@ -15,6 +15,8 @@ enum class ToolKind {
     LiveCalculator,
     PictureReference,
     RichTextReference,
+    EmbeddedSpreadsheet,
+    EmbeddedDocument,
     Result,
     Other,
 };

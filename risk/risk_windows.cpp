@@ -1,7 +1,6 @@
 #include "risk/risk_windows.h"
 
 #include "common/tool_registry.h"
-#include "risk/puff_help_window.h"
 #include "risk/puff_model_window.h"
 
 namespace corvalen {
@@ -9,8 +8,6 @@ namespace corvalen {
 void registerRiskWindows(ToolRegistry &registry)
 {
     registerPuffModelWindow(registry);
-    registry.add<PuffHelpWindow>(QStringLiteral("风险评价之烟团帮助"), QStringLiteral("risk"),
-                                 ToolKind::RichTextReference);
 }
 
 } // namespace corvalen

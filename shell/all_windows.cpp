@@ -1,5 +1,7 @@
 #include "shell/all_windows.h"
 
+#include "atmosphere/atmosphere_windows.h"
+#include "common/data_windows.h"
 #include "common/tool_registry.h"
 #include "fuel/fuel_windows.h"
 #include "process_air/process_air_windows.h"
@@ -16,6 +18,10 @@ void registerAllWindows(ToolRegistry &registry)
     registerProcessAirWindows(registry);
     registerRiskWindows(registry);
     registerWaterWindows(registry);
+    registerAtmosphereWindows(registry);
+    // Reference texts, documents and sheets of every toolbox, from their
+    // data folders.
+    registerDataWindows(registry);
 }
 
 } // namespace corvalen
