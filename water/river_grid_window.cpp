@@ -148,7 +148,10 @@ void design(Form &f, const RiverGridForm &form)
     pointResult.button("Command1", kComputeCaption)->setToolTip(form.buttonToolTip);
     // Label11 names the point as typed: it follows X and Y, elided where
     // long, and stands beside the result box as its label.
-    QLabel *pointLabel = pointResult.echo("Label11", QStringLiteral("C（10，10）（mg/L）："));
+    const QString designLabel = QStringLiteral("C（10，10）（mg/L）：");
+    QLabel *pointLabel = pointResult.echo("Label11", designLabel);
+    // Wide enough for the design-time caption with points of a few digits.
+    pointLabel->setMinimumWidth(pointLabel->fontMetrics().horizontalAdvance(designLabel + QStringLiteral("0000")));
     pointLabel->setBuddy(pointResult.box({.name = "Text11", .label = {},
                                           .accessibleName = QStringLiteral("C（X，Y）（mg/L）")}));
 

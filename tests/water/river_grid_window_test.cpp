@@ -178,4 +178,27 @@ TEST_F(RiverGridWindows, ProgressResetByTheBankDistance)
     }
 }
 
+// Models 2 and 6 open their help documents; models 4 and 8 have none.
+TEST_F(RiverGridWindows, HelpDocuments)
+{
+    const struct { QString window, help, title; } cases[] = {
+        {kModel2, QStringLiteral("河二帮助"), QStringLiteral("河-2\t二维稳态混合模式")},
+        {kModel6, QStringLiteral("河6帮助"), QStringLiteral("河-6\t二维稳态混合衰减模式")},
+    };
+    for (const auto &c : cases) {
+        WindowDriver w(c.window);
+        ASSERT_TRUE(w.find<QWidget>(QStringLiteral("Command3"))) << c.window.toStdString();
+        w.press("Command3");
+        ToolWindow *help = ToolRegistry::global().existingInstance(c.help);
+        ASSERT_TRUE(help && help->isOpen()) << c.help.toStdString();
+        const QString text = WindowDriver(c.help, false).text("OLE1");
+        EXPECT_TRUE(text.startsWith(c.title)) << text.left(40).toStdString();
+        EXPECT_TRUE(text.endsWith(QStringLiteral("本式要求河流在截面上近似矩形。a+y的范围应在[0,B]中。")));
+    }
+    for (const QString &window : {kModel4, kModel8}) {
+        WindowDriver w(window);
+        EXPECT_FALSE(w.find<QWidget>(QStringLiteral("Command3"))) << window.toStdString();
+    }
+}
+
 } // namespace
