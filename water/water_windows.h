@@ -3,7 +3,6 @@
 namespace corvalen {
 class ToolRegistry;
 
-// Every window of the water toolbox.
+// Registers the windows of the water toolbox.
 void registerWaterWindows(ToolRegistry &registry);
-
 } // namespace corvalen
