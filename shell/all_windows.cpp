@@ -5,6 +5,7 @@
 #include "common/tool_registry.h"
 #include "fuel/fuel_windows.h"
 #include "lookups/lookups_windows.h"
+#include "noise/noise_windows.h"
 #include "process_air/process_air_windows.h"
 #include "risk/risk_windows.h"
 #include "shell/shell_windows.h"
@@ -18,6 +19,7 @@ void registerAllWindows(ToolRegistry &registry)
     registerFuelWindows(registry);
     registerProcessAirWindows(registry);
     registerRiskWindows(registry);
+    registerNoiseWindows(registry);
     registerAtmosphereWindows(registry);
     registerWaterWindows(registry);
     registerLookupsWindows(registry);
