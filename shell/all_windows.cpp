@@ -3,9 +3,11 @@
 #include "common/data_windows.h"
 #include "common/tool_registry.h"
 #include "fuel/fuel_windows.h"
+#include "lookups/lookups_windows.h"
 #include "process_air/process_air_windows.h"
 #include "risk/risk_windows.h"
 #include "shell/shell_windows.h"
+#include "solid_waste/solid_waste_windows.h"
 
 namespace corvalen {
 
@@ -15,6 +17,8 @@ void registerAllWindows(ToolRegistry &registry)
     registerFuelWindows(registry);
     registerProcessAirWindows(registry);
     registerRiskWindows(registry);
+    registerSolidWasteWindows(registry);
+    registerLookupsWindows(registry);
     registerDataWindows(registry);
 }
 

@@ -1,0 +1,14 @@
+#include "lookups/lookups_windows.h"
+
+#include "lookups/consulting_fee_window.h"
+#include "lookups/unit_converter_window.h"
+
+namespace corvalen {
+
+void registerLookupsWindows(ToolRegistry &registry)
+{
+    registerUnitConverterWindow(registry);
+    registerConsultingFeeWindow(registry);
+}
+
+} // namespace corvalen

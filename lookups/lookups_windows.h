@@ -1,0 +1,9 @@
+#pragma once
+
+namespace corvalen {
+
+class ToolRegistry;
+
+void registerLookupsWindows(ToolRegistry &registry);
+
+} // namespace corvalen
