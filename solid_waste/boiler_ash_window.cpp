@@ -53,7 +53,8 @@ FormSpec boilerAshSpec()
         const auto input = [&](const char *name, const QString &label, const QString &text, Explanation explain = {}) {
             explain.caption = QStringLiteral("......");
             left.box({.name = name, .label = label, .text = text, .flags = Bold, .explain = explain,
-                      .color = kInputColor});
+                      .color = kInputColor})
+                ->setMinimumWidth(110);
         };
         input("Text1", QStringLiteral("耗煤量(t)："), QStringLiteral("300"));
         input("Text2", QStringLiteral("煤的灰分(%)："), QStringLiteral("25"));
@@ -67,7 +68,7 @@ FormSpec boilerAshSpec()
                                          "煤粉炉可取0-5%！")});
         input("Text5", QStringLiteral("除尘系统除尘效率(%)："), QStringLiteral("90"));
         const auto result = [&](const char *name, const QString &label) {
-            left.result({.name = name, .label = label, .flags = Bold, .color = kResultColor});
+            left.result({.name = name, .label = label, .flags = Bold, .color = kResultColor})->setMinimumWidth(110);
         };
         result("Text6", QStringLiteral("炉渣产生量（排放量）(kg)："));
         result("Text8", QStringLiteral("粉煤灰产生量（排放量）(kg)："));
@@ -79,7 +80,7 @@ FormSpec boilerAshSpec()
         palette.setColor(QPalette::Base, QColor(255, 255, 225));
         palette.setColor(QPalette::Text, Qt::black);
         note->setPalette(palette);
-        note->setMinimumWidth(260);
+        note->setMinimumSize(280, 300);
     };
     spec.steps["slag"] = [](Form &f) { writeKilograms(f, "Text6", compute(f).slag); };
     spec.steps["flyAsh"] = [](Form &f) { writeKilograms(f, "Text8", compute(f).flyAsh); };

@@ -5,6 +5,7 @@
 #include "common/rich_text_document.h"
 
 #include <QFrame>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace corvalen {
@@ -40,7 +41,8 @@ const std::vector<PictureWindow> &pictureWindows()
 
 void registerPictureWindow(ToolRegistry &registry, const QString &name, std::function<FormSpec()> makeSpec)
 {
-    registerFormWindow(registry, name, QStringLiteral("solid_waste"), ToolKind::PictureReference,
+    // Drawn from rich-text files, so of the rich-text kind.
+    registerFormWindow(registry, name, QStringLiteral("solid_waste"), ToolKind::RichTextReference,
                        std::move(makeSpec));
 }
 
@@ -63,8 +65,13 @@ QTextEdit *formulaPicture(Panel &panel, const QString &name, const QString &file
     // As large as its text: the width the file asks for, the height its
     // text then takes.
     const int width = loaded.file.size.isValid() ? loaded.file.size.width() : 460;
-    picture->document()->setTextWidth(width);
-    picture->setFixedSize(width + 4, int(picture->document()->size().height()) + 6);
+    // Measured on a document of its own: the box's document is laid out
+    // against the box's provisional width until the box is shown.
+    QTextDocument measure;
+    measure.setDefaultFont(picture->document()->defaultFont());
+    fillTextDocument(&measure, loaded.file);
+    measure.setTextWidth(width);
+    picture->setFixedSize(width + 4, int(measure.size().height()) + 6);
     panel.place(picture);
     return picture;
 }

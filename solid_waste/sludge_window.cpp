@@ -28,7 +28,8 @@ FormSpec settlingTankSpec()
         Panel &top = f.top();
         titleIn12Point(top, QStringLiteral("沉淀池污泥量的计算"));
         const auto box = [&](const char *name, const QString &label, const QString &text) {
-            top.box({.name = name, .label = label, .text = text, .flags = Bold, .color = kInputColor});
+            top.box({.name = name, .label = label, .text = text, .flags = Bold, .color = kInputColor})
+                ->setMinimumWidth(120);
         };
         box("Text1", QStringLiteral("废水流量（米^3/日）："), QStringLiteral("1500"));
         box("Text2", QStringLiteral("进水SS浓度（公斤/米^3）："), QStringLiteral("30"));
@@ -60,7 +61,8 @@ FormSpec sewageSludgeSpec()
         Panel &top = f.top();
         titleIn12Point(top, QStringLiteral("生活污水处理厂污泥产生量的计算"));
         const auto box = [&](const char *name, const QString &label, const QString &text) {
-            top.box({.name = name, .label = label, .text = text, .flags = Bold, .color = kInputColor});
+            top.box({.name = name, .label = label, .text = text, .flags = Bold, .color = kInputColor})
+                ->setMinimumWidth(120);
         };
         box("Text1", QStringLiteral("计算的人口数："), QStringLiteral("20000"));
         box("Text2", QStringLiteral("K沉(沉砂系数)选取："), QStringLiteral("0.009"));

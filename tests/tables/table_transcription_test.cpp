@@ -22,7 +22,7 @@ TEST(TableFiles, EveryEmbeddedFileLoadsUnderItsOwnWindowName)
             windows.append(result.table.window);
         }
     }
-    EXPECT_EQ(windows.size(), 25);
+    EXPECT_EQ(windows.size(), 26);
 }
 
 // The table of a window as registered under its name.
@@ -107,6 +107,9 @@ const std::vector<Expected> kTables = {
      {{0, 0, "Y"}, {0, 6, "200号汽油、松节油"}, {2, 1, "酚醛树脂漆类"}, {9, 3, "163"}, {10, 0, "Z"}, {14, 1, "各种橡胶漆类"},
       {15, 1, "各大类油漆总和均"}, {15, 6, ""}, {16, 1, "辅助材料：硝基漆稀料（香蕉水）"}, {18, 2, "869"},
       {18, 6, "200号汽油、纯苯、二甲苯、乙醇、丁醇、丙酮、醋酸丁酯"}}},
+    {"燃煤DTH", "燃煤烟气中烟尘占灰分含量的百分数查询", "表4—19 各种炉型 dfh 值表", "Picture1", "", 1, 4, 5,
+     {{0, 0, "手烧炉"}, {0, 1, "15～25"}, {0, 2, "沸腾炉"}, {0, 3, "40～50"}, {2, 0, "往复推饲炉"}, {2, 3, "0"},
+      {3, 1, "20～40"}, {3, 2, "油炉"}, {4, 0, "抛煤机炉"}, {4, 1, "25～40"}, {4, 2, ""}}},
 };
 
 TEST(TableTranscription, MatchesTheHandbook)
