@@ -2,6 +2,7 @@
 
 #include "lookups/consulting_fee_window.h"
 #include "lookups/unit_converter_window.h"
+#include "lookups/unit_formula_window.h"
 
 namespace corvalen {
 
@@ -9,6 +10,7 @@ void registerLookupsWindows(ToolRegistry &registry)
 {
     registerUnitConverterWindow(registry);
     registerConsultingFeeWindow(registry);
+    registerUnitFormulaWindows(registry);
 }
 
 } // namespace corvalen
