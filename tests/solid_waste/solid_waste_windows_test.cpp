@@ -6,6 +6,7 @@
 #include "message_recorder.h"
 #include "window_driver.h"
 
+#include <QLineEdit>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -109,6 +110,9 @@ TEST(SettlingTankWindow, VolumeFollowsEveryKeystroke)
 TEST(SewageWorksWindow, PressesKeepWhatFailedStepsLeave)
 {
     WindowDriver w(kWorks);
+    // G = M·ΣK/1000 is in tonnes: the result labels say so.
+    EXPECT_EQ(w.boxByLabel(QStringLiteral("干污泥产生量（t/日）=")), w.find<QLineEdit>("Text4"));
+    EXPECT_EQ(w.boxByLabel(QStringLiteral("湿污泥产生量（t/日）=")), w.find<QLineEdit>("Text6"));
     w.type("Text8", "50");
     EXPECT_EQ(w.text("Text4"), QString());
     w.type("Text8", "0");
