@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 void registerOpenCloseBenchmarks();
+void registerLiveKeystrokeBenchmarks();
 
 // Benchmarks run on the offscreen platform with message boxes dropped, so
 // nothing waits for a user.
@@ -17,6 +18,7 @@ int main(int argc, char **argv)
     corvalen::setMessageSink([](const QString &) {});
     corvalen::registerAllWindows(corvalen::ToolRegistry::global());
     registerOpenCloseBenchmarks();
+    registerLiveKeystrokeBenchmarks();
     ::benchmark::Initialize(&argc, argv);
     ::benchmark::RunSpecifiedBenchmarks();
     ::benchmark::Shutdown();

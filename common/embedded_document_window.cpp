@@ -32,6 +32,8 @@ void EmbeddedDocumentWindow::build(QWidget *window)
     m_box->document()->setDefaultFont(documentFont());
     if (m_file)
         fillTextDocument(m_box->document(), *m_file);
+    // A document opens at its beginning.
+    m_box->moveCursor(QTextCursor::Start);
     layout->addWidget(m_box);
 
     if (!m_file || !m_file->buttons.isEmpty()) {

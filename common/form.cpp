@@ -412,6 +412,8 @@ void Form::remember(QWidget *widget)
 
 QWidget *Form::find(const QString &name) const
 {
+    if (name.isEmpty())
+        return nullptr;
     if (QWidget *widget = m_controls.value(name))
         return widget;
     return m_window->findChild<QWidget *>(name);

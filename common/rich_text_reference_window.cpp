@@ -41,6 +41,8 @@ void RichTextReferenceWindow::build(QWidget *window)
     box->setAccessibleName(m_file->frame.isEmpty() ? m_file->caption : m_file->frame);
     box->setReadOnly(true);
     fillTextDocument(box->document(), *m_file);
+    // A reference text opens at its beginning.
+    box->moveCursor(QTextCursor::Start);
     inner->addWidget(box);
     if (!m_file->label.isEmpty()) {
         auto *label = new QLabel(m_file->label, window);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringView>
 #include <QVector>
+#include <limits>
 #include <optional>
 
 namespace corvalen {
@@ -15,6 +16,13 @@ namespace corvalen {
 // it; beyond the single range an infinity (IEEE rounding).
 inline float StoredSingle(double outcome)
 {
+    // From 2^128 - 2^103 on, a double rounds to infinity; spelled out, since
+    // a conversion beyond the single range is no defined C++ conversion.
+    constexpr double kRoundsToInfinity = 0x1.ffffffp127;
+    if (outcome >= kRoundsToInfinity)
+        return std::numeric_limits<float>::infinity();
+    if (outcome <= -kRoundsToInfinity)
+        return -std::numeric_limits<float>::infinity();
     return static_cast<float>(outcome);
 }
 

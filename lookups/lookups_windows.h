@@ -1,7 +1,6 @@
 #pragma once
 
 namespace corvalen {
-
 class ToolRegistry;
 
 void registerLookupsWindows(ToolRegistry &registry);

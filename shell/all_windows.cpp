@@ -1,13 +1,16 @@
 #include "shell/all_windows.h"
 
+#include "atmosphere/atmosphere_windows.h"
 #include "common/data_windows.h"
 #include "common/tool_registry.h"
 #include "fuel/fuel_windows.h"
 #include "lookups/lookups_windows.h"
+#include "noise/noise_windows.h"
 #include "process_air/process_air_windows.h"
 #include "risk/risk_windows.h"
 #include "shell/shell_windows.h"
 #include "solid_waste/solid_waste_windows.h"
+#include "water/water_windows.h"
 
 namespace corvalen {
 
@@ -17,8 +20,13 @@ void registerAllWindows(ToolRegistry &registry)
     registerFuelWindows(registry);
     registerProcessAirWindows(registry);
     registerRiskWindows(registry);
+    registerNoiseWindows(registry);
+    registerAtmosphereWindows(registry);
+    registerWaterWindows(registry);
     registerSolidWasteWindows(registry);
     registerLookupsWindows(registry);
+    // Reference texts, documents and sheets of every toolbox, from their
+    // data folders.
     registerDataWindows(registry);
 }
 
