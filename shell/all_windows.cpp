@@ -9,6 +9,7 @@
 #include "process_air/process_air_windows.h"
 #include "risk/risk_windows.h"
 #include "shell/shell_windows.h"
+#include "solid_waste/solid_waste_windows.h"
 #include "water/water_windows.h"
 
 namespace corvalen {
@@ -22,6 +23,7 @@ void registerAllWindows(ToolRegistry &registry)
     registerNoiseWindows(registry);
     registerAtmosphereWindows(registry);
     registerWaterWindows(registry);
+    registerSolidWasteWindows(registry);
     registerLookupsWindows(registry);
     // Reference texts, documents and sheets of every toolbox, from their
     // data folders.

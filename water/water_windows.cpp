@@ -1,6 +1,7 @@
 #include "water/water_windows.h"
 
 #include "common/tool_registry.h"
+#include "water/river_grid_window.h"
 #include "water/river_profile_window.h"
 #include "water/surface_water_window.h"
 
@@ -9,6 +10,7 @@ namespace corvalen {
 void registerWaterWindows(ToolRegistry &registry)
 {
     registerRiverProfileWindows(registry);
+    registerRiverGridWindows(registry);
     registerSurfaceWaterWindows(registry);
 }
 

@@ -22,7 +22,7 @@ TEST(TableFiles, EveryEmbeddedFileLoadsUnderItsOwnWindowName)
             windows.append(result.table.window);
         }
     }
-    EXPECT_EQ(windows.size(), 31);
+    EXPECT_EQ(windows.size(), 32);
 }
 
 // The table of a window as registered under its name.
@@ -127,6 +127,9 @@ const std::vector<Expected> kTables = {
      {{0, 0, "0～50"}, {0, 2, "可正常活动"}, {0, 3, ""}, {3, 1, "轻度污染"}, {4, 0, "201～250"},
       {4, 3, "老年人和心脏病、肺病患者应在停留在室内，并减少体力活动"}, {6, 0, ">300"}, {6, 1, "重污染"},
       {6, 2, "健康人运动耐受力降低，有明显强烈症状，提前出现某些疾病"}}},
+    {"燃煤DTH", "燃煤烟气中烟尘占灰分含量的百分数查询", "表4—19 各种炉型 dfh 值表", "Picture1", "", 1, 4, 5,
+     {{0, 0, "手烧炉"}, {0, 1, "15～25"}, {0, 2, "沸腾炉"}, {0, 3, "40～50"}, {2, 0, "往复推饲炉"}, {2, 3, "0"},
+      {3, 1, "20～40"}, {3, 2, "油炉"}, {4, 0, "抛煤机炉"}, {4, 1, "25～40"}, {4, 2, ""}}},
 };
 
 TEST(TableTranscription, MatchesTheHandbook)

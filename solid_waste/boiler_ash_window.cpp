@@ -1,0 +1,108 @@
+#include "solid_waste/boiler_ash_window.h"
+
+#include "common/form_window.h"
+#include "solid_waste/boiler_ash.h"
+
+namespace corvalen {
+
+namespace {
+
+const QColor kInputColor(0, 128, 0);
+const QColor kResultColor(Qt::red);
+
+// The source note beside the boxes, its lines as the window stores them.
+const QString kSourceNote = QStringLiteral(
+    "    \r\n"
+    "《八五环境统计手册》P168燃煤煤渣、\r\n"
+    "灰渣产生量的计算！ \r\n"
+    "    注表:表中数值是参考《锅炉及锅\r\n"
+    "炉房设备》、《锅炉机组热力计算标准\r\n"
+    "方法》、《工业锅炉》等书籍选取的。\r\n"
+    "    计算煤渣、炉渣的公式未给出，公\r\n"
+    "式太过如别扭！\r\n"
+    "    锅炉的灰渣由两部分组成，一部分\r\n"
+    "为炉渣，一部分为粉煤灰，其中粉煤灰\r\n"
+    "来源于烟尘的中被除尘器处理后形成粉煤灰！\r\n"
+    "    \r\n");
+
+BoilerAsh compute(const Form &f)
+{
+    return boilerAsh({.coal = f.text("Text1"), .ash = f.text("Text2"), .sootShare = f.text("Text3"),
+                      .sootCombustible = f.text("Text4"), .efficiency = f.text("Text5"),
+                      .slagCombustible = f.text("Text11")});
+}
+
+void writeKilograms(Form &f, const QString &box, double tonnes)
+{
+    if (const std::optional<QString> text = kilogramText(tonnes))
+        f.write(box, *text);
+}
+
+FormSpec boilerAshSpec()
+{
+    FormSpec spec;
+    spec.caption = QStringLiteral("锅炉煤灰渣产生量计算");
+    spec.design = [](Form &f) {
+        Panel &top = f.top();
+        QLabel *title = top.title("Label1", QStringLiteral("锅炉灰渣产生量计算"));
+        QFont font(QStringLiteral("宋体"));
+        font.setPointSizeF(14.25);
+        title->setFont(font);
+        std::vector<Panel> columns = top.columns(2);
+        Panel &left = columns[0];
+        const auto input = [&](const char *name, const QString &label, const QString &text, Explanation explain = {}) {
+            explain.caption = QStringLiteral("......");
+            left.box({.name = name, .label = label, .text = text, .flags = Bold, .explain = explain,
+                      .color = kInputColor})
+                ->setMinimumWidth(110);
+        };
+        input("Text1", QStringLiteral("耗煤量(t)："), QStringLiteral("300"));
+        input("Text2", QStringLiteral("煤的灰分(%)："), QStringLiteral("25"));
+        input("Text3", QStringLiteral("烟气中烟尘占灰分含量的百分数dfh(%)："), QStringLiteral("20"),
+              {.button = "Command2", .opens = QStringLiteral("燃煤DTH")});
+        input("Text4", QStringLiteral("烟尘中可燃物的百分含量Cfh(%)："), QStringLiteral("30"),
+              {.button = "Command3", .opens = QStringLiteral("燃煤可燃物")});
+        input("Text11", QStringLiteral("炉渣中可燃物百分含量Ciz(%)："), QStringLiteral("17.5"),
+              {.button = "Command1",
+               .message = QStringLiteral("炉渣中的可燃物百分含量，在无热工测试资料的情况下，一般Ciz的取值范围为10-25%，"
+                                         "煤粉炉可取0-5%！")});
+        input("Text5", QStringLiteral("除尘系统除尘效率(%)："), QStringLiteral("90"));
+        const auto result = [&](const char *name, const QString &label) {
+            left.result({.name = name, .label = label, .flags = Bold, .color = kResultColor})->setMinimumWidth(110);
+        };
+        result("Text6", QStringLiteral("炉渣产生量（排放量）(kg)："));
+        result("Text8", QStringLiteral("粉煤灰产生量（排放量）(kg)："));
+        result("Text13", QStringLiteral("灰渣产生量（排放量）(kg)："));
+        left.stretch();
+        Panel source = columns[1].frame("Frame1", QStringLiteral("计算来源："));
+        QPlainTextEdit *note = source.note("Text7", kSourceNote, QStringLiteral("计算来源"));
+        QPalette palette = note->palette();
+        palette.setColor(QPalette::Base, QColor(255, 255, 225));
+        palette.setColor(QPalette::Text, Qt::black);
+        note->setPalette(palette);
+        note->setMinimumSize(280, 300);
+    };
+    spec.steps["slag"] = [](Form &f) { writeKilograms(f, "Text6", compute(f).slag); };
+    spec.steps["flyAsh"] = [](Form &f) { writeKilograms(f, "Text8", compute(f).flyAsh); };
+    spec.steps["total"] = [](Form &f) {
+        const BoilerAsh ash = compute(f);
+        writeKilograms(f, "Text13", ash.slag + ash.flyAsh);
+    };
+    spec.triggers = {
+        {On::Change, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text11"}, {"slag", "flyAsh", "total"}},
+        {On::Click, {"Text6"}, {"slag"}},
+        {On::Click, {"Text8"}, {"flyAsh"}},
+        {On::Click, {"Text13"}, {"total"}},
+    };
+    return spec;
+}
+
+} // namespace
+
+void registerBoilerAshWindow(ToolRegistry &registry)
+{
+    registerFormWindow(registry, QStringLiteral("锅炉煤灰渣产生量计算1"), QStringLiteral("solid_waste"),
+                       ToolKind::LiveCalculator, boilerAshSpec);
+}
+
+} // namespace corvalen

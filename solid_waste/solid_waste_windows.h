@@ -1,0 +1,9 @@
+#pragma once
+
+namespace corvalen {
+
+class ToolRegistry;
+
+void registerSolidWasteWindows(ToolRegistry &registry);
+
+} // namespace corvalen
