@@ -4,6 +4,7 @@
 #include "common/data_windows.h"
 #include "common/tool_registry.h"
 #include "fuel/fuel_windows.h"
+#include "fugitive/fugitive_windows.h"
 #include "process_air/process_air_windows.h"
 #include "risk/risk_windows.h"
 #include "shell/shell_windows.h"
@@ -18,6 +19,7 @@ void registerAllWindows(ToolRegistry &registry)
     registerProcessAirWindows(registry);
     registerRiskWindows(registry);
     registerAtmosphereWindows(registry);
+    registerFugitiveWindows(registry);
     registerWaterWindows(registry);
     // Reference texts, documents and sheets of every toolbox, from their
     // data folders.

@@ -22,7 +22,7 @@ TEST(TableFiles, EveryEmbeddedFileLoadsUnderItsOwnWindowName)
             windows.append(result.table.window);
         }
     }
-    EXPECT_EQ(windows.size(), 26);
+    EXPECT_EQ(windows.size(), 27);
 }
 
 // The table of a window as registered under its name.
@@ -112,6 +112,10 @@ const std::vector<Expected> kTables = {
      {{0, 0, "0～50"}, {0, 2, "可正常活动"}, {0, 3, ""}, {3, 1, "轻度污染"}, {4, 0, "201～250"},
       {4, 3, "老年人和心脏病、肺病患者应在停留在室内，并减少体力活动"}, {6, 0, ">300"}, {6, 1, "重污染"},
       {6, 2, "健康人运动耐受力降低，有明显强烈症状，提前出现某些疾病"}}},
+    {"秦皇岛码头煤堆起尘量计算公式1", "秦皇岛码头煤堆起尘量计算公式", "秦皇岛码头煤堆起尘量计算公式", "Image1", "", 2, 6,
+     4,
+     {{0, 0, "堆煤量(t/a)"}, {0, 3, "7279.85"}, {1, 3, "58238.8"}, {2, 1, "0.96"}, {2, 3, "196555.95"},
+      {2, 5, "2.54"}, {3, 0, "U0(m/s)"}, {3, 5, "合计 4.22"}}},
 };
 
 TEST(TableTranscription, MatchesTheHandbook)
