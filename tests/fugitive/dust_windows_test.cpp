@@ -6,7 +6,6 @@
 #include "message_recorder.h"
 #include "window_driver.h"
 
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -202,25 +201,6 @@ TEST(DustWindows, ExplanationButtons)
         for (const QString &box : kLayouts.at(row.window).results)
             EXPECT_EQ(window.text(box), QString()) << "a button computes nothing";
     }
-}
-
-// The framed formula texts are editable and computed from by nobody.
-TEST(DustWindows, FormulaTextsAreEditableAndReadByNone)
-{
-    const std::pair<QString, QString> boxes[] = {
-        {kPortRoad, "Text7"}, {kVehicleRoad, "Text7"}, {kSite, "Text7"}, {kWindPile, "Text5"}, {kRoadFactor, "Text7"}};
-    for (const auto &[name, boxName] : boxes) {
-        WindowDriver window(name);
-        auto *box = window.find<QPlainTextEdit>(boxName);
-        ASSERT_NE(box, nullptr) << name.toStdString();
-        EXPECT_FALSE(box->isReadOnly());
-        EXPECT_TRUE(box->toPlainText().endsWith(u'\n'));
-        box->setPlainText(QStringLiteral("x"));
-        for (const QString &result : kLayouts.at(name).results)
-            EXPECT_EQ(window.text(result), QString()) << name.toStdString();
-    }
-    WindowDriver loading(kLoading);
-    EXPECT_EQ(loading.text("Label6"), QStringLiteral("公式：Q=1133.33*U^1.6*H^1.23*e^(-0.28W)"));
 }
 
 TEST(DustWindows, HelpButtonShowsOneFormulaWindow)
