@@ -1,6 +1,7 @@
 #include "common/embedded_document_window.h"
 
 #include "common/embedded_object.h"
+#include "common/form.h"
 #include "common/rich_text_document.h"
 #include "common/tool_registry.h"
 
@@ -8,7 +9,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
-#include <QVBoxLayout>
 #include <memory>
 
 namespace corvalen {
@@ -18,21 +18,28 @@ EmbeddedDocumentWindow::EmbeddedDocumentWindow(std::shared_ptr<const RichTextFil
 {
 }
 
+EmbeddedDocumentWindow::~EmbeddedDocumentWindow() = default;
+
 void EmbeddedDocumentWindow::build(QWidget *window)
 {
     m_active = false;
     window->setWindowTitle(m_file ? m_file->caption : QString());
-    auto *layout = new QVBoxLayout(window);
-    layout->setContentsMargins(6, 6, 6, 6);
+    m_form = std::make_unique<Form>(window);
+    Panel &top = m_form->top();
     m_box = new QTextBrowser(window);
     m_box->setObjectName(QStringLiteral("OLE1"));
     m_box->setAccessibleName(window->windowTitle());
     m_box->setReadOnly(true);
     m_box->setOpenLinks(false);
+    // The widget's font becomes the document's default face; set on the
+    // document alone, the first polish would replace it.
+    m_box->setFont(documentFont());
     m_box->document()->setDefaultFont(documentFont());
     if (m_file)
         fillTextDocument(m_box->document(), *m_file);
-    layout->addWidget(m_box);
+    // A document opens at its beginning.
+    m_box->moveCursor(QTextCursor::Start);
+    top.place(m_box);
 
     if (!m_file || !m_file->buttons.isEmpty()) {
         EmbeddedObjectTexts texts = documentObjectTexts();
@@ -40,14 +47,18 @@ void EmbeddedDocumentWindow::build(QWidget *window)
             texts.activate = m_file->buttons.at(0);
             texts.close = m_file->buttons.at(1);
         }
-        addEmbeddedObjectButtons(window, layout, texts, [this] { return activate(); }, [this] { closeObject(); });
+        addEmbeddedObjectButtons(top, texts, [this] { return activate(); }, [this] { closeObject(); });
     }
 
     m_box->moveCursor(QTextCursor::Start);
 
     // The window opens as large as the document, within the screen: the
     // document's natural width (tables unwrapped), then its height at that width.
-    std::unique_ptr<QTextDocument> probe(m_box->document()->clone());
+    // The width is measured on a document of its own, laid out unbounded.
+    auto probe = std::make_unique<QTextDocument>();
+    probe->setDefaultFont(documentFont());
+    if (m_file)
+        fillTextDocument(probe.get(), *m_file);
     probe->setTextWidth(2000);
     const qreal width = probe->idealWidth() + 2 * probe->documentMargin();
     probe->setTextWidth(width);
@@ -55,6 +66,11 @@ void EmbeddedDocumentWindow::build(QWidget *window)
     const QSize content(int(width) + frame, int(probe->size().height()) + frame);
     const QSize screen = window->screen() ? window->screen()->availableSize() * 9 / 10 : QSize(1000, 700);
     m_box->setMinimumSize(content.boundedTo(screen - QSize(20, 80)).expandedTo(QSize(200, 100)));
+}
+
+void EmbeddedDocumentWindow::unload()
+{
+    m_form.reset();
 }
 
 bool EmbeddedDocumentWindow::activate()

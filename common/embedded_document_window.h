@@ -10,6 +10,7 @@ class QTextBrowser;
 
 namespace corvalen {
 
+class Form;
 class ToolRegistry;
 
 // A window showing a stored document (ruled tables, raised and lowered
@@ -23,6 +24,7 @@ class EmbeddedDocumentWindow : public ToolWindow
 public:
     // A window without a document cannot open it and says so when activated.
     explicit EmbeddedDocumentWindow(std::shared_ptr<const RichTextFile> file);
+    ~EmbeddedDocumentWindow() override;
     const RichTextFile *file() const { return m_file.get(); }
     bool isActive() const { return m_active; }
 
@@ -31,9 +33,11 @@ public:
 
 protected:
     void build(QWidget *window) override;
+    void unload() override;
 
 private:
     std::shared_ptr<const RichTextFile> m_file;
+    std::unique_ptr<Form> m_form;
     QPointer<QTextBrowser> m_box;
     bool m_active = false;
 };

@@ -1,8 +1,8 @@
 #include "common/embedded_object.h"
 
+#include "common/form.h"
 #include "common/message_box.h"
 
-#include <QBoxLayout>
 #include <QPushButton>
 
 namespace corvalen {
@@ -21,22 +21,17 @@ const EmbeddedObjectTexts &documentObjectTexts()
     return texts;
 }
 
-void addEmbeddedObjectButtons(QWidget *window, QBoxLayout *layout, const EmbeddedObjectTexts &texts,
+void addEmbeddedObjectButtons(Panel &panel, const EmbeddedObjectTexts &texts,
                               std::function<bool()> activate, std::function<void()> close)
 {
-    auto *row = new QHBoxLayout;
-    auto *open = new QPushButton(texts.activate, window);
-    open->setObjectName(QStringLiteral("Command5"));
-    auto *shut = new QPushButton(texts.close, window);
-    shut->setObjectName(QStringLiteral("CommandClose"));
-    QObject::connect(open, &QPushButton::clicked, window, [activate = std::move(activate), message = texts.missing] {
+    Panel row = panel.line();
+    QPushButton *open = row.button(QStringLiteral("Command5"), texts.activate);
+    QPushButton *shut = row.button(QStringLiteral("CommandClose"), texts.close);
+    QObject::connect(open, &QPushButton::clicked, open, [activate = std::move(activate), message = texts.missing] {
         if (!activate())
             showMessage(message);
     });
-    QObject::connect(shut, &QPushButton::clicked, window, std::move(close));
-    row->addWidget(open);
-    row->addWidget(shut);
-    layout->addLayout(row);
+    QObject::connect(shut, &QPushButton::clicked, shut, std::move(close));
 }
 
 } // namespace corvalen

@@ -6,10 +6,9 @@
 #include <QString>
 #include <functional>
 
-class QBoxLayout;
-class QWidget;
-
 namespace corvalen {
+
+class Panel;
 
 struct EmbeddedObjectTexts
 {
@@ -23,11 +22,11 @@ const EmbeddedObjectTexts &sheetObjectTexts();
 // The document windows' texts; `activate` is the caption most of them use.
 const EmbeddedObjectTexts &documentObjectTexts();
 
-// Adds the two buttons side by side to `layout`, the activate button on the
-// left. A press on Command5 runs `activate`; when it answers false the
+// Adds the two buttons side by side as the panel's next row, the activate
+// button on the left. A press on Command5 runs `activate`; when it answers false the
 // object could not be opened and the message is shown. A press on
 // CommandClose runs `close`.
-void addEmbeddedObjectButtons(QWidget *window, QBoxLayout *layout, const EmbeddedObjectTexts &texts,
+void addEmbeddedObjectButtons(Panel &panel, const EmbeddedObjectTexts &texts,
                               std::function<bool()> activate, std::function<void()> close);
 
 } // namespace corvalen

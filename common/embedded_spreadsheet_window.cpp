@@ -1,6 +1,7 @@
 #include "common/embedded_spreadsheet_window.h"
 
 #include "common/embedded_object.h"
+#include "common/form.h"
 #include "common/sheet_view.h"
 #include "common/tool_registry.h"
 
@@ -8,7 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
+#include <QLayout>
 
 namespace corvalen {
 
@@ -16,6 +17,8 @@ EmbeddedSpreadsheetWindow::EmbeddedSpreadsheetWindow(std::shared_ptr<const Sheet
     : m_file(std::move(file))
 {
 }
+
+EmbeddedSpreadsheetWindow::~EmbeddedSpreadsheetWindow() = default;
 
 void EmbeddedSpreadsheetWindow::build(QWidget *window)
 {
@@ -25,34 +28,46 @@ void EmbeddedSpreadsheetWindow::build(QWidget *window)
     m_editRow = m_editColumn = -1;
 
     window->setWindowTitle(m_file ? m_file->caption : QString());
-    auto *layout = new QVBoxLayout(window);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_form = std::make_unique<Form>(window);
+    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Panel &top = m_form->top();
     if (m_file && !m_file->title.isEmpty()) {
-        auto *title = new QLabel(m_file->title, window);
-        title->setObjectName(QStringLiteral("Label1"));
+        QLabel *title = top.label(QStringLiteral("Label1"), m_file->title);
         QFont font = title->font();
         font.setPointSize(12);
         title->setFont(font);
-        layout->addWidget(title);
     }
 
-    m_editLine = new QLineEdit(window);
+    // The edit line, led by the current cell's name as in any sheet.
+    Panel editRow = top.line();
+    m_editBar = editRow.container();
+    m_cellName = editRow.label(QStringLiteral("CellName"), QString());
+    m_cellName->setMinimumWidth(48);
+    m_editLine = new QLineEdit(m_editBar);
     m_editLine->setObjectName(QStringLiteral("CellContent"));
-    m_editLine->setAccessibleName(QStringLiteral("单元格内容"));
-    layout->addWidget(m_editLine);
+    m_editLine->setAccessibleName(QStringLiteral("编辑栏"));
+    editRow.place(m_editLine);
+    editRow.grid()->setColumnStretch(1, 1);
 
     m_view = new SheetView(window);
     m_view->setObjectName(QStringLiteral("OLE1"));
     m_view->setAccessibleName(window->windowTitle());
     m_model = new SheetItemModel(&*m_sheet, m_view);
     m_view->setModel(m_model);
-    m_view->setItemDelegate(new SheetItemDelegate(m_model, m_view));
+    auto *delegate = new SheetItemDelegate(m_model, m_view);
+    m_view->setItemDelegate(delegate);
+    // The edit line follows what is typed into a cell, as in any sheet.
+    QObject::connect(delegate, &SheetItemDelegate::editorTextEdited, m_editLine, [this](const QString &text) {
+        m_editLine->setText(text);
+        m_editLine->setModified(false);
+    });
     for (const CellRange &m : m_sheet->merges())
         m_view->setSpan(m.top, m.left, m.bottom - m.top + 1, m.right - m.left + 1);
-    layout->addWidget(m_view);
+    top.place(m_view);
 
-    addEmbeddedObjectButtons(window, layout, sheetObjectTexts(), [this] { return activate(); },
-                             [this] { closeObject(); });
+    addEmbeddedObjectButtons(top, sheetObjectTexts(), [this] { return activate(); }, [this] { closeObject(); });
+    // The picture opens without a cell marked.
+    m_form->find(QStringLiteral("Command5"))->setFocus();
 
     QObject::connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, m_view,
                      [this] { showCurrentCell(); });
@@ -66,6 +81,11 @@ void EmbeddedSpreadsheetWindow::build(QWidget *window)
             showCurrentCell();
     });
     setActive(false);
+}
+
+void EmbeddedSpreadsheetWindow::unload()
+{
+    m_form.reset();
 }
 
 bool EmbeddedSpreadsheetWindow::activate()
@@ -96,7 +116,7 @@ void EmbeddedSpreadsheetWindow::setActive(bool active)
     m_view->setEditTriggers(active ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                          | QAbstractItemView::AnyKeyPressed
                                    : QAbstractItemView::NoEditTriggers);
-    m_editLine->setVisible(active);
+    m_editBar->setVisible(active);
     m_editLine->setReadOnly(!active);
     // The picture shows the sheet as it now stands, every text whole.
     m_view->fitToContents();
@@ -108,6 +128,7 @@ void EmbeddedSpreadsheetWindow::showCurrentCell()
     const QModelIndex current = m_view->currentIndex();
     m_editRow = current.isValid() ? current.row() : -1;
     m_editColumn = current.isValid() ? current.column() : -1;
+    m_cellName->setText(current.isValid() ? cellName(m_editRow, m_editColumn) : QString());
     m_editLine->setText(current.isValid() ? m_sheet->input(m_editRow, m_editColumn) : QString());
     m_editLine->setModified(false);
 }

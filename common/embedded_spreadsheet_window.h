@@ -12,6 +12,7 @@ class QLineEdit;
 
 namespace corvalen {
 
+class Form;
 class SheetItemModel;
 class SheetView;
 class ToolRegistry;
@@ -27,6 +28,7 @@ class EmbeddedSpreadsheetWindow : public ToolWindow
 public:
     // A window without a sheet cannot open it and says so when activated.
     explicit EmbeddedSpreadsheetWindow(std::shared_ptr<const SheetFile> file);
+    ~EmbeddedSpreadsheetWindow() override;
 
     const SheetFile *file() const { return m_file.get(); }
     // The sheet the open window shows, with its edits.
@@ -40,6 +42,7 @@ public:
 
 protected:
     void build(QWidget *window) override;
+    void unload() override;
 
 private:
     void setActive(bool active);
@@ -51,6 +54,9 @@ private:
     bool m_active = false;
     QPointer<SheetView> m_view;
     QPointer<SheetItemModel> m_model;
+    std::unique_ptr<Form> m_form;
+    QPointer<QWidget> m_editBar;
+    QPointer<QLabel> m_cellName;
     QPointer<QLineEdit> m_editLine;
     int m_editRow = -1;
     int m_editColumn = -1;

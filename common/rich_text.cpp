@@ -16,6 +16,37 @@ struct TableLines
     QList<int> body;
 };
 
+// Reads the brace group that opens at `pos`; answers the position after it,
+// or -1 when it is not closed.
+int braceGroup(const QString &markup, int pos, QString *content)
+{
+    if (pos >= markup.size() || markup.at(pos) != QLatin1Char('{'))
+        return -1;
+    int depth = 0;
+    for (int i = pos; i < markup.size(); ++i) {
+        if (markup.at(i) == QLatin1Char('{'))
+            ++depth;
+        else if (markup.at(i) == QLatin1Char('}') && --depth == 0) {
+            *content = markup.mid(pos + 1, i - pos - 1);
+            return i + 1;
+        }
+    }
+    return -1;
+}
+
+// Checks a text's markup, figures included.
+void checkRichTextMarkup(const QString &markup, int line)
+{
+    QString error;
+    const QList<RichTextPiece> pieces = richTextPieces(markup, &error);
+    if (!error.isEmpty())
+        throw Failure{line, error};
+    for (const RichTextPiece &piece : pieces) {
+        checkDataMarkup(piece.text, line);
+        checkDataMarkup(piece.second, line);
+    }
+}
+
 RichTextFile parse(const QString &text)
 {
     RichTextFile file;
@@ -54,7 +85,7 @@ RichTextFile parse(const QString &text)
         } else if (l.key == QLatin1String("para") || l.key == QLatin1String("title")) {
             const bool title = l.key == QLatin1String("title");
             const QString value = title ? l.value : l.raw;
-            checkDataMarkup(value, l.number);
+            checkRichTextMarkup(value, l.number);
             RichTextBlock paragraph;
             paragraph.kind = title ? RichTextBlock::Title : RichTextBlock::Paragraph;
             paragraph.text = value;
@@ -82,7 +113,7 @@ RichTextFile parse(const QString &text)
                 fail(QStringLiteral("%1 cells where align gives %2 columns").arg(texts.size()).arg(last->align.size()));
             ReferenceRow row;
             for (const QString &t : texts) {
-                checkDataMarkup(t, l.number);
+                checkRichTextMarkup(t, l.number);
                 row.append(ReferenceCell{t});
             }
             (isHeader ? last->header : last->body).append(row);
@@ -113,19 +144,69 @@ RichTextFile parse(const QString &text)
 
 } // namespace
 
+QList<RichTextPiece> richTextPieces(const QString &markup, QString *error)
+{
+    static const QString kFraction = QStringLiteral("@frac{");
+    static const QString kSum = QStringLiteral("@sum{");
+    QList<RichTextPiece> pieces;
+    QString text;
+    int i = 0;
+    while (i < markup.size()) {
+        const bool fraction = QStringView(markup).mid(i).startsWith(kFraction);
+        const bool sum = !fraction && QStringView(markup).mid(i).startsWith(kSum);
+        if (!fraction && !sum) {
+            text += markup.at(i++);
+            continue;
+        }
+        RichTextPiece figure;
+        figure.kind = fraction ? RichTextPiece::Fraction : RichTextPiece::Sum;
+        const int first = braceGroup(markup, i + (fraction ? 5 : 4), &figure.text);
+        const int end = first < 0 ? -1 : braceGroup(markup, first, &figure.second);
+        if (end < 0) {
+            if (error)
+                *error = fraction ? QStringLiteral("@frac needs {numerator}{denominator}, each closed with }")
+                                  : QStringLiteral("@sum needs {below}{above}, each closed with }");
+            text += markup.mid(i);
+            break;
+        }
+        if (!text.isEmpty())
+            pieces.append(RichTextPiece{RichTextPiece::Text, text, QString()});
+        text.clear();
+        pieces.append(figure);
+        i = end;
+    }
+    if (!text.isEmpty())
+        pieces.append(RichTextPiece{RichTextPiece::Text, text, QString()});
+    return pieces;
+}
+
+QString richTextPlainText(const QString &markup)
+{
+    QString plain;
+    for (const RichTextPiece &piece : richTextPieces(markup)) {
+        if (piece.kind == RichTextPiece::Fraction)
+            plain += referencePlainText(piece.text) + QLatin1Char('/') + referencePlainText(piece.second);
+        else if (piece.kind == RichTextPiece::Sum)
+            plain += QStringLiteral("Σ");
+        else
+            plain += referencePlainText(piece.text);
+    }
+    return plain;
+}
+
 QString RichTextFile::plainText() const
 {
     QStringList lines;
     for (const RichTextBlock &block : blocks) {
         if (block.kind != RichTextBlock::Table) {
-            lines.append(referencePlainText(block.text));
+            lines.append(richTextPlainText(block.text));
             continue;
         }
         for (const auto &rows : {block.header, block.body})
             for (const ReferenceRow &row : rows) {
                 QStringList cells;
                 for (const ReferenceCell &cell : row)
-                    cells.append(cell.covered ? QString() : cell.plainText());
+                    cells.append(cell.covered ? QString() : richTextPlainText(cell.text));
                 lines.append(cells.join(QLatin1Char('\t')));
             }
     }

@@ -39,6 +39,23 @@ struct RichTextFile
     QString plainText() const;
 };
 
+// A piece of rich-text markup: text with its `_{..}` and `^{..}` runs, or a
+// formula figure drawn in the line: `@frac{numerator}{denominator}` (a
+// fraction with its rule) or `@sum{below}{above}` (a summation sign with its
+// limits). The parts of a figure take `_{..}` and `^{..}` too.
+struct RichTextPiece
+{
+    enum Kind { Text, Fraction, Sum };
+    Kind kind = Text;
+    QString text;    // Text: the markup; Fraction: the numerator; Sum: the limit below
+    QString second;  // Fraction: the denominator; Sum: the limit above
+};
+
+// The pieces of a markup text; on a malformed figure, `error` says why.
+QList<RichTextPiece> richTextPieces(const QString &markup, QString *error = nullptr);
+// The markup as plain text: a fraction as "numerator/denominator", a sum as "Σ".
+QString richTextPlainText(const QString &markup);
+
 struct RichTextFileResult
 {
     RichTextFile file;

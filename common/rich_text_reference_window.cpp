@@ -1,13 +1,12 @@
 #include "common/rich_text_reference_window.h"
 
+#include "common/form.h"
 #include "common/rich_text_document.h"
 #include "common/tool_registry.h"
 
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 namespace corvalen {
 
@@ -22,32 +21,30 @@ RichTextReferenceWindow::RichTextReferenceWindow(std::shared_ptr<const RichTextF
 {
 }
 
+RichTextReferenceWindow::~RichTextReferenceWindow() = default;
+
 void RichTextReferenceWindow::build(QWidget *window)
 {
     window->setWindowTitle(m_file->caption);
     window->resize(m_file->size.isValid() ? m_file->size : kDefaultSize);
-    auto *layout = new QVBoxLayout(window);
-    QWidget *holder = window;
-    QVBoxLayout *inner = layout;
-    if (!m_file->frame.isEmpty()) {
-        auto *frame = new QGroupBox(m_file->frame, window);
-        frame->setObjectName(QStringLiteral("Frame1"));
-        inner = new QVBoxLayout(frame);
-        layout->addWidget(frame);
-        holder = frame;
-    }
-    auto *box = new QTextEdit(holder);
+    m_form = std::make_unique<Form>(window);
+    Panel &top = m_form->top();
+    Panel frame = m_file->frame.isEmpty() ? top : top.frame(QStringLiteral("Frame1"), m_file->frame);
+    auto *box = new QTextEdit(frame.container());
     box->setObjectName(QStringLiteral("RichTextBox1"));
     box->setAccessibleName(m_file->frame.isEmpty() ? m_file->caption : m_file->frame);
     box->setReadOnly(true);
     fillTextDocument(box->document(), *m_file);
-    inner->addWidget(box);
-    if (!m_file->label.isEmpty()) {
-        auto *label = new QLabel(m_file->label, window);
-        label->setObjectName(QStringLiteral("Label1"));
-        label->setWordWrap(true);
-        layout->addWidget(label);
-    }
+    // A reference text opens at its beginning.
+    box->moveCursor(QTextCursor::Start);
+    frame.place(box);
+    if (!m_file->label.isEmpty())
+        top.label(QStringLiteral("Label1"), m_file->label)->setWordWrap(true);
+}
+
+void RichTextReferenceWindow::unload()
+{
+    m_form.reset();
 }
 
 void registerRichTexts(ToolRegistry &registry, const QString &toolbox)

@@ -3,13 +3,13 @@
 #include "common/rich_text.h"
 #include "common/tool_window.h"
 
-#include <QPointer>
 #include <memory>
 
 class QTextEdit;
 
 namespace corvalen {
 
+class Form;
 class ToolRegistry;
 
 // A window showing a stored rich text in its read-only box RichTextBox1,
@@ -18,13 +18,16 @@ class RichTextReferenceWindow : public ToolWindow
 {
 public:
     explicit RichTextReferenceWindow(std::shared_ptr<const RichTextFile> file);
+    ~RichTextReferenceWindow() override;
     const RichTextFile &file() const { return *m_file; }
 
 protected:
     void build(QWidget *window) override;
+    void unload() override;
 
 private:
     std::shared_ptr<const RichTextFile> m_file;
+    std::unique_ptr<Form> m_form;
 };
 
 // Registers every text file of ":/data/<toolbox>/texts/" as a

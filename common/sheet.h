@@ -5,6 +5,7 @@
 // the window that shows it lives in embedded_spreadsheet_window.h.
 
 #include "common/reference_table.h"
+#include "common/sheet_formula.h"
 
 #include <QList>
 #include <QString>
@@ -20,36 +21,6 @@ inline constexpr QStringView kSheetDivisionError = u"#DIV/0!"; // division by ze
 inline constexpr QStringView kSheetNumberError = u"#NUM!";     // result beyond the double range
 inline constexpr QStringView kSheetReferenceError = u"#REF!";  // a formula that refers to itself
 
-// A rectangle of cells, 0-based and inclusive.
-struct CellRange
-{
-    int top = 0;
-    int left = 0;
-    int bottom = 0;
-    int right = 0;
-
-    bool contains(int row, int column) const
-    {
-        return row >= top && row <= bottom && column >= left && column <= right;
-    }
-    bool intersects(const CellRange &other) const
-    {
-        return top <= other.bottom && other.top <= bottom && left <= other.right && other.left <= right;
-    }
-};
-
-// "C1" as the 0-based row and column; "$C$1" too. Columns A to XFD, rows 1
-// to 1048576.
-struct CellAddress
-{
-    int row = 0;
-    int column = 0;
-};
-std::optional<CellAddress> parseCellName(QStringView name);
-// "A1:B1", or a single cell "C1".
-std::optional<CellRange> parseCellRange(QStringView text);
-QString columnName(int column);  // 0 gives "A"
-
 struct CellStyle
 {
     bool bold = false;
@@ -64,21 +35,6 @@ struct SheetValue
     double number = 0;
     QString text;         // the text of a text value, or the error text
 };
-
-// A parsed formula in postfix order; evaluated against a Sheet.
-struct FormulaStep
-{
-    enum Op { Number, Reference, Negate, Add, Subtract, Multiply, Divide };
-    Op op;
-    double number = 0;
-    int row = 0;
-    int column = 0;
-};
-using Formula = std::vector<FormulaStep>;
-
-// Parses the text after "=": numbers, cell references (relative or with $),
-// + - * /, parentheses and unary minus and plus. Empty on a malformed text.
-std::optional<Formula> parseFormula(QStringView text);
 
 class Sheet
 {

@@ -30,7 +30,7 @@ struct StoredRange
 
 QString rangeText(const CellRange &r)
 {
-    return QStringLiteral("%1%2:%3%4").arg(columnName(r.left)).arg(r.top + 1).arg(columnName(r.right)).arg(r.bottom + 1);
+    return cellName(r.top, r.left) + QLatin1Char(':') + cellName(r.bottom, r.right);
 }
 
 CellStyle parseStyle(const QStringList &tokens, int line)
@@ -63,8 +63,8 @@ void putCell(Sheet &sheet, int row, int column, const QString &text, int line)
         for (const FormulaStep &step : *formula)
             if (step.op == FormulaStep::Reference
                 && (step.row >= sheet.rowCount() || step.column >= sheet.columnCount()))
-                throw Failure{line, QStringLiteral("formula \"%1\" refers to %2%3 outside the sheet")
-                                        .arg(text, columnName(step.column)).arg(step.row + 1)};
+                throw Failure{line, QStringLiteral("formula \"%1\" refers to %2 outside the sheet")
+                                        .arg(text, cellName(step.row, step.column))};
         sheet.setInput(row, column, text);
         return;
     }

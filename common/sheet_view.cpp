@@ -1,12 +1,13 @@
 #include "common/sheet_view.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 
 namespace corvalen {
@@ -24,6 +25,8 @@ QFont cellFont(const QFont &base, const CellStyle &style)
 // Text margin inside a cell, left and right.
 constexpr int kCellPadding = 8;
 constexpr int kMinimumColumnWidth = 48;
+// A typed text longer than this is cut at the cell's edge, as in any sheet.
+constexpr int kMaximumColumnWidth = 400;
 
 } // namespace
 
@@ -39,9 +42,19 @@ void SheetItemModel::setEditable(bool editable)
 
 void SheetItemModel::setInput(int row, int column, const QString &input)
 {
+    // Any formula may depend on the cell; only the cells whose shown text
+    // changed are drawn again.
+    QStringList before;
+    before.reserve(rowCount() * columnCount());
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            before.append(m_sheet->displayText(r, c));
     m_sheet->setInput(row, column, input);
-    // Any formula may depend on the cell: every shown value is refreshed.
-    Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    int i = 0;
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c, ++i)
+            if (before.at(i) != m_sheet->displayText(r, c) || (r == row && c == column))
+                Q_EMIT dataChanged(index(r, c), index(r, c));
     Q_EMIT cellsRecomputed();
 }
 
@@ -67,11 +80,20 @@ QVariant SheetItemModel::data(const QModelIndex &index, int role) const
         return covered ? QString() : m_sheet->displayText(r, c);
     case Qt::EditRole:
         return m_sheet->input(r, c);
-    case Qt::FontRole:
-        return cellFont(QApplication::font(), m_sheet->style(r, c));
+    case Qt::FontRole: {
+        const CellStyle &style = m_sheet->style(r, c);
+        const QString key = QStringLiteral("%1%2").arg(style.pointSize).arg(style.bold ? u'b' : u'r');
+        if (!m_fonts.contains(key))
+            m_fonts.insert(key, cellFont(QApplication::font(), style));
+        return m_fonts.value(key);
+    }
     case Qt::ForegroundRole: {
         const QString &color = m_sheet->style(r, c).color;
-        return color.isEmpty() ? QVariant() : QVariant(QColor::fromString(color));
+        if (color.isEmpty())
+            return QVariant();
+        if (!m_colors.contains(color))
+            m_colors.insert(color, QColor::fromString(color));
+        return m_colors.value(color);
     }
     case Qt::TextAlignmentRole:
         // The general alignment: numbers right, error texts centred, texts left.
@@ -108,7 +130,7 @@ QVariant SheetItemModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (role != Qt::DisplayRole)
         return QVariant();
-    return orientation == Qt::Horizontal ? columnName(section) : QString::number(section + 1);
+    return orientation == Qt::Horizontal ? columnName(section) : QStringLiteral("%1").arg(section + 1);
 }
 
 SheetItemDelegate::SheetItemDelegate(const SheetItemModel *model, QObject *parent)
@@ -153,6 +175,15 @@ void SheetItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     painter->restore();
 }
 
+QWidget *SheetItemDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                         const QModelIndex &index) const
+{
+    QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto *line = qobject_cast<QLineEdit *>(editor))
+        connect(line, &QLineEdit::textChanged, this, &SheetItemDelegate::editorTextEdited);
+    return editor;
+}
+
 SheetView::SheetView(QWidget *parent) : QTableView(parent)
 {
     setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -160,11 +191,27 @@ SheetView::SheetView(QWidget *parent) : QTableView(parent)
     setWordWrap(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    auto *copy = new QAction(this);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    connect(copy, &QAction::triggered, this, &SheetView::copySelection);
-    addAction(copy);
+}
+
+void SheetView::keyPressEvent(QKeyEvent *event)
+{
+    // The view's own copy takes the current cell alone.
+    if (event->matches(QKeySequence::Copy)) {
+        copySelection();
+        event->accept();
+        return;
+    }
+    // Delete empties the selected cells of an editable sheet.
+    if (event->key() == Qt::Key_Delete && state() != EditingState && selectionModel()) {
+        const QModelIndexList cells = selectionModel()->selectedIndexes();
+        if (!cells.isEmpty() && (model()->flags(cells.first()) & Qt::ItemIsEditable)) {
+            for (const QModelIndex &cell : cells)
+                model()->setData(cell, QString(), Qt::EditRole);
+            event->accept();
+            return;
+        }
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void SheetView::commitOpenEdit()
@@ -198,7 +245,7 @@ void SheetView::fitToContents()
         widths[m.right] += qMax(0, textWidth(m.top, m.left) - span);
     }
     for (int c = 0; c < sheet.columnCount(); ++c)
-        setColumnWidth(c, widths[c]);
+        setColumnWidth(c, qMin(widths[c], kMaximumColumnWidth));
     int height = QFontMetrics(cellFont(font(), CellStyle())).height() + 6;
     for (int r = 0; r < sheet.rowCount(); ++r)
         for (int c = 0; c < sheet.columnCount(); ++c)

@@ -6,6 +6,7 @@
 #include "common/sheet.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -36,14 +37,23 @@ Q_SIGNALS:
 private:
     Sheet *m_sheet;
     bool m_editable = false;
+    // The few fonts and colours of a sheet, made once.
+    mutable QHash<QString, QVariant> m_fonts;
+    mutable QHash<QString, QVariant> m_colors;
 };
 
 // Draws a cell's raised and lowered runs (the 3 of M3); other cells as usual.
 class SheetItemDelegate : public QStyledItemDelegate
 {
+    Q_OBJECT
 public:
     SheetItemDelegate(const SheetItemModel *model, QObject *parent);
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+Q_SIGNALS:
+    // The text of an open cell editor as the user types it.
+    void editorTextEdited(const QString &text) const;
 
 private:
     const SheetItemModel *m_model;
@@ -61,6 +71,9 @@ public:
     // The selected cells' shown texts, tab-separated, onto the clipboard.
     void copySelection();
     QString selectionText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace corvalen

@@ -1,6 +1,7 @@
 #include "water/water_windows.h"
 
 #include "common/tool_registry.h"
+#include "water/river_grid_window.h"
 #include "water/river_profile_window.h"
 
 namespace corvalen {
@@ -8,6 +9,7 @@ namespace corvalen {
 void registerWaterWindows(ToolRegistry &registry)
 {
     registerRiverProfileWindows(registry);
+    registerRiverGridWindows(registry);
 }
 
 } // namespace corvalen

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 using namespace corvalen;
@@ -176,3 +177,17 @@ TEST(ReportBox, ANewReportLeavesNothingOfTheOld)
 }
 
 } // namespace
+
+// A long reference text or document opens at its beginning, not scrolled
+// to where its text was last written.
+TEST(ReferenceTexts, OpenAtTheirBeginning)
+{
+    const std::pair<QString, const char *> windows[] = {{QStringLiteral("公路噪声预测帮助文档3"), "RichTextBox1"},
+                                                        {QStringLiteral("tlxs"), "OLE1"}};
+    for (const auto &[name, box_] : windows) {
+        WindowDriver w(name);
+        auto *box = w.find<QTextEdit>(box_);
+        ASSERT_NE(box, nullptr) << name.toStdString();
+        EXPECT_EQ(box->textCursor().position(), 0) << name.toStdString();
+    }
+}

@@ -139,6 +139,7 @@ TEST(SheetCells, NamesAndRanges)
     EXPECT_EQ(columnName(0), QStringLiteral("A"));
     EXPECT_EQ(columnName(25), QStringLiteral("Z"));
     EXPECT_EQ(columnName(26), QStringLiteral("AA"));
+    EXPECT_EQ(cellName(12, 2), QStringLiteral("C13"));
 }
 
 TEST(SheetCells, CopyGivesShownTextsTabSeparatedWithCoveredCellsEmpty)

@@ -1,0 +1,207 @@
+// The tank coefficient documents, the document window's activate/close pair
+// and the rich-text reference windows, opened offscreen.
+#include "common/embedded_document_window.h"
+#include "common/rich_text_document.h"
+#include "common/tool_registry.h"
+#include "message_recorder.h"
+#include "window_driver.h"
+
+#include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextTable>
+#include <gtest/gtest.h>
+
+using namespace corvalen;
+
+namespace {
+
+QTextTable *firstTable(QTextDocument *document)
+{
+    for (QTextFrame *frame : document->rootFrame()->childFrames())
+        if (auto *table = qobject_cast<QTextTable *>(frame))
+            return table;
+    return nullptr;
+}
+
+// The table as a reader sees it: one line per row, cells joined by "|",
+// a cell covered by a merge left empty.
+QStringList tableRows(QTextTable *table)
+{
+    QStringList rows;
+    for (int r = 0; r < table->rows(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table->columns(); ++c) {
+            const QTextTableCell cell = table->cellAt(r, c);
+            if (cell.row() != r || cell.column() != c) {
+                cells.append(QString());
+                continue;
+            }
+            QTextCursor cursor = cell.firstCursorPosition();
+            cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            cells.append(cursor.selectedText().replace(QChar::LineSeparator, QLatin1Char('/')));
+        }
+        rows.append(cells.join(QLatin1Char('|')));
+    }
+    return rows;
+}
+
+QTextDocument *documentOf(const WindowDriver &driver)
+{
+    return driver.find<QTextBrowser>(QStringLiteral("OLE1"))->document();
+}
+
+struct DocumentCase
+{
+    const char *window, *caption, *firstLine, *lastLine;
+    std::vector<const char *> rows;
+};
+
+TEST(TankDocuments, EachShowsItsHeadingTableAndNoteCellByCell)
+{
+    const DocumentCase cases[] = {
+        {"边圈密封损耗系数", "边圈密封损耗系数 Ke", "边圈密封损耗系数Kc", nullptr,
+         {"密封装置类型|Kc", "油气空间安装的弹性充填式密封|22.0", "液面安装的弹性充填式密封（没有汽体空间）|9.8",
+          "油气空间安装的弹性充填式密封加二次密封|8.2", "液面安装的弹性充填式密封加二次密封|5.2"}},
+        {"mfxs", "密封相关系数Kt和与密封有关的风速指数", nullptr, nullptr,
+         {"罐的结构|边缘密封结构|一般密封||间隙≤3mm密封|", "||Kt|n|Kt|n",
+          "焊/接/罐|机械密封||||", "|只有一次密封|1.2|1.5|0.8|1.6", "|密封板处有二次密封|0.8|1.2|0.8|1.1",
+          "|边缘处有二次密封|0.2|1.0|0.2|0.9", "|液面安装的弹性充填式密封（没有汽体空间）||||",
+          "|只有一次密封|1.1|1.0|0.5|1.1", "|有挡雨板|0.8|0.9|0.5|1.0", "|边缘处有二次密封|0.7|0.4|0.5|0.5",
+          "|油气空间安装的弹性充填式密封||||", "|只有一次密封|1.2|2.3|1.0|1.7", "|有挡雨板|0.9|2.2|1.1|1.6",
+          "|边缘处有二次密封|0.2|2.6|0.4|1.5", "铆接油罐|机械密封||||", "|只有一次密封|1.3|1.5|-|-",
+          "|密封板处有二次密封|1.4|1.2|-|-", "|边缘处有二次密封|0.2|1.6|-|-"}},
+        {"tlxs", "表A.0.3-1 涂料系数 Fp", nullptr, "注:(1)有金属光泽 (2)无金属光泽",
+         {"涂料颜色||涂料系数 Fp|", "罐顶|罐壁|状况良好|状况较差", "白|白|1.00|1.15", "铝粉(1)|白|1.04|1.18",
+          "白|铝粉(1)|1.16|1.24", "铝粉(1)|铝粉(1)|1.20|1.29", "白|铝粉(1)|1.30|1.38", "铝粉(1)|铝粉(1)|1.39|1.46",
+          "白|灰|1.30|1.38", "浅灰|浅灰|1.33|-", "中灰|中灰|1.46|-"}},
+    };
+    for (const DocumentCase &c : cases) {
+        SCOPED_TRACE(c.window);
+        WindowDriver driver(QString::fromUtf8(c.window));
+        EXPECT_EQ(driver.window()->windowTitle(), QString::fromUtf8(c.caption));
+        auto *box = driver.find<QTextBrowser>(QStringLiteral("OLE1"));
+        ASSERT_TRUE(box);
+        EXPECT_TRUE(box->isReadOnly());
+        EXPECT_TRUE(box->textInteractionFlags() & Qt::TextSelectableByMouse);
+        EXPECT_EQ(driver.find<QAbstractButton>(QStringLiteral("Command5")), nullptr);
+        QTextTable *table = firstTable(box->document());
+        ASSERT_TRUE(table);
+        QStringList expected;
+        for (const char *row : c.rows)
+            expected.append(QString::fromUtf8(row));
+        EXPECT_EQ(tableRows(table), expected);
+        const QString text = box->toPlainText().trimmed();
+        if (c.firstLine) {
+            EXPECT_TRUE(text.startsWith(QString::fromUtf8(c.firstLine))) << text.toStdString();
+        }
+        if (c.lastLine) {
+            EXPECT_TRUE(text.endsWith(QString::fromUtf8(c.lastLine))) << text.toStdString();
+        }
+    }
+}
+
+TEST(TankDocuments, MarksAreRaisedAndTheFaceIsSongWithASerifLatinFace)
+{
+    WindowDriver driver(QStringLiteral("tlxs"));
+    QTextTable *table = firstTable(documentOf(driver));
+    QTextCursor cursor = table->cellAt(3, 0).lastCursorPosition();  // after 铝粉(1)
+    EXPECT_EQ(cursor.charFormat().verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    cursor = table->cellAt(2, 0).lastCursorPosition();              // after 白
+    EXPECT_EQ(cursor.charFormat().verticalAlignment(), QTextCharFormat::AlignNormal);
+    const QStringList families = documentOf(driver)->defaultFont().families();
+    EXPECT_EQ(families.value(0), QStringLiteral("Times New Roman"));
+    EXPECT_TRUE(families.contains(QStringLiteral("SimSun")));
+}
+
+TEST(TankDocuments, OpeningTwiceBringsTheSameWindowForward)
+{
+    WindowDriver driver(QStringLiteral("tlxs"));
+    QWidget *first = driver.window();
+    ShowToolWindow(QStringLiteral("tlxs"));
+    EXPECT_EQ(driver.window(), first);
+}
+
+TEST(DocumentWindow, ActivatedTheTextTakesEditsClosedItKeepsThemReopenedItIsTheStoredOne)
+{
+    RichTextFileResult r = parseRichTextFile(QStringLiteral("window: d\ncaption: 资料\n"
+                                                            "buttons: 激活（复原）文档 | 关闭文档\npara: 起尘量计算方法\n"),
+                                             QStringLiteral("d.text"));
+    ASSERT_TRUE(r.ok());
+    EmbeddedDocumentWindow window(std::make_shared<const RichTextFile>(r.file));
+    window.show();
+    auto button = [&](const char *name) { return window.widget()->findChild<QAbstractButton *>(QLatin1String(name)); };
+    auto box = [&] { return window.widget()->findChild<QTextBrowser *>(QStringLiteral("OLE1")); };
+    EXPECT_EQ(button("Command5")->text(), QStringLiteral("激活（复原）文档"));
+    EXPECT_EQ(button("CommandClose")->text(), QStringLiteral("关闭文档"));
+    button("CommandClose")->click();  // nothing to close
+    EXPECT_TRUE(box()->isReadOnly());
+
+    button("Command5")->click();
+    EXPECT_FALSE(box()->isReadOnly());
+    box()->moveCursor(QTextCursor::End);
+    box()->insertPlainText(QStringLiteral("（注）"));
+    button("CommandClose")->click();
+    EXPECT_TRUE(box()->isReadOnly());
+    EXPECT_EQ(box()->toPlainText(), QStringLiteral("起尘量计算方法（注）"));
+
+    window.close();
+    window.show();
+    EXPECT_EQ(box()->toPlainText(), QStringLiteral("起尘量计算方法"));
+    EXPECT_TRUE(box()->isReadOnly());
+    window.close();
+}
+
+TEST(DocumentWindow, ADocumentThatCannotBeOpenedSaysSoAtEveryPress)
+{
+    EmbeddedDocumentWindow window(nullptr);
+    window.show();
+    MessageRecorder messages;
+    auto *activate = window.widget()->findChild<QAbstractButton *>(QStringLiteral("Command5"));
+    activate->click();
+    activate->click();
+    EXPECT_EQ(messages.messages, QStringList(2, QStringLiteral("文档无法打开，请检查程序的安装！")));
+    EXPECT_TRUE(window.widget()->findChild<QTextBrowser *>(QStringLiteral("OLE1"))->isReadOnly());
+    window.close();
+}
+
+// A fraction stands two lines high in its line; a summation sign with its
+// limits too. Without the figures' drawing they would take no room.
+TEST(DocumentWindow, FormulaFiguresTakeTheirRoomInTheLine)
+{
+    const RichTextFileResult r = parseRichTextFile(QStringLiteral("window: d\ncaption: c\npara: E = P\n"
+                                                                  "para: E = @frac{V}{30}\npara: Q = @sum{i=1}{n}Q_{i}\n"),
+                                                   QStringLiteral("d.text"));
+    ASSERT_TRUE(r.ok()) << r.error.toStdString();
+    QTextDocument document;
+    document.setDefaultFont(documentFont());
+    fillTextDocument(&document, r.file);
+    auto height = [&](int block) {
+        return document.documentLayout()->blockBoundingRect(document.findBlockByNumber(block)).height();
+    };
+    EXPECT_GT(height(1), 1.6 * height(0));
+    EXPECT_GT(height(2), 1.6 * height(0));
+    EXPECT_EQ(document.findBlockByNumber(1).text(), QStringLiteral("E = ") + QChar(QChar::ObjectReplacementCharacter));
+}
+
+TEST(RichTextWindow, PuffHelpShowsItsNotesAsStored)
+{
+    WindowDriver driver(QStringLiteral("风险评价之烟团帮助"));
+    EXPECT_EQ(driver.window()->windowTitle(), QStringLiteral("风险评价之烟团计算帮助说明系统"));
+    auto *box = driver.find<QTextEdit>(QStringLiteral("RichTextBox1"));
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(box->isReadOnly());
+    const QStringList lines{
+        QStringLiteral("说明："),
+        QStringLiteral("    1、风险评价导则上未给出Q的单位；请自行选择，经核实与计算结果浓度C的单位一致，为mg；"),
+        QStringLiteral("    2、本计算公式采用的为风评导则中公式7.1请严格按照公式适用范围进行计算；"),
+        QStringLiteral("    3、σx在计算中，一般与σy取相等值；"),
+        QStringLiteral("    4、网格计算最小结果算至1E-8（0.00000001)，此时再计算也无实际意义，因此低于此值时用1E-8来代替，不再给出计算结果；"),
+        QStringLiteral("    5、下风向临界距离计算时，如果距离比较大，超过1000米时，计算速度会变慢，请适度等待，留意窗口底部进度条，如果进度条长时间没有反应，请退出！"),
+    };
+    EXPECT_EQ(box->toPlainText(), lines.join(QLatin1Char('\n')));
+    EXPECT_EQ(driver.window()->size(), QSize(560, 320));
+}
+
+} // namespace

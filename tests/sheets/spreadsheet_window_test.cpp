@@ -1,0 +1,220 @@
+// The sheet windows, opened by name offscreen: the picture, activation,
+// edits in place, closing the sheet and the window, copying.
+#include "common/embedded_spreadsheet_window.h"
+#include "common/sheet_view.h"
+#include "common/tool_registry.h"
+#include "message_recorder.h"
+#include "window_driver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace corvalen;
+
+namespace {
+
+const QString kConcentrate = QStringLiteral("铜精矿污染物");
+const QString kIngot = QStringLiteral("铜锭铜板铅管带");
+
+class SheetWindow : public ::testing::Test
+{
+protected:
+    void open(const QString &name) { m_driver.emplace(name); }
+    WindowDriver &driver() { return *m_driver; }
+    EmbeddedSpreadsheetWindow *sheetWindow() { return dynamic_cast<EmbeddedSpreadsheetWindow *>(driver().instance()); }
+    SheetView *view() { return driver().find<SheetView>(QStringLiteral("OLE1")); }
+    QString cell(const char *name)
+    {
+        const CellAddress a = *parseCellName(QString::fromLatin1(name));
+        return sheetWindow()->sheet()->displayText(a.row, a.column);
+    }
+    QModelIndex index(const char *name)
+    {
+        const CellAddress a = *parseCellName(QString::fromLatin1(name));
+        return view()->model()->index(a.row, a.column);
+    }
+    // Types into a cell as a user does: select it, type, Return.
+    void typeInto(const char *name, const QString &text)
+    {
+        view()->setCurrentIndex(index(name));
+        // The first key opens the cell's editor, which takes the rest.
+        QTest::keyClicks(view(), text.left(1));
+        QWidget *editor = view()->indexWidget(index(name));
+        ASSERT_TRUE(qobject_cast<QLineEdit *>(editor)) << "no cell editor opened";
+        QTest::keyClicks(editor, text.mid(1));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();  // the editor commits through a queued call
+    }
+    bool editable() { return view()->model()->flags(index("C1")) & Qt::ItemIsEditable; }
+
+    std::optional<WindowDriver> m_driver;
+};
+
+TEST_F(SheetWindow, EveryCopperLeadAndZincSheetOpensAsAPictureWithItsButtons)
+{
+    struct Case
+    {
+        const char *window, *caption, *title;
+    } cases[] = {
+        {"铜精矿污染物", "铜精矿污染物排放的计算", "铜精矿污染物排放的计算"},
+        {"粗铜行业", "粗铜行业", "粗铜行业污染物排放的计算"},
+        {"铜锭铜板铅管带", "铜锭铜板铅管带", "铜锭、铜板、铅管带污染物排放的计算"},
+        {"粗铅行业产排污量", "粗铅行业产排污量", "粗铅行业污染物排放的计算"},
+        {"粗锌行业污染物排放", "粗锌行业污染物排放", "粗锌行业污染物排放的计算"},
+    };
+    for (const Case &c : cases) {
+        open(QString::fromUtf8(c.window));
+        SCOPED_TRACE(c.window);
+        EXPECT_EQ(driver().window()->windowTitle(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(driver().text(QStringLiteral("Label1")), QString::fromUtf8(c.title));
+        EXPECT_EQ(driver().text(QStringLiteral("Command5")), QStringLiteral("激活（复原）表格"));
+        EXPECT_EQ(driver().text(QStringLiteral("CommandClose")), QStringLiteral("关闭表格"));
+        EXPECT_FALSE(sheetWindow()->isActive());
+        EXPECT_FALSE(editable());
+        EXPECT_FALSE(view()->horizontalHeader()->isVisible());
+        EXPECT_FALSE(view()->verticalHeader()->isVisible());
+        EXPECT_FALSE(driver().find<QLineEdit>(QStringLiteral("CellContent"))->isVisible());
+        // The whole sheet is in view: no scroll bar hides a part of it.
+        EXPECT_FALSE(view()->horizontalScrollBar()->isVisible());
+        EXPECT_FALSE(view()->verticalScrollBar()->isVisible());
+    }
+}
+
+TEST_F(SheetWindow, ActivatedEveryCellTakesEditsAndTheAmountsFollow)
+{
+    open(kConcentrate);
+    driver().press(QStringLiteral("Command5"));
+    EXPECT_TRUE(sheetWindow()->isActive());
+    EXPECT_TRUE(editable());
+    EXPECT_TRUE(view()->horizontalHeader()->isVisible());
+    EXPECT_EQ(view()->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("F"));
+    EXPECT_TRUE(driver().find<QLineEdit>(QStringLiteral("CellContent"))->isVisible());
+
+    view()->setCurrentIndex(index("C1"));
+    EXPECT_EQ(driver().text(QStringLiteral("CellContent")), QStringLiteral("1500"));
+    typeInto("C1", QStringLiteral("1000"));
+    EXPECT_EQ(cell("E3"), QStringLiteral("961000"));
+    EXPECT_EQ(cell("F3"), QStringLiteral("417600"));
+    // A coefficient is a cell like any other.
+    typeInto("D6", QStringLiteral("0.5"));
+    EXPECT_EQ(cell("F6"), QStringLiteral("500"));
+    // The edit line shows a formula cell's formula and takes edits too.
+    view()->setCurrentIndex(index("E3"));
+    EXPECT_EQ(driver().text(QStringLiteral("CellName")), QStringLiteral("E3"));
+    EXPECT_EQ(driver().text(QStringLiteral("CellContent")), QStringLiteral("=C3*$C$1"));
+    driver().type(QStringLiteral("CellContent"), QStringLiteral("=C3/0"));
+    QTest::keyClick(driver().find<QLineEdit>(QStringLiteral("CellContent")), Qt::Key_Return);
+    EXPECT_EQ(cell("E3"), QStringLiteral("#DIV/0!"));
+    // Activating again leaves it active, with its edits.
+    driver().press(QStringLiteral("Command5"));
+    EXPECT_TRUE(sheetWindow()->isActive());
+    EXPECT_EQ(cell("F3"), QStringLiteral("417600"));
+}
+
+TEST_F(SheetWindow, DeleteEmptiesTheSelectedCellsOnlyWhenActive)
+{
+    open(kConcentrate);
+    view()->selectionModel()->select(QItemSelection(index("C1"), index("C1")), QItemSelectionModel::ClearAndSelect);
+    QTest::keyClick(view(), Qt::Key_Delete);
+    EXPECT_EQ(cell("C1"), QStringLiteral("1500"));
+    driver().press(QStringLiteral("Command5"));
+    view()->selectionModel()->select(QItemSelection(index("C1"), index("C1")), QItemSelectionModel::ClearAndSelect);
+    QTest::keyClick(view(), Qt::Key_Delete);
+    EXPECT_EQ(cell("C1"), QString());
+    EXPECT_EQ(cell("E3"), QStringLiteral("0"));  // an empty quantity counts as 0
+}
+
+TEST_F(SheetWindow, ChangingOneBlockQuantityChangesOnlyItsBlock)
+{
+    open(kIngot);
+    driver().press(QStringLiteral("Command5"));
+    typeInto("C8", QStringLiteral("40"));
+    EXPECT_EQ(cell("E9"), QStringLiteral("466"));
+    EXPECT_EQ(cell("F11"), QStringLiteral("5160"));
+    EXPECT_EQ(cell("E4"), QStringLiteral("11.4"));
+    EXPECT_EQ(cell("F14"), QStringLiteral("849"));
+}
+
+TEST_F(SheetWindow, CloseCommitsAnOpenEditKeepsItUntilTheWindowClosesAndDoesNothingWhenInactive)
+{
+    open(kConcentrate);
+    driver().press(QStringLiteral("CommandClose"));
+    EXPECT_FALSE(sheetWindow()->isActive());
+    EXPECT_EQ(cell("E3"), QStringLiteral("1441500"));
+
+    driver().press(QStringLiteral("Command5"));
+    view()->setCurrentIndex(index("C1"));
+    view()->edit(index("C1"));
+    auto *editor = qobject_cast<QLineEdit *>(view()->indexWidget(index("C1")));
+    ASSERT_TRUE(editor);
+    editor->setText(QStringLiteral("1000"));
+    EXPECT_EQ(driver().text(QStringLiteral("CellContent")), QStringLiteral("1000"));  // the edit line follows
+    driver().press(QStringLiteral("CommandClose"));
+    EXPECT_FALSE(sheetWindow()->isActive());
+    EXPECT_FALSE(editable());
+    EXPECT_EQ(cell("E3"), QStringLiteral("961000"));
+    EXPECT_EQ(view()->model()->data(index("F3")).toString(), QStringLiteral("417600"));
+
+    ShowToolWindow(kConcentrate);
+    EXPECT_EQ(cell("E3"), QStringLiteral("961000"));  // an open window keeps its edits
+    driver().reopen();
+    EXPECT_EQ(cell("C1"), QStringLiteral("1500"));
+    EXPECT_EQ(cell("E3"), QStringLiteral("1441500"));
+    EXPECT_FALSE(sheetWindow()->isActive());
+}
+
+TEST_F(SheetWindow, AVeryLongTypedTextStaysInAWindowOfSensibleSize)
+{
+    open(kConcentrate);
+    driver().press(QStringLiteral("Command5"));
+    typeInto("B3", QString(5000, QLatin1Char('9')));
+    EXPECT_EQ(cell("B3").size(), 5000);  // beyond the double range: a text
+    driver().press(QStringLiteral("CommandClose"));
+    EXPECT_LT(driver().window()->width(), 2000);
+}
+
+TEST_F(SheetWindow, ADoubleClickIntoThePictureActivates)
+{
+    open(kConcentrate);
+    const QRect box = view()->visualRect(index("C1"));
+    QTest::mousePress(view()->viewport(), Qt::LeftButton, {}, box.center());
+    QTest::mouseRelease(view()->viewport(), Qt::LeftButton, {}, box.center());
+    QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, box.center());
+    EXPECT_TRUE(sheetWindow()->isActive());
+}
+
+TEST_F(SheetWindow, SelectedCellsCopyAsTabSeparatedTextInBothStates)
+{
+    open(kConcentrate);
+    view()->selectionModel()->select(QItemSelection(index("A5"), index("F6")), QItemSelectionModel::ClearAndSelect);
+    QTest::keySequence(view(), QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("Pb\tKg/t-铜精矿含铜\t0.09\t0.02\t135\t30\nZn\tKg/t-铜精矿含铜\t2.91\t0.57\t4365\t855"));
+    driver().press(QStringLiteral("Command5"));
+    // The merged prompt counts once, its covered cell stays empty.
+    view()->selectionModel()->select(QItemSelection(index("A1"), index("D1")), QItemSelectionModel::ClearAndSelect);
+    QTest::keySequence(view(), QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("请输入产量:\t\t1500\t吨"));
+}
+
+TEST_F(SheetWindow, ASheetThatCannotBeOpenedSaysSoAtEveryPressAndStaysAPicture)
+{
+    EmbeddedSpreadsheetWindow window(nullptr);
+    window.show();
+    MessageRecorder messages;
+    auto *activate = window.widget()->findChild<QAbstractButton *>(QStringLiteral("Command5"));
+    activate->click();
+    activate->click();
+    EXPECT_EQ(messages.messages, QStringList(2, QStringLiteral("表格无法打开，请检查程序的安装！")));
+    EXPECT_FALSE(window.isActive());
+    window.close();
+}
+
+} // namespace

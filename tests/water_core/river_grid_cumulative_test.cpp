@@ -1,0 +1,141 @@
+// Cumulative-flow river models 4 and 8 without their windows: the point's
+// worked examples and failure rules, the grid file's bytes, the carry-over
+// of failed steps from grid point to grid point.
+#include "common/number_text.h"
+#include "water/river_grid_cumulative.h"
+
+#include <gtest/gtest.h>
+
+using namespace corvalen;
+
+namespace {
+
+// The windows' design-time boxes.
+CumulativeInputs design(bool decays)
+{
+    CumulativeInputs in;
+    in.qh = 10, in.h = 0.5f, in.ch = 0.1f, in.qp = 1, in.my = 5, in.cp = 100, in.a = 0, in.u = 0.2f;
+    in.decays = decays;
+    in.k1 = 1;
+    return in;
+}
+
+// The design with one box changed.
+CumulativeInputs with(bool decays, float CumulativeInputs::*field, float value)
+{
+    CumulativeInputs in = design(decays);
+    in.*field = value;
+    return in;
+}
+
+const RiverGridBounds kDesignBounds{3000, 100, 100, 10};
+
+std::string pointText(const CumulativeInputs &in, std::optional<double> x, std::optional<double> y)
+{
+    return ApplyDisplayPattern(cumulativePoint(in, x, y), kRiverPointPattern).toStdString();
+}
+
+std::string gridText(const CumulativeInputs &in, const RiverGridBounds &bounds)
+{
+    return riverGridText(computeCumulativeGrid(in, bounds), kCumulativeGridPattern).toStdString();
+}
+
+TEST(RiverCumulative, PointWorkedExamplesAndFailures)
+{
+    const std::optional<double> none;
+    const struct {
+        const char *name;
+        CumulativeInputs in;
+        std::optional<double> x, y;
+        const char *shown;
+    } cases[] = {
+        {"model 4 design", design(false), 10, 10, "32.3868"},
+        {"model 8 design", design(true), 10, 10, "32.3681"},
+        {"model 4 off the bank", with(false, &CumulativeInputs::a, 2), 10, 10, "30.9091"},
+        {"model 8 off the bank", with(true, &CumulativeInputs::a, 2), 10, 10, "30.8913"},
+        {"model 4 at the outfall", design(false), 0, 10, ".1"},
+        {"model 8 at the outfall", design(true), 0, 10, ".1"},
+        // X no number: the coefficient fails (Ch), and in model 8 the decay too.
+        {"model 4 X no number", design(false), none, 10, ".1"},
+        {"model 8 X no number", design(true), none, 10, "."},
+        // Y no number: q stays 0, the concentration on the outfall's line.
+        {"model 4 Y no number", design(false), 10, none, "35.7825"},
+        {"model 4 still water", with(false, &CumulativeInputs::u, 0), 10, 10, ".1"},
+        {"model 8 still water", with(true, &CumulativeInputs::u, 0), 10, 10, "."},
+        // K1 is a parameter: no number counts as 0, so no decay.
+        {"model 8 K1 of 0", with(true, &CumulativeInputs::k1, 0), 10, 10, "32.3868"},
+        {"model 4 no discharge", with(false, &CumulativeInputs::qp, 0), 10, 10, ".1"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(pointText(c.in, c.x, c.y), c.shown) << c.name;
+}
+
+TEST(RiverCumulative, DesignTimeGridRows)
+{
+    const struct { const char *name; bool decays; const char *firstRow; } cases[] = {
+        {"model 4", false, "x=10;35.7825;32.3868;24.0187;14.6074;7.3042;3.029;1.075;.3657;.1593;.111;.1032;"},
+        {"model 8", true, "x=10;35.7618;32.3681;24.0048;14.599;7.2999;3.0272;1.0744;.3655;.1592;.111;.1032;"},
+    };
+    for (const auto &c : cases) {
+        const QStringList lines = QString::fromStdString(gridText(design(c.decays), kDesignBounds))
+                                      .split(u'\r');
+        ASSERT_EQ(lines.size(), 32) << c.name;  // header, 30 rows, after the last CR
+        EXPECT_EQ(lines[0].toStdString(), "X=\\c/Y=;y=0;y=10;y=20;y=30;y=40;y=50;y=60;y=70;y=80;y=90;y=100;") << c.name;
+        EXPECT_EQ(lines[1].toStdString(), c.firstRow) << c.name;
+        EXPECT_TRUE(lines[30].startsWith(QStringLiteral("x=2910;"))) << c.name;
+    }
+}
+
+TEST(RiverCumulative, SmallGridFiles)
+{
+    CumulativeInputs offBank = with(true, &CumulativeInputs::a, 2);
+    offBank.k1 = 0.5f;
+    const struct { const char *name; CumulativeInputs in; RiverGridBounds bounds; const char *text; } cases[] = {
+        {"model 4", design(false), {60.5, 50.5, 5, 2.5},
+         "X=\\c/Y=;y=0;y=2.5;y=5;\r"
+         "x=10;35.7825;35.5602;34.9015;\r"
+         "x=60.5;14.6265;14.615;14.5742;\r"},
+        {"model 8 off the bank, y stepping down", offBank, {10, 10, -8, -4},
+         "X=\\c/Y=;y=0;y=-4;y=-8;\r"
+         "x=10;35.489;35.489;34.3833;\r"},
+        {"no columns", design(false), {10, 10, -1, 10}, "X=\\c/Y=;\rx=10;\r"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(gridText(c.in, c.bounds), c.text) << c.name;
+}
+
+TEST(RiverCumulative, GridFailuresCarryOver)
+{
+    const struct { const char *name; CumulativeInputs in; const char *row; } everywhere[] = {
+        {"model 4 no depth", with(false, &CumulativeInputs::h, 0), "x=10;.1;.1;"},
+        {"model 8 no depth: the decayed background", with(true, &CumulativeInputs::h, 0), "x=10;.0999;.0999;"},
+        {"model 8 still water", with(true, &CumulativeInputs::u, 0), "x=10;.;.;"},
+    };
+    for (const auto &c : everywhere) {
+        const QStringList lines = QString::fromStdString(gridText(c.in, {10, 1, 10, 10})).split(u'\r');
+        EXPECT_EQ(lines[1].toStdString(), c.row) << c.name;
+    }
+
+    // Stepping down through x = 0: the coefficient and the terms fail there
+    // and keep the values of the last point before, (5, 20); model 8's decay
+    // is 1 at x = 0. Below 0 the root still fails while the terms are
+    // computed as written.
+    for (bool decays : {false, true}) {
+        const RiverGrid grid = computeCumulativeGrid(design(decays), {-5, -5, 20, 10});
+        ASSERT_EQ(grid.xValues, (QVector<double>{10, 5, 0, -5}));
+        const auto cell = [&grid](int row, int column) { return grid.values[row * 3 + column]; };
+        CumulativeTerms lastBefore;
+        evaluateCumulative(design(decays), 5.0, 20.0, lastBefore);
+        ASSERT_EQ(cell(1, 2), lastBefore.c);
+        const double undecayed = decays ? lastBefore.c / lastBefore.k : lastBefore.c;
+        for (int column = 0; column < 3; ++column)
+            EXPECT_DOUBLE_EQ(cell(2, column), undecayed) << decays << column;
+        CumulativeTerms below = lastBefore;
+        evaluateCumulative(design(decays), -5.0, 0.0, below);
+        EXPECT_EQ(below.coefficient, lastBefore.coefficient) << decays;
+        EXPECT_GT(below.e2, 1e30) << decays;
+        EXPECT_EQ(cell(3, 0), below.c) << decays;
+    }
+}
+
+} // namespace

@@ -1,0 +1,148 @@
+// Two-dimensional mixing river models 2 and 6 without their windows: the
+// point's worked examples and failure rules, the grid file's bytes, the
+// carry-over of failed steps from cell to cell.
+#include "common/number_text.h"
+#include "water/river_grid_mixing.h"
+
+#include <gtest/gtest.h>
+
+using namespace corvalen;
+
+namespace {
+
+// The windows' design-time boxes.
+MixingInputs design(bool decays)
+{
+    MixingInputs in;
+    in.ch = 0.1f, in.cp = 100, in.h = 0.5f, in.my = 5, in.u = 0.2f, in.qp = 1, in.b = 100, in.a = 0;
+    in.decays = decays;
+    in.k1 = 1;
+    return in;
+}
+
+const RiverGridBounds kDesignBounds{3000, 100, 100, 10};
+
+// The design with one box changed.
+template <typename T>
+MixingInputs with(bool decays, T MixingInputs::*field, T value)
+{
+    MixingInputs in = design(decays);
+    in.*field = value;
+    return in;
+}
+
+std::string pointText(const MixingInputs &in, float x, float y)
+{
+    return ApplyDisplayPattern(mixingPoint(in, x, y), kRiverPointPattern).toStdString();
+}
+
+std::string gridText(const MixingInputs &in, const RiverGridBounds &bounds)
+{
+    return riverGridText(computeMixingGrid(in, bounds), kMixingGridPattern).toStdString();
+}
+
+TEST(RiverMixing, PointWorkedExamplesAndFailures)
+{
+    const struct { const char *name; MixingInputs in; float x, y; const char *shown; } cases[] = {
+        {"model 2 design", design(false), 10, 10, "32.3868"},
+        {"model 6 design", design(true), 10, 10, "32.3681"},
+        {"model 2 off the bank", with(false, &MixingInputs::a, 20.0f), 10, 10, "17.7079"},
+        {"model 6 off the bank", with(true, &MixingInputs::a, 20.0f), 10, 10, "17.6977"},
+        // Only exactly 0 is the bank: a negative distance takes the other form.
+        {"model 2 negative a", with(false, &MixingInputs::a, -20.0f), 10, 10, "23.4971"},
+        {"model 2 at the outfall", design(false), 0, 10, ".1"},
+        {"model 6 at the outfall", design(true), 0, 10, ".1"},
+        {"model 2 still water", with(false, &MixingInputs::u, 0.0f), 10, 10, ".1"},
+        {"model 6 still water", with(true, &MixingInputs::u, 0.0f), 10, 10, "."},
+        {"model 6 without K1", with(true, &MixingInputs::k1, std::optional<double>()), 10, 10, "."},
+        {"model 2 no root of a negative", with(false, &MixingInputs::my, -5.0f), 10, 10, ".1"},
+        {"model 2 everything 0", MixingInputs{}, 10, 10, "."},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(pointText(c.in, c.x, c.y), c.shown) << c.name;
+}
+
+TEST(RiverMixing, DesignTimeGridRows)
+{
+    const struct { const char *name; bool decays; const char *firstRow; } cases[] = {
+        {"model 2", false, "x=10;35.7825;32.3868;24.0187;14.6074;7.3042;3.0290;1.0750;0.3657;0.1593;0.1110;0.1032;"},
+        {"model 6", true, "x=10;35.7618;32.3681;24.0048;14.5990;7.2999;3.0272;1.0744;0.3655;0.1592;0.1110;0.1032;"},
+    };
+    for (const auto &c : cases) {
+        const QStringList lines = QString::fromStdString(gridText(design(c.decays), kDesignBounds))
+                                      .split(u'\r');
+        // Header, 30 rows (x = 10 ... 2910; 3000 is no row), the closing
+        // empty piece after the last CR.
+        ASSERT_EQ(lines.size(), 32) << c.name;
+        EXPECT_EQ(lines[0].toStdString(), "X=\\c/Y=;y=0;y=10;y=20;y=30;y=40;y=50;y=60;y=70;y=80;y=90;y=100;") << c.name;
+        EXPECT_EQ(lines[1].toStdString(), c.firstRow) << c.name;
+        EXPECT_TRUE(lines[30].startsWith(QStringLiteral("x=2910;"))) << c.name;
+        EXPECT_EQ(lines[31], QString()) << c.name;
+    }
+}
+
+// Small grids whole, byte for byte: fractional steps in the axis texts,
+// rows from 10 whatever the step, four decimals in every cell.
+TEST(RiverMixing, SmallGridFiles)
+{
+    MixingInputs offBank = design(true);
+    offBank.a = 20;
+    const struct { const char *name; MixingInputs in; RiverGridBounds bounds; const char *text; } cases[] = {
+        {"model 2", design(false), {260, 250, 15, 7.5},
+         "X=\\c/Y=;y=0;y=7.5;y=15;\r"
+         "x=10;35.7825;33.8307;28.5930;\r"
+         "x=260;8.6004;8.7654;8.9138;\r"},
+        {"model 6 off the bank", offBank, {10, 1, 40, 20},
+         "X=\\c/Y=;y=0;y=20;y=40;\r"
+         "x=10;21.5309;12.5396;3.7296;\r"},
+        {"no rows below 10", design(false), {9.5, 1, 10, 10}, "X=\\c/Y=;y=0;y=10;\r"},
+        {"no rows stepping away", design(false), {3000, -100, 10, 10}, "X=\\c/Y=;y=0;y=10;\r"},
+        {"no columns", design(false), {110, 100, -1, 10}, "X=\\c/Y=;\rx=10;\rx=110;\r"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(gridText(c.in, c.bounds), c.text) << c.name;
+}
+
+// A step that fails at a cell keeps the previous cell's value; one that
+// fails everywhere leaves what the point shows.
+TEST(RiverMixing, GridFailuresCarryOver)
+{
+    MixingInputs noK1 = design(true);
+    noK1.k1.reset();
+    MixingInputs still = design(true);
+    still.u = 0;
+    MixingInputs dry = design(false);
+    dry.h = 0;
+    const struct { const char *name; MixingInputs in; const char *row; } everywhere[] = {
+        {"model 6 without K1", noK1, "x=10;0.0000;0.0000;"},
+        {"model 6 still water", still, "x=10;0.0000;0.0000;"},
+        {"model 2 no depth", dry, "x=10;0.1000;0.1000;"},
+    };
+    for (const auto &c : everywhere) {
+        const QStringList lines = QString::fromStdString(gridText(c.in, {10, 1, 10, 10})).split(u'\r');
+        EXPECT_EQ(lines[1].toStdString(), c.row) << c.name;
+    }
+
+    // Stepping down through x = 0: the factor and the terms fail there and
+    // keep the values of the last cell before, (5, 20), in every cell of the
+    // row; model 6's decay is 1 at x = 0. Below 0 the root still fails (the
+    // factor of x = 5 again) while the terms are computed as written.
+    for (bool decays : {false, true}) {
+        const RiverGrid grid = computeMixingGrid(design(decays), {-5, -5, 20, 10});
+        ASSERT_EQ(grid.xValues, (QVector<double>{10, 5, 0, -5}));
+        const auto cell = [&grid](int row, int column) { return grid.values[row * 3 + column]; };
+        MixingTerms lastBefore;
+        evaluateMixing(design(decays), 5, 20, lastBefore);
+        ASSERT_EQ(cell(1, 2), lastBefore.c);
+        const double undecayed = decays ? lastBefore.c / lastBefore.d : lastBefore.c;
+        for (int column = 0; column < 3; ++column)
+            EXPECT_DOUBLE_EQ(cell(2, column), undecayed) << decays << column;
+        MixingTerms below = lastBefore;
+        evaluateMixing(design(decays), -5, 0, below);
+        EXPECT_EQ(below.f, lastBefore.f) << decays;
+        EXPECT_GT(below.e2, 1e30) << decays;
+        EXPECT_EQ(cell(3, 0), below.c) << decays;
+    }
+}
+
+} // namespace
