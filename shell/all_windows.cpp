@@ -4,6 +4,7 @@
 #include "common/data_windows.h"
 #include "common/tool_registry.h"
 #include "fuel/fuel_windows.h"
+#include "fugitive/fugitive_windows.h"
 #include "lookups/lookups_windows.h"
 #include "noise/noise_windows.h"
 #include "process_air/process_air_windows.h"
@@ -22,6 +23,7 @@ void registerAllWindows(ToolRegistry &registry)
     registerRiskWindows(registry);
     registerNoiseWindows(registry);
     registerAtmosphereWindows(registry);
+    registerFugitiveWindows(registry);
     registerWaterWindows(registry);
     registerSolidWasteWindows(registry);
     registerLookupsWindows(registry);

@@ -1,0 +1,15 @@
+#include "fugitive/fugitive_windows.h"
+
+#include "common/picture_reference_window.h"
+#include "common/tool_registry.h"
+#include "fugitive/dust_calculators_window.h"
+
+namespace corvalen {
+
+void registerFugitiveWindows(ToolRegistry &registry)
+{
+    registerReferenceTables(registry, QStringLiteral("fugitive"));
+    registerDustCalculatorWindows(registry);
+}
+
+} // namespace corvalen
