@@ -1,6 +1,6 @@
 #pragma once
 
-// Highway traffic noise by the 1996 specification model of highway
+// Highway traffic noise by the 1996 road-noise code model of highway
 // projects (two-way four-lane roads): the hourly equivalent level by day and
 // by night at eleven fixed distances from the road edge, from the day and
 // night volumes of large, medium and small vehicles, with the vehicles' mean

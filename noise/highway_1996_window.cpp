@@ -1,4 +1,4 @@
-#include "noise/highway_window_specs.h"
+#include "noise/highway_window_designs.h"
 
 #include "common/tool_registry.h"
 #include "noise/highway_1996.h"

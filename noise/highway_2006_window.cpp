@@ -1,4 +1,4 @@
-#include "noise/highway_window_specs.h"
+#include "noise/highway_window_designs.h"
 
 #include "common/message_box.h"
 #include "noise/highway_2006.h"

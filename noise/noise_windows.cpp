@@ -3,7 +3,7 @@
 #include "common/picture_reference_window.h"
 #include "common/tool_registry.h"
 #include "noise/decibel_windows.h"
-#include "noise/highway_window_specs.h"
+#include "noise/highway_window_designs.h"
 
 namespace corvalen {
 

@@ -1,4 +1,4 @@
-// The 1996 specification highway model: the worked example to the
+// The 1996 road-noise code highway model: the worked example to the
 // character, the corrections, and what a press does with bad inputs.
 #include "noise/highway_1996.h"
 #include "qstring_print.h"

@@ -7,7 +7,7 @@ class QFont;
 namespace corvalen {
 
 // The highway traffic noise windows: the 2006 guideline model
-// (公路交通噪声预测1) and the 1996 specification model (公路交通噪声预测3).
+// (公路交通噪声预测1) and the 1996 road-noise code model (公路交通噪声预测3).
 // Each spec made holds its own window-level values.
 FormSpec highway2006Spec();
 FormSpec highway1996Spec();
