@@ -32,6 +32,19 @@ void ToolWindow::show()
     m_widget->activateWindow();
 }
 
+void ToolWindow::warmUp()
+{
+    // No owner: nothing is told when the frame goes.
+    ToolWindowFrame frame(nullptr);
+    build(&frame);
+    // Sized as show() sizes it, scroll area and all.
+    fitWindowToScreen(&frame);
+    if (!frame.testAttribute(Qt::WA_Resized))
+        frame.adjustSize();
+    // Into a pixmap, the format a window's own painting uses.
+    frame.grab();
+}
+
 void ToolWindow::close()
 {
     if (m_widget)
