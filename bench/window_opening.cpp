@@ -130,7 +130,7 @@ int runOpeningChild(const QString &name, bool cold)
     bool ready = cold;
     MainWindow main;
     if (!cold)
-        warmUpToolWindowsWhenIdle(&main, [&ready] { ready = true; });
+        afterFirstPaint(&main, [&main, &ready] { warmUpToolWindows(&main, [&ready] { ready = true; }); });
     {
         PaintWatcher watcher(&main);
         main.show();

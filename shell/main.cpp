@@ -28,7 +28,6 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    corvalen::registerAllWindows(corvalen::ToolRegistry::global());
     corvalen::MainWindow window;
     // For the start-up benchmark: write the moment the main window is shown
     // (the monotonic clock, in ns) and leave.
@@ -39,9 +38,15 @@ int main(int argc, char *argv[])
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         });
     }
-    // Once the main window stands, the tool windows' fonts are loaded while
-    // the user reads the menu.
-    corvalen::warmUpToolWindowsWhenIdle(&window);
+    // What the first sight of the main window does not need waits for its
+    // first paint: the tool windows are registered (their menu items are
+    // enabled a few milliseconds later, before anyone can open a menu), and
+    // their fonts are loaded while the user reads the menu.
+    corvalen::afterFirstPaint(&window, [&window] {
+        corvalen::registerAllWindows(corvalen::ToolRegistry::global());
+        window.enableRegisteredItems();
+        corvalen::warmUpToolWindows(&window);
+    });
     window.show();
     return app.exec();
 }

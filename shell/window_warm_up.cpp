@@ -3,35 +3,63 @@
 #include "common/tool_registry.h"
 
 #include <QEvent>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 
 namespace corvalen {
 namespace {
 
-// Waits for the main window's first paint, then warms one window per
-// timeout of a zero timer, which fires only when the event loop has nothing
-// else to do: a click of the user waits for one window at most.
-class WindowWarmUp : public QObject
+// Watches the window for its first paint, then runs the step behind
+// whatever the event loop still holds.
+class FirstPaintWatcher : public QObject
 {
 public:
-    WindowWarmUp(QWidget *mainWindow, std::function<void()> done)
-        : QObject(mainWindow), m_names(ToolRegistry::global().names()), m_done(std::move(done))
+    FirstPaintWatcher(QWidget *window, std::function<void()> step)
+        : QObject(window), m_step(std::move(step))
     {
-        m_timer.setInterval(0);
-        connect(&m_timer, &QTimer::timeout, this, &WindowWarmUp::warmNext);
-        mainWindow->installEventFilter(this);
+        window->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            m_timer.start();
-        }
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, &FirstPaintWatcher::run);
+        else if (event->type() == QEvent::Show)
+            QTimer::singleShot(kLatestMs, this, &FirstPaintWatcher::run);
         return false;
+    }
+
+private:
+    static constexpr int kLatestMs = 500;
+
+    void run()
+    {
+        if (!m_step)
+            return;
+        parent()->removeEventFilter(this);
+        std::exchange(m_step, nullptr)();
+        deleteLater();
+    }
+
+    std::function<void()> m_step;
+};
+
+// One window per timeout of a zero timer, which fires only when the event
+// loop has nothing else to do: a click of the user waits for one window at
+// most.
+class WindowWarmUp : public QObject
+{
+public:
+    WindowWarmUp(QObject *context, std::function<void()> done)
+        : QObject(context), m_names(ToolRegistry::global().names()), m_done(std::move(done))
+    {
+        m_timer.setInterval(0);
+        connect(&m_timer, &QTimer::timeout, this, &WindowWarmUp::warmNext);
+        m_timer.start();
     }
 
 private:
@@ -57,9 +85,14 @@ private:
 
 } // namespace
 
-void warmUpToolWindowsWhenIdle(QWidget *mainWindow, std::function<void()> done)
+void afterFirstPaint(QWidget *window, std::function<void()> step)
 {
-    new WindowWarmUp(mainWindow, std::move(done));
+    new FirstPaintWatcher(window, std::move(step));
+}
+
+void warmUpToolWindows(QObject *context, std::function<void()> done)
+{
+    new WindowWarmUp(context, std::move(done));
 }
 
 } // namespace corvalen

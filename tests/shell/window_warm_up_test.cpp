@@ -23,7 +23,9 @@ TEST(WindowWarmUp, TouchesEveryWindowButShowsAndKeepsNothing)
     bool done = false;
     {
         corvalen::MainWindow main;
-        corvalen::warmUpToolWindowsWhenIdle(&main, [&done] { done = true; });
+        corvalen::afterFirstPaint(&main, [&main, &done] {
+            corvalen::warmUpToolWindows(&main, [&done] { done = true; });
+        });
         main.show();
         EXPECT_TRUE(QTest::qWaitFor([&done] { return done; }, 60000));
         // Only the main window appeared; no window was opened or kept.
@@ -40,6 +42,48 @@ TEST(WindowWarmUp, TouchesEveryWindowButShowsAndKeepsNothing)
     EXPECT_EQ(w->findChild<QWidget *>(QStringLiteral("Picture2"))->size(),
               w->findChild<QWidget *>(QStringLiteral("Picture3"))->size());
     registry.resetInstances();
+}
+
+} // namespace
+
+namespace {
+
+// The step after the first paint runs exactly once, also for a main window
+// that starts minimised and may never be painted.
+TEST(AfterFirstPaint, RunsOnceWhetherOrNotAPaintComes)
+{
+    const struct { const char *name; bool minimised; } cases[] = {
+        {"shown normally", false},
+        {"started minimised", true},
+    };
+    for (const auto &c : cases) {
+        QWidget window;
+        int runs = 0;
+        corvalen::afterFirstPaint(&window, [&runs] { ++runs; });
+        c.minimised ? window.showMinimized() : window.show();
+        EXPECT_TRUE(QTest::qWaitFor([&runs] { return runs > 0; }, 5000)) << c.name;
+        window.update();
+        QTest::qWait(600);
+        EXPECT_EQ(runs, 1) << c.name;
+    }
+}
+
+// Windows registered after the main window was built get their items
+// enabled (the program registers them after the first paint).
+TEST(AfterFirstPaint, ItemsOfWindowsRegisteredLaterAreEnabled)
+{
+    corvalen::MainWindow main;
+    QList<QAction *> registered;
+    for (QAction *action : main.findChildren<QAction *>()) {
+        if (action->isEnabled() && corvalen::ToolRegistry::global().contains(action->objectName()))
+            registered.append(action);
+    }
+    ASSERT_FALSE(registered.isEmpty());
+    for (QAction *action : registered)
+        action->setEnabled(false);  // as built before the registration
+    main.enableRegisteredItems();
+    for (QAction *action : registered)
+        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
 }
 
 } // namespace
