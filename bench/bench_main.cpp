@@ -11,12 +11,14 @@
 namespace {
 
 // The offscreen platform cannot raise windows or pass size hints on and says
-// so at every opening; those lines would bury the results.
+// so at every opening, and Qt notes once that it chose a runtime directory;
+// those lines would bury the results.
 QtMessageHandler standardHandler = nullptr;
 
 void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (message.startsWith(QLatin1String("This plugin does not support")))
+    if (message.startsWith(QLatin1String("This plugin does not support"))
+        || message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
         return;
     standardHandler(type, context, message);
 }
