@@ -8,6 +8,8 @@
 #include <benchmark/benchmark.h>
 #include <cstring>
 
+void registerLiveKeystrokeBenchmarks();
+
 namespace {
 
 // The offscreen platform cannot raise windows or pass size hints on and says
@@ -41,6 +43,7 @@ int main(int argc, char **argv)
         return corvalen::bench::runOpeningChild(QString::fromUtf8(argv[2]),
                                                 argc >= 4 && std::strcmp(argv[3], "--cold") == 0);
     corvalen::bench::registerOpeningBenchmarks(argv[0]);
+    registerLiveKeystrokeBenchmarks();
     ::benchmark::Initialize(&argc, argv);
     ::benchmark::RunSpecifiedBenchmarks();
     ::benchmark::Shutdown();

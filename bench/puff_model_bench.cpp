@@ -1,5 +1,3 @@
-#include "common/handoff_file.h"
-#include "common/result_window.h"
 #include "risk/puff_model.h"
 
 #include <benchmark/benchmark.h>
@@ -31,12 +29,7 @@ BENCHMARK(BM_PuffCriticalDistanceWorstCase)->Unit(benchmark::kMillisecond);
 // The design-time grid, 11 x 11 points, up to its hand-off text.
 void gridText(const PuffGridBounds &bounds)
 {
-    const PuffGrid grid = computePuffGrid(kDesign, bounds);
-    const HandOffTarget &target = handOffTarget(HandOffWriter::PuffModel);
-    GridHandOffFile file{grid.xValues, grid.yValues, {}};
-    for (float v : grid.values)
-        file.valueTexts.append(target.valueText(v));
-    benchmark::DoNotOptimize(file.text());
+    benchmark::DoNotOptimize(puffGridText(computePuffGrid(kDesign, bounds)));
 }
 
 void BM_PuffGridDesign(benchmark::State &state)

@@ -1,7 +1,10 @@
-# Every toolbox folder is one static library of all its sources; a folder
-# without sources yet yields no library. Sources are picked up by pattern so
-# that adding a window never means editing a list in another folder.
+# Every toolbox folder is two static libraries: corvalen_<box>_core, its
+# computations, linked with QtCore only (a widget header in it does not
+# compile), and corvalen_<box>, its windows: every source whose name holds
+# "_window". Sources are picked up by pattern so that adding a window never
+# means editing a list in another folder.
 set(CORVALEN_TOOLBOX_LIBS "" CACHE INTERNAL "")
+set(CORVALEN_CORE_LIBS "" CACHE INTERNAL "")
 
 function(corvalen_toolbox box)
   file(GLOB sources CONFIGURE_DEPENDS
@@ -9,8 +12,23 @@ function(corvalen_toolbox box)
   if(NOT sources)
     return()
   endif()
-  add_library(corvalen_${box} STATIC ${sources})
-  target_include_directories(corvalen_${box} PUBLIC ${CMAKE_SOURCE_DIR})
-  target_link_libraries(corvalen_${box} PUBLIC corvalen_common)
-  set(CORVALEN_TOOLBOX_LIBS ${CORVALEN_TOOLBOX_LIBS} corvalen_${box} CACHE INTERNAL "")
+  set(window_sources ${sources})
+  list(FILTER window_sources INCLUDE REGEX "/[^/]*_window[^/]*$")
+  set(core_sources ${sources})
+  list(FILTER core_sources EXCLUDE REGEX "/[^/]*_window[^/]*$")
+
+  set(core_target "")
+  if(core_sources)
+    set(core_target corvalen_${box}_core)
+    add_library(${core_target} STATIC ${core_sources})
+    target_include_directories(${core_target} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${core_target} PUBLIC corvalen_common_core)
+    set(CORVALEN_CORE_LIBS ${CORVALEN_CORE_LIBS} ${core_target} CACHE INTERNAL "")
+  endif()
+  if(window_sources)
+    add_library(corvalen_${box} STATIC ${window_sources})
+    target_include_directories(corvalen_${box} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_link_libraries(corvalen_${box} PUBLIC corvalen_common ${core_target})
+    set(CORVALEN_TOOLBOX_LIBS ${CORVALEN_TOOLBOX_LIBS} corvalen_${box} CACHE INTERNAL "")
+  endif()
 endfunction()

@@ -114,9 +114,9 @@ QString ApplyDisplayPattern(double value, QStringView pattern)
 
 QString ApplyDisplayPattern(float value, QStringView pattern)
 {
-    if (!std::isfinite(value))
-        return detail::nonFiniteText(value);
-    return writeThrough(detail::decimalForm(value, 7), parsePattern(pattern));
+    // The pattern rounds the value itself, once: a single's 7-digit text is
+    // already rounded, and rounding that again could move the last place.
+    return ApplyDisplayPattern(double(value), pattern);
 }
 
 QString ApplyDisplayPattern(const QString &text, QStringView pattern)

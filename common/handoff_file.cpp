@@ -1,9 +1,6 @@
 #include "common/handoff_file.h"
 
-#include "common/message_box.h"
 #include "common/number_text.h"
-#include "common/result_window.h"
-#include "common/tool_registry.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,20 +37,6 @@ bool isPrivateDirectory(const QString &path)
 }
 
 } // namespace
-
-std::optional<QVector<double>> CountedLoop(double start, double end, double step,
-                                           qsizetype maxCount)
-{
-    if (step == 0 || !std::isfinite(start) || !std::isfinite(end) || !std::isfinite(step))
-        return std::nullopt;
-    QVector<double> values;
-    for (double v = start; step > 0 ? v <= end : v >= end; v += step) {
-        if (values.size() >= maxCount)
-            return std::nullopt;
-        values.append(v);
-    }
-    return values;
-}
 
 QString GridHandOffFile::text() const
 {
@@ -130,23 +113,6 @@ bool SaveHandOffFile(const QString &fileName, const QString &text)
         return false;
     }
     return file.commit();
-}
-
-bool WriteHandOffFile(const QString &fileName, const QString &text, const QString &resultWindow)
-{
-    if (!SaveHandOffFile(fileName, text)) {
-        const QString path = HandOffPath(fileName);
-        showMessage(QStringLiteral("网格计算结果未能保存：无法写入结果文件“%1”，本次结果不能显示！")
-                        .arg(path.isEmpty() ? fileName : path));
-        return false;
-    }
-    // An open result window would still show the previous grid: it reads
-    // the new file before it comes forward.
-    ToolWindow *window = ToolRegistry::global().existingInstance(resultWindow);
-    if (auto *result = dynamic_cast<ResultWindow *>(window); result && result->isOpen())
-        result->reload();
-    ShowToolWindow(resultWindow);
-    return true;
 }
 
 QString LoadHandOffFile(const QString &fileName)

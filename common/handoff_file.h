@@ -7,14 +7,6 @@
 
 namespace corvalen {
 
-// The values of a counted loop: start, start + step, ... while the value does
-// not pass `end` (not above it for a positive step, not below it for a
-// negative one). Empty when start already lies beyond end. A step of 0 and a
-// loop of more than `maxCount` values give no result, so no caller can run an
-// endless or unbounded loop. The value is accumulated step by step.
-std::optional<QVector<double>> CountedLoop(double start, double end, double step,
-                                           qsizetype maxCount);
-
 // A grid of value texts over x (one row line per x) and y (one field per y),
 // in the text form the model windows hand to their result windows.
 struct GridHandOffFile
@@ -42,12 +34,6 @@ void setHandOffDirectoryOverride(const QString &directory);
 // the file's place is removed, never followed. Returns false when the file
 // could not be written; the caller reports that.
 bool SaveHandOffFile(const QString &fileName, const QString &text);
-
-// Writes the file and shows its result window: created and loaded when it is
-// closed, reloaded and brought forward when it is open. When the file cannot
-// be written, one message says so and the result window is not shown.
-bool WriteHandOffFile(const QString &fileName, const QString &text,
-                      const QString &resultWindow);
 
 // The whole file as text; empty when it is missing, unreadable, or anything
 // but a regular file (a symbolic link at its place is not followed).

@@ -50,8 +50,9 @@ QString SignedNumberText(float value);
 
 // A value written through a display pattern of "#", "0", "," and "." (such
 // as "####.##", "####0.0000", "0.00", "###,##0.00"). Halves are rounded away
-// from zero on the value's decimal form of 15 (double) or 7 (single)
-// significant digits; every integer digit is written; no exponent form. A
+// from zero on the value's decimal form of 15 significant digits (a single
+// is widened to double first, so it is rounded once, to the pattern's
+// places); every integer digit is written; no exponent form. A
 // value that rounds to zero carries no "-".
 QString ApplyDisplayPattern(double value, QStringView pattern);
 QString ApplyDisplayPattern(float value, QStringView pattern);

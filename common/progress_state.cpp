@@ -1,14 +1,10 @@
 #include "common/progress_state.h"
 
-#include <QProgressBar>
 #include <algorithm>
 #include <cmath>
 
 namespace corvalen {
 namespace {
-
-// Steps of the widget's own range.
-constexpr int kBarSteps = 1000;
 
 bool toSingle(double v, float &out)
 {
@@ -47,17 +43,6 @@ bool ProgressState::setValue(double v)
         return false;
     value = single;
     return true;
-}
-
-void showProgress(QProgressBar *bar, const ProgressState &state)
-{
-    if (!bar)
-        return;
-    bar->setRange(0, kBarSteps);
-    const double span = double(state.maximum) - double(state.minimum);
-    const double share = span > 0 ? (double(state.value) - double(state.minimum)) / span : 0;
-    bar->setValue(static_cast<int>(std::lround(std::clamp(share, 0.0, 1.0) * kBarSteps)));
-    bar->setVisible(state.visible);
 }
 
 } // namespace corvalen

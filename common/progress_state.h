@@ -1,7 +1,5 @@
 #pragma once
 
-class QProgressBar;
-
 namespace corvalen {
 
 // The model windows' progress bar: a single-precision minimum, maximum and
@@ -21,9 +19,5 @@ struct ProgressState
     bool setMaximum(double v);
     bool setValue(double v);
 };
-
-// Shows the state in a widget (whose own range is fixed, so any single
-// range maps onto it).
-void showProgress(QProgressBar *bar, const ProgressState &state);
 
 } // namespace corvalen

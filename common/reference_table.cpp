@@ -1,118 +1,13 @@
 #include "common/reference_table.h"
 
-#include <QFile>
-#include <QHash>
-#include <QPoint>
-#include <QRect>
-#include <QStringDecoder>
+#include "common/data_file.h"
+
 
 namespace corvalen {
 
 namespace {
 
-const QString kMergeLeft = QStringLiteral("<<");
-const QString kMergeUp = QStringLiteral("^^");
-
-struct Failure
-{
-    int line;
-    QString reason;
-};
-
-// Splits a row's value into cells at unescaped '|', decoding \| \\ and \n.
-QStringList splitCells(const QString &value, int line)
-{
-    QStringList cells;
-    QString cell;
-    for (int i = 0; i < value.size(); ++i) {
-        const QChar ch = value.at(i);
-        if (ch == QLatin1Char('\\')) {
-            if (i + 1 >= value.size())
-                throw Failure{line, QStringLiteral("a backslash ends the line")};
-            const QChar next = value.at(++i);
-            if (next == QLatin1Char('|') || next == QLatin1Char('\\'))
-                cell += next;
-            else if (next == QLatin1Char('n'))
-                cell += QLatin1Char('\n');
-            else
-                throw Failure{line, QStringLiteral("unknown escape \\%1").arg(next)};
-        } else if (ch == QLatin1Char('|')) {
-            cells.append(cell.trimmed());
-            cell.clear();
-        } else {
-            cell += ch;
-        }
-    }
-    cells.append(cell.trimmed());
-    return cells;
-}
-
-// Checks the `_{..}` and `^{..}` markup of a text: closed and not nested.
-void checkMarkup(const QString &text, int line)
-{
-    bool open = false;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        if ((ch == QLatin1Char('_') || ch == QLatin1Char('^')) && i + 1 < text.size()
-            && text.at(i + 1) == QLatin1Char('{')) {
-            if (open)
-                throw Failure{line, QStringLiteral("nested sub- or superscript")};
-            open = true;
-            ++i;
-        } else if (ch == QLatin1Char('}') && open) {
-            open = false;
-        }
-    }
-    if (open)
-        throw Failure{line, QStringLiteral("sub- or superscript not closed with }")};
-}
-
-// Turns the merge markers of one section (header or body) into spans; every
-// merged block must be a rectangle.
-void resolveMerges(QList<ReferenceRow> &rows, const QList<int> &lines, const char *section)
-{
-    QList<QList<QPoint>> owner(rows.size());
-    for (int r = 0; r < rows.size(); ++r) {
-        for (int c = 0; c < rows[r].size(); ++c) {
-            const QString &text = rows[r][c].text;
-            if (text == kMergeLeft) {
-                if (c == 0)
-                    throw Failure{lines[r], QStringLiteral("<< in the first column")};
-                owner[r].append(owner[r][c - 1]);
-            } else if (text == kMergeUp) {
-                if (r == 0)
-                    throw Failure{lines[r], QStringLiteral("^^ in the first %1 row").arg(QLatin1String(section))};
-                owner[r].append(owner[r - 1][c]);
-            } else {
-                owner[r].append(QPoint(c, r));
-            }
-        }
-    }
-    QHash<quint64, QRect> blocks;
-    QHash<quint64, int> counts;
-    auto key = [](QPoint p) { return (quint64(p.y()) << 32) | quint32(p.x()); };
-    for (int r = 0; r < rows.size(); ++r) {
-        for (int c = 0; c < rows[r].size(); ++c) {
-            const quint64 k = key(owner[r][c]);
-            blocks[k] = blocks.contains(k) ? blocks[k].united(QRect(c, r, 1, 1)) : QRect(c, r, 1, 1);
-            ++counts[k];
-        }
-    }
-    for (auto it = blocks.cbegin(); it != blocks.cend(); ++it) {
-        const QRect box = it.value();
-        if (counts.value(it.key()) != box.width() * box.height())
-            throw Failure{lines[box.top()], QStringLiteral("merged cells do not form a rectangle")};
-        ReferenceCell &anchor = rows[box.top()][box.left()];
-        anchor.rowSpan = box.height();
-        anchor.colSpan = box.width();
-        for (int r = box.top(); r <= box.bottom(); ++r)
-            for (int c = box.left(); c <= box.right(); ++c)
-                if (r != box.top() || c != box.left()) {
-                    rows[r][c].covered = true;
-                    rows[r][c].text.clear();
-                }
-    }
-}
+using Failure = DataFileFailure;
 
 struct PageLines
 {
@@ -160,7 +55,7 @@ ReferenceTable parse(const QString &text)
             continue;
         }
         if (key == QLatin1String("picture")) {
-            const QStringList parts = splitCells(value, lineNo);
+            const QStringList parts = splitDataCells(value, lineNo);
             if (parts.at(0).isEmpty() || parts.size() > 2)
                 fail(QStringLiteral("picture needs a control name and at most a button caption"));
             ReferencePage page;
@@ -178,7 +73,7 @@ ReferenceTable parse(const QString &text)
         if (key == QLatin1String("heading") || key == QLatin1String("title") || key == QLatin1String("unit")) {
             if (tableStarted)
                 fail(key + QStringLiteral(" after the table's rows"));
-            checkMarkup(value, lineNo);
+            checkDataMarkup(value, lineNo);
             (key == QLatin1String("heading") ? page.headings
              : key == QLatin1String("title") ? page.titles : page.units).append(value);
         } else if (key == QLatin1String("align")) {
@@ -198,12 +93,12 @@ ReferenceTable parse(const QString &text)
                 fail(key + QStringLiteral(" after a note or source"));
             if (page.align.isEmpty())
                 fail(QStringLiteral("align must come before the rows"));
-            const QStringList texts = splitCells(value, lineNo);
+            const QStringList texts = splitDataCells(value, lineNo);
             if (texts.size() != page.columnCount())
                 fail(QStringLiteral("%1 cells where align gives %2 columns").arg(texts.size()).arg(page.columnCount()));
             ReferenceRow row;
             for (const QString &t : texts) {
-                checkMarkup(t, lineNo);
+                checkDataMarkup(t, lineNo);
                 row.append(ReferenceCell{t});
             }
             (isHeader ? page.header : page.body).append(row);
@@ -211,7 +106,7 @@ ReferenceTable parse(const QString &text)
         } else if (key == QLatin1String("note") || key == QLatin1String("source")) {
             if (page.body.isEmpty())
                 fail(key + QStringLiteral(" before the table's rows"));
-            checkMarkup(value, lineNo);
+            checkDataMarkup(value, lineNo);
             (key == QLatin1String("note") ? page.notes : page.sources).append(value);
         } else {
             fail(QStringLiteral("unknown key \"%1\"").arg(key));
@@ -233,8 +128,8 @@ ReferenceTable parse(const QString &text)
         if (paged == page.button.isEmpty())
             throw Failure{end, paged ? QStringLiteral("picture %1 of several needs a button caption").arg(page.picture)
                                      : QStringLiteral("a single picture takes no button caption")};
-        resolveMerges(page.header, pageLines[p].header, "header");
-        resolveMerges(page.body, pageLines[p].body, "body");
+        resolveDataMerges(page.header, pageLines[p].header, "header");
+        resolveDataMerges(page.body, pageLines[p].body, "body");
     }
     return table;
 }
@@ -299,17 +194,11 @@ ReferenceTableResult parseReferenceTable(const QString &text, const QString &fil
 
 ReferenceTableResult loadReferenceTable(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString error;
+    const QString text = readDataFile(path, &error);
+    if (!error.isEmpty()) {
         ReferenceTableResult result;
-        result.error = QStringLiteral("%1: cannot be read").arg(path);
-        return result;
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(file.readAll());
-    if (decoder.hasError()) {
-        ReferenceTableResult result;
-        result.error = QStringLiteral("%1: not valid UTF-8").arg(path);
+        result.error = error;
         return result;
     }
     return parseReferenceTable(text, path);

@@ -1,63 +1,15 @@
 #include "common/result_window.h"
 
 #include "common/handoff_file.h"
-#include "common/number_text.h"
+#include "common/message_box.h"
 #include "common/tool_registry.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
-#include <array>
 
 namespace corvalen {
-namespace {
-
-const QString kRiverToolTip =
-    QStringLiteral("数据可以复制到WORD中，后在WORD采用文字转换为表格的方式获得规范数据表格！");
-
-// The five writers of grid files. The puff model writes its rounded single
-// values; the river models write through a display pattern, with x from 10.
-const std::array<HandOffTarget, 5> &targets()
-{
-    static const std::array<HandOffTarget, 5> table{{
-        {HandOffWriter::PuffModel, QStringLiteral("风险评价之烟团模式"),
-         QStringLiteral("风险评价计算结果.txt"), 0, QString(),
-         QStringLiteral("风险评价烟团之网格计算结果"), QStringLiteral("风险评价之烟团模式网格计算结果"),
-         QStringLiteral("此计算结果可以复制到WORD中,采用文字转换为表格的形式得到规范数据表!"), true},
-        {HandOffWriter::RiverModel2, QStringLiteral("二维稳态混合模式_河2"),
-         QStringLiteral("河二模式计算结果.txt"), 10, QStringLiteral("####0.0000"),
-         QStringLiteral("河二模式计算结果"), QStringLiteral("河二模式计算结果"), kRiverToolTip, false},
-        {HandOffWriter::RiverModel6, QStringLiteral("二维稳态混合衰减模式_河6"),
-         QStringLiteral("河六模式计算结果.txt"), 10, QStringLiteral("####0.0000"),
-         QStringLiteral("河6模式计算结果"), QStringLiteral("河6模式计算结果"), kRiverToolTip, false},
-        {HandOffWriter::RiverModel4, QStringLiteral("稳态累积流量模式_河4"),
-         QStringLiteral("河四模式计算结果.txt"), 10, QStringLiteral("####.####"),
-         QStringLiteral("河四模式计算结果"), QStringLiteral("河四计算结果"), kRiverToolTip, false},
-        {HandOffWriter::RiverModel8, QStringLiteral("稳态混合衰减累积流量模式_河8"),
-         QStringLiteral("河八模式计算结果.txt"), 10, QStringLiteral("####.####"),
-         QStringLiteral("河八模式计算结果"), QStringLiteral("河八模式计算结果"), kRiverToolTip, false},
-    }};
-    return table;
-}
-
-} // namespace
-
-QString HandOffTarget::valueText(double value) const
-{
-    return valuePattern.isEmpty() ? SingleText(static_cast<float>(value))
-                                  : ApplyDisplayPattern(value, valuePattern);
-}
-
-const HandOffTarget &handOffTarget(HandOffWriter writer)
-{
-    for (const HandOffTarget &target : targets()) {
-        if (target.writer == writer)
-            return target;
-    }
-    qFatal("hand-off writer without a target");
-}
-
-ResultWindow::ResultWindow(HandOffWriter writer) : m_target(handOffTarget(writer))
+ResultWindow::ResultWindow(const HandOffTarget &target) : m_target(target)
 {
 }
 
@@ -92,6 +44,11 @@ void ResultWindow::load()
     reload();
 }
 
+void ResultWindow::shownAgain()
+{
+    reload();
+}
+
 void ResultWindow::reload()
 {
     if (m_box)
@@ -103,11 +60,22 @@ void ResultWindow::unload()
     DeleteHandOffFile(m_target.fileName);
 }
 
-void registerResultWindow(ToolRegistry &registry, HandOffWriter writer, const QString &toolbox)
+void registerResultWindow(ToolRegistry &registry, const HandOffTarget &target, const QString &toolbox)
 {
-    const HandOffTarget &target = handOffTarget(writer);
     registry.add(ToolInfo{target.resultWindow, toolbox, ToolKind::Result,
-                          [writer] { return std::make_unique<ResultWindow>(writer); }});
+                          [&target] { return std::make_unique<ResultWindow>(target); }});
+}
+
+bool WriteHandOffFile(const HandOffTarget &target, const QString &text)
+{
+    if (!SaveHandOffFile(target.fileName, text)) {
+        const QString path = HandOffPath(target.fileName);
+        showMessage(QStringLiteral("网格计算结果未能保存：无法写入结果文件“%1”，本次结果不能显示！")
+                        .arg(path.isEmpty() ? target.fileName : path));
+        return false;
+    }
+    ShowToolWindow(target.resultWindow);
+    return true;
 }
 
 } // namespace corvalen

@@ -63,10 +63,20 @@ void ToolRegistry::resetInstances()
     }
 }
 
+void ToolRegistry::abandonWindows()
+{
+    for (auto &[name, entry] : m_entries) {
+        if (entry.instance)
+            entry.instance->abandon();
+    }
+}
+
 void ShowToolWindow(const QString &name)
 {
     if (ToolWindow *window = ToolRegistry::global().instance(name))
         window->show();
+    else
+        qWarning("ShowToolWindow: no window is registered as %s", qPrintable(name));
 }
 
 } // namespace corvalen

@@ -15,6 +15,8 @@ enum class ToolKind {
     LiveCalculator,
     PictureReference,
     RichTextReference,
+    EmbeddedSpreadsheet,
+    EmbeddedDocument,
     Result,
     Other,
 };
@@ -52,8 +54,12 @@ public:
     ToolWindow *instance(const QString &name);
     ToolWindow *existingInstance(const QString &name) const;
 
-    // Tests only: close every window and drop every instance.
+    // Closes every window and drops every instance: at the end of the run,
+    // while the application exists, and between tests.
     void resetInstances();
+    // Lets go of every open window without touching it, for a process that
+    // ends through exit(): nothing is deleted after the display is gone.
+    void abandonWindows();
 
 private:
     struct Entry

@@ -3,12 +3,16 @@
 #include "common/screen_fit.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 
 namespace corvalen {
 
 ToolWindow::~ToolWindow()
 {
-    delete m_widget.data();
+    // Widgets exist only with the application; at the very end of a run
+    // there is nothing left to delete.
+    if (QCoreApplication::instance())
+        delete m_widget.data();
 }
 
 void ToolWindow::show()
@@ -24,6 +28,7 @@ void ToolWindow::show()
         fitWindowToScreen(frame);
         frame->show();
     } else {
+        shownAgain();
         if (m_widget->isMinimized())
             m_widget->showNormal();
         m_widget->show();

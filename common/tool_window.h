@@ -32,6 +32,8 @@ public:
     // uses are loaded before its first opening. No load or unload step runs;
     // meant for an instance of its own, not the one the registry keeps.
     void warmUp();
+    // Forgets the widgets without deleting them (the process is ending).
+    void abandon() { m_widget.clear(); }
 
 protected:
     // Creates the controls of the design as children of `window` and sets
@@ -42,6 +44,9 @@ protected:
     virtual void load() {}
     // The unload step: runs when the window closes.
     virtual void unload() {}
+    // Runs when an open window is shown again (ShowToolWindow brings it
+    // forward), before it is raised.
+    virtual void shownAgain() {}
 
 private:
     friend class ToolRegistry;

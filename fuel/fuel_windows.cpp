@@ -2,12 +2,18 @@
 
 #include "common/picture_reference_window.h"
 #include "common/tool_registry.h"
+#include "fuel/flue_gas_window.h"
+#include "fuel/mass_balance_window.h"
+#include "fuel/small_furnace_window.h"
 
 namespace corvalen {
 
 void registerFuelWindows(ToolRegistry &registry)
 {
     registerReferenceTables(registry, QStringLiteral("fuel"));
+    registerFlueGasWindow(registry);
+    registerSmallFurnaceWindows(registry);
+    registerMassBalanceWindows(registry);
 }
 
 } // namespace corvalen

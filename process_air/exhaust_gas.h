@@ -17,6 +17,11 @@ namespace corvalen {
 // Lime kiln. Inputs: Q annual lime output (t), B fuel per tonne of lime (kg),
 // C carbon content of the fuel (%), η exhaust-gas recovery rate (%), φ CO2
 // share of the kiln gas by volume (%). Result: exhaust gas per year (Nm³).
+struct LimeKilnInputs
+{
+    QString q, b, c, eta, phi;
+};
+
 struct LimeKiln
 {
     float fuelCarbon = 0;
@@ -25,13 +30,18 @@ struct LimeKiln
     float gasPerTon = 0;
     float annualVolume = 0;
 
-    void press(const QString &q, const QString &b, const QString &c, const QString &eta, const QString &phi);
+    void press(const LimeKilnInputs &in);
 };
 
 // Dolomite kiln. Inputs: Q annual output of burnt dolomite (t, read as a
 // single), B fuel per tonne (kg), C carbon content of the fuel (%), M MgO
 // content (%), φ CO2 share of the kiln gas (%), K CaO content (%). Result:
 // exhaust gas per year (Nm³).
+struct DolomiteKilnInputs
+{
+    QString q, b, c, m, phi, k;
+};
+
 struct DolomiteKiln
 {
     float output = 0;
@@ -40,28 +50,37 @@ struct DolomiteKiln
     float magnesiumTerm = 0;
     float annualVolume = 0;
 
-    void press(const QString &q, const QString &b, const QString &c, const QString &m, const QString &phi,
-               const QString &k);
+    void press(const DolomiteKilnInputs &in);
 };
 
 // Drying. Inputs: G initial weight of the wet material (kg), w1 and w2 its
 // moisture before and after drying (%). Result: moisture removed (kg).
+struct DryingInputs
+{
+    QString g, w1, w2;
+};
+
 struct Drying
 {
     float massRatio = 0;
     float lossFactor = 0;
     float removedMass = 0;
 
-    void press(const QString &g, const QString &w1, const QString &w2);
+    void press(const DryingInputs &in);
 };
 
 // Evaporation. Inputs: F solution fed (kg/h), x0 and x1 its concentration by
 // weight before and after evaporation. Result: solvent evaporated (kg/h).
+struct EvaporationInputs
+{
+    QString f, x0, x1;
+};
+
 struct Evaporation
 {
     float evaporatedAmount = 0;
 
-    void press(const QString &f, const QString &x0, const QString &x1);
+    void press(const EvaporationInputs &in);
 };
 
 } // namespace corvalen

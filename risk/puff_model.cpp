@@ -1,6 +1,7 @@
 #include "risk/puff_model.h"
 
 #include "common/handoff_file.h"
+#include "common/steps.h"
 #include "common/number_text.h"
 
 #include <cmath>
@@ -172,6 +173,15 @@ CriticalDistance criticalDistance(const PuffInputs &in, std::optional<double> cc
     }
     result.rounds = maxRounds;
     return result;
+}
+
+QString puffGridText(const PuffGrid &grid)
+{
+    GridHandOffFile file{grid.xValues, grid.yValues, {}};
+    file.valueTexts.reserve(grid.values.size());
+    for (float value : grid.values)
+        file.valueTexts.append(SingleText(value));
+    return file.text();
 }
 
 } // namespace corvalen

@@ -71,6 +71,10 @@ inline constexpr qsizetype kMaxGridPoints = 100000;
 // BadBounds when a box does not hold a number or a step is not above 0.
 PuffGrid computePuffGrid(const PuffInputs &in, const PuffGridBounds &bounds);
 
+// The grid as its hand-off file holds it: x and y from 0, each value in the
+// default single text.
+QString puffGridText(const PuffGrid &grid);
+
 // Floor of a box's number, or nothing.
 std::optional<double> floorOf(std::optional<double> value);
 

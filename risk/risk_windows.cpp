@@ -1,19 +1,13 @@
 #include "risk/risk_windows.h"
 
-#include "common/result_window.h"
 #include "common/tool_registry.h"
-#include "risk/puff_help_window.h"
 #include "risk/puff_model_window.h"
 
 namespace corvalen {
 
 void registerRiskWindows(ToolRegistry &registry)
 {
-    registry.add<PuffModelWindow>(QStringLiteral("风险评价之烟团模式"), QStringLiteral("risk"),
-                                  ToolKind::ComputeButtonCalculator);
-    registry.add<PuffHelpWindow>(QStringLiteral("风险评价之烟团帮助"), QStringLiteral("risk"),
-                                 ToolKind::RichTextReference);
-    registerResultWindow(registry, HandOffWriter::PuffModel, QStringLiteral("risk"));
+    registerPuffModelWindow(registry);
 }
 
 } // namespace corvalen

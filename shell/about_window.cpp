@@ -1,36 +1,15 @@
 #include "shell/about_window.h"
 
 #include "common/addresses.h"
+#include "common/form.h"
 #include "shell/program_icon.h"
 #include "shell/sys_info.h"
 
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
-#include <QVBoxLayout>
 
 namespace corvalen {
-namespace {
-
-QLabel *addLabel(QWidget *parent, const char *name, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QPushButton *addButton(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
-} // namespace
-
 QString applicationTitle()
 {
     return QStringLiteral("Corvalen");
@@ -43,52 +22,37 @@ QString versionText(int major, int minor, int revision)
 
 void AboutWindow::build(QWidget *window)
 {
-    auto *grid = new QGridLayout(window);
-
-    auto *icon = addLabel(window, "picIcon", QString());
+    Form form(window);
+    Panel head = form.top().line();
+    QLabel *icon = head.label("picIcon", QString());
     icon->setPixmap(programIcon().pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    grid->addWidget(icon, 0, 0, 2, 1);
-
-    QLabel *title = addLabel(window, "lblTitle", QString());
+    Panel names = head.columns(1)[0];
+    QLabel *title = names.label("lblTitle", QString());
     QFont big = title->font();
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);
     title->setFont(big);
-    grid->addWidget(title, 0, 1);
-    grid->addWidget(addLabel(window, "lblVersion", QStringLiteral("版本")), 1, 1);
-
-    auto *frame = new QGroupBox(window);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    auto *frameLayout = new QVBoxLayout(frame);
-    frameLayout->addWidget(addLabel(frame, "Label1",
-                                    QStringLiteral("电子邮件：%1\n即时通讯号：%2")
-                                        .arg(addresses::authorMail, addresses::messengerNumber)));
-    grid->addWidget(frame, 2, 1, 1, 2);
+    names.label("lblVersion", QStringLiteral("版本"));
+    head.stretch();
 
     // Top to bottom: the contact note, the two buttons, the etched rule
     // Line1, the disclaimer.
-    QPushButton *ok = addButton(window, "cmdOK", QStringLiteral("确定"));
-    QPushButton *sysInfo = addButton(window, "cmdSysInfo", QStringLiteral("系统信息(&S)..."));
+    form.top()
+        .frame("Frame1", QString())
+        .label("Label1", QStringLiteral("电子邮件：%1\n即时通讯号：%2").arg(addresses::authorMail, addresses::messengerNumber));
+    Panel buttonRow = form.top().line();
+    buttonRow.stretch();
+    Panel buttons = buttonRow.columns(1)[0];
+    QPushButton *ok = buttons.button("cmdOK", QStringLiteral("确定"));
+    QPushButton *sysInfo = buttons.button("cmdSysInfo", QStringLiteral("系统信息(&S)..."));
     ok->setDefault(true);
-    auto *buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(sysInfo);
-    grid->addLayout(buttons, 3, 2);
-
-    auto *rule = new QFrame(window);
-    rule->setObjectName(QStringLiteral("Line1"));
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    grid->addWidget(rule, 4, 0, 1, 3);
-
-    QLabel *disclaimer = addLabel(
-        window, "lblDisclaimer",
-        QStringLiteral("本程序引用《八五环境统计手册》、《环境保护计算手册》、《工业污染物产生和排放系数手册》、"
-                       "《环境影响评价培训教材》《环境风险评价实用技术与方法》等书中的资料和公式，表示感谢！"));
-    disclaimer->setWordWrap(true);
-    grid->addWidget(disclaimer, 5, 0, 1, 3);
-    grid->setColumnStretch(1, 1);
+    form.top().rule("Line1");
+    form.top()
+        .label("lblDisclaimer",
+               QStringLiteral("本程序引用《八五环境统计手册》、《环境保护计算手册》、《工业污染物产生和排放系数手册》、"
+                              "《环境影响评价培训教材》《环境风险评价实用技术与方法》等书中的资料和公式，表示感谢！"))
+        ->setWordWrap(true);
     window->setFixedWidth(460);
 
     QObject::connect(ok, &QPushButton::clicked, window, [ok] { CloseOwnWindow(ok); });

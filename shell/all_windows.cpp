@@ -1,10 +1,13 @@
 #include "shell/all_windows.h"
 
+#include "atmosphere/atmosphere_windows.h"
+#include "common/data_windows.h"
 #include "common/tool_registry.h"
 #include "fuel/fuel_windows.h"
 #include "process_air/process_air_windows.h"
 #include "risk/risk_windows.h"
 #include "shell/shell_windows.h"
+#include "water/water_windows.h"
 
 namespace corvalen {
 
@@ -14,6 +17,11 @@ void registerAllWindows(ToolRegistry &registry)
     registerFuelWindows(registry);
     registerProcessAirWindows(registry);
     registerRiskWindows(registry);
+    registerAtmosphereWindows(registry);
+    registerWaterWindows(registry);
+    // Reference texts, documents and sheets of every toolbox, from their
+    // data folders.
+    registerDataWindows(registry);
 }
 
 } // namespace corvalen

@@ -12,6 +12,22 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+// The program can end while tool windows are open: by the event loop's end
+// (the main window's quit) or by exit() (the desktop's display going away).
+// The windows are closed and dropped while the application still exists;
+// on exit() they are only let go of, so that no widget is touched during
+// the process's own tear-down.
+void letGoOfToolWindows()
+{
+    corvalen::ToolRegistry::global().abandonWindows();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -28,25 +44,49 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    // The registry is made before the exit handler is registered, so that
+    // it still exists when the handler runs (the windows are registered
+    // only later).
+    corvalen::ToolRegistry::global();
+    std::atexit(letGoOfToolWindows);
     corvalen::MainWindow window;
-    // For the start-up benchmark: write the moment the main window is shown
-    // (the monotonic clock, in ns) and leave.
-    if (qEnvironmentVariableIsSet("CORVALEN_EXIT_WHEN_SHOWN")) {
-        QObject::connect(&window, &corvalen::MainWindow::shown, &app, [] {
-            std::printf("%lld\n", static_cast<long long>(std::chrono::steady_clock::now().time_since_epoch().count()));
-            std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        });
-    }
     // What the first sight of the main window does not need waits for its
     // first paint: the tool windows are registered (their menu items are
     // enabled a few milliseconds later, before anyone can open a menu), and
     // their fonts are loaded while the user reads the menu.
-    corvalen::afterFirstPaint(&window, [&window] {
+    bool registered = false;
+    auto registerWindows = [&window, &registered] {
+        if (std::exchange(registered, true))
+            return;
         corvalen::registerAllWindows(corvalen::ToolRegistry::global());
         window.enableRegisteredItems();
+    };
+    // For the start-up benchmark and the process tests: write the moment the
+    // main window is shown (the monotonic clock, in ns), open a tool window
+    // (CORVALEN_OPEN_WHEN_SHOWN) and leave, through the event loop, or
+    // through exit() as the loss of the display does
+    // (CORVALEN_EXIT_WHEN_SHOWN=exit).
+    if (qEnvironmentVariableIsSet("CORVALEN_EXIT_WHEN_SHOWN")) {
+        QObject::connect(&window, &corvalen::MainWindow::shown, &app, [&registerWindows] {
+            std::printf("%lld\n", static_cast<long long>(std::chrono::steady_clock::now().time_since_epoch().count()));
+            std::fflush(stdout);
+            const QString open = qEnvironmentVariable("CORVALEN_OPEN_WHEN_SHOWN");
+            if (!open.isEmpty()) {
+                registerWindows();
+                corvalen::ShowToolWindow(open);
+            }
+            if (qEnvironmentVariable("CORVALEN_EXIT_WHEN_SHOWN") == QLatin1String("exit"))
+                QTimer::singleShot(0, qApp, [] { std::exit(1); });
+            else
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        });
+    }
+    corvalen::afterFirstPaint(&window, [&window, &registerWindows] {
+        registerWindows();
         corvalen::warmUpToolWindows(&window);
     });
     window.show();
-    return app.exec();
+    const int code = app.exec();
+    corvalen::ToolRegistry::global().resetInstances();
+    return code;
 }

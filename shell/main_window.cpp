@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "common/addresses.h"
+#include "common/form.h"
 #include "common/controls.h"
 #include "common/desktop.h"
 #include "common/screen_fit.h"
@@ -17,22 +18,6 @@
 #include <QVBoxLayout>
 
 namespace corvalen {
-namespace {
-
-// A label that opens `target` when clicked: pointing hand, tooltip.
-QLabel *linkLabel(QWidget *parent, const QString &name, const QString &text,
-                  const QString &target, const QString &tooltip)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setCursor(Qt::PointingHandCursor);
-    label->setToolTip(tooltip);
-    label->setTextInteractionFlags(Qt::NoTextInteraction);
-    onMouseClick(label, [target] { OpenWithDefaultHandler(target); });
-    return label;
-}
-
-} // namespace
 
 QString MainWindow::caption()
 {
@@ -211,22 +196,17 @@ void MainWindow::buildHandbookFrame()
     }
     layout->addWidget(frame1);
 
-    auto *frame2 = new QGroupBox(central);
-    frame2->setObjectName(QStringLiteral("Frame2"));
-    auto *contacts = new QVBoxLayout(frame2);
-    contacts->addWidget(linkLabel(frame2, QStringLiteral("Label7"),
-                                  QStringLiteral("   Pemberlow：") + addresses::portal,
-                                  addresses::portal, QStringLiteral("点击即可访问！")));
-    contacts->addWidget(linkLabel(frame2, QStringLiteral("Label4"),
-                                  QStringLiteral("请与我们联系：") + addresses::authorMail,
-                                  QStringLiteral("mailto:") + addresses::authorMail,
-                                  QStringLiteral("点击即可发送邮件！")));
-    contacts->addWidget(linkLabel(frame2, QStringLiteral("Label2"),
-                                  addresses::contributorNick + QLatin1Char('<')
-                                      + addresses::contributorMail + QLatin1Char('>'),
-                                  QStringLiteral("mailto:") + addresses::contributorMail,
-                                  QStringLiteral("点击即可发送邮件！")));
-    layout->addWidget(frame2);
+    auto *holder = new QWidget(central);
+    Form form(holder);
+    form.top().grid()->setContentsMargins(0, 0, 0, 0);
+    Panel contacts = form.top().frame("Frame2", QString());
+    contacts.link("Label7", QStringLiteral("   Pemberlow：") + addresses::portal, addresses::portal,
+                  QStringLiteral("点击即可访问！"));
+    contacts.link("Label4", QStringLiteral("请与我们联系：") + addresses::authorMail,
+                  QStringLiteral("mailto:") + addresses::authorMail, QStringLiteral("点击即可发送邮件！"));
+    contacts.link("Label2", addresses::contributorNick + QLatin1Char('<') + addresses::contributorMail + QLatin1Char('>'),
+                  QStringLiteral("mailto:") + addresses::contributorMail, QStringLiteral("点击即可发送邮件！"));
+    layout->addWidget(holder);
     setCentralWidget(central);
 }
 

@@ -1,6 +1,8 @@
 // The grid hand-off file: the counted loops of its axes, its text, the value
 // texts of its writers, and the file operations in a private directory.
 #include "common/handoff_file.h"
+#include "risk/puff_model_window.h"
+#include "common/steps.h"
 #include "common/result_window.h"
 #include "common/tool_registry.h"
 #include "message_recorder.h"
@@ -42,22 +44,6 @@ TEST(HandOffFile, Text)
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.grid.text().toStdString(), c.text) << c.name;
-}
-
-TEST(HandOffFile, ValueTextsAndXStartOfTheWriters)
-{
-    const struct { HandOffWriter writer; double value; const char *text; double xStart; } cases[] = {
-        {HandOffWriter::PuffModel, 4.608901e-07f, "4.608901E-07", 0},
-        {HandOffWriter::RiverModel2, 0.5, "0.5000", 10},
-        {HandOffWriter::RiverModel6, 250, "250.0000", 10},
-        {HandOffWriter::RiverModel4, 0.43, ".43", 10},
-        {HandOffWriter::RiverModel8, 250, "250.", 10},
-    };
-    for (const auto &c : cases) {
-        const HandOffTarget &target = handOffTarget(c.writer);
-        EXPECT_EQ(target.valueText(c.value).toStdString(), c.text) << target.fileName.toStdString();
-        EXPECT_EQ(target.xStart, c.xStart) << target.fileName.toStdString();
-    }
 }
 
 class HandOffFiles : public ::testing::Test
@@ -117,9 +103,9 @@ TEST_F(HandOffFiles, UnwritableDirectoryIsReportedOnceAndShowsNothing)
     // it, whoever runs the test.
     write(path(QStringLiteral("blocked")), {});
     setHandOffDirectoryOverride(path(QStringLiteral("blocked")));
-    const HandOffTarget &target = handOffTarget(HandOffWriter::PuffModel);
+    const HandOffTarget &target = puffHandOffTarget();
     MessageRecorder messages;
-    EXPECT_FALSE(WriteHandOffFile(target.fileName, QStringLiteral("grid"), target.resultWindow));
+    EXPECT_FALSE(WriteHandOffFile(target, QStringLiteral("grid")));
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_TRUE(messages.messages[0].contains(QStringLiteral("未能保存")));
     ToolWindow *window = ToolRegistry::global().existingInstance(target.resultWindow);

@@ -1,6 +1,7 @@
 // The puff model window with its result and help windows, offscreen.
 #include "common/handoff_file.h"
 #include "common/result_window.h"
+#include "risk/puff_model_window.h"
 #include "common/tool_registry.h"
 #include "message_recorder.h"
 
@@ -58,7 +59,7 @@ protected:
     }
     QString filePath() const { return m_dir.filePath(m_target.fileName); }
 
-    const HandOffTarget &m_target = handOffTarget(HandOffWriter::PuffModel);
+    const HandOffTarget &m_target = puffHandOffTarget();
     QTemporaryDir m_dir;
     QWidget *m_window = nullptr;
     QProgressBar *m_bar = nullptr;
@@ -74,7 +75,7 @@ TEST_F(PuffWindow, DesignTimeGrid)
     const QList<QByteArray> lines = file.readAll().split('\r');
     ASSERT_EQ(lines.size(), 14) << "header, 11 rows, the closing CR and CR LF";
     EXPECT_EQ(lines[0], "X=\\c/Y=;y=0;y=100;y=200;y=300;y=400;y=500;y=600;y=700;y=800;y=900;y=1000;");
-    EXPECT_EQ(lines[1], "x=0;0.380943;0.336181;0.231054;0.123674;0.051555;0.016737;0.004232;0.000833;0.000128;1.5E-05;1E-06;");
+    EXPECT_EQ(lines[1], "x=0;0.380943;0.336181;0.231053;0.123674;0.051555;0.016737;0.004232;0.000833;0.000128;1.5E-05;1E-06;");
     EXPECT_EQ(lines[3], "x=1000;1E-06;1E-06;1E-06;4.608901E-07;1.921276E-07;6.23747E-08;1.577079E-08;"
                         "1E-08;1E-08;1E-08;1E-08;");
     for (int row = 4; row < 12; ++row)

@@ -45,3 +45,29 @@ TEST(SingleStart, SecondCopyIsRefusedUnlessTheFirstCrashed)
         }
     }
 }
+
+// The program ends without a crash while a tool window is open, whether the
+// event loop ends or the process leaves through exit(), as it does when the
+// desktop's display goes away.
+TEST(SingleStart, EndsCleanlyWithAToolWindowOpen)
+{
+    const QString binary = qEnvironmentVariable("CORVALEN_BINARY");
+    if (binary.isEmpty())
+        GTEST_SKIP() << "CORVALEN_BINARY not set";
+    for (const char *way : {"1", "exit"}) {
+        SCOPED_TRACE(way);
+        QTemporaryDir runtime;
+        QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("CORVALEN_EXIT_WHEN_SHOWN", way);
+        env.insert("CORVALEN_OPEN_WHEN_SHOWN", QStringLiteral("机动车排放污染物表1"));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(binary, {});
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << program.readAllStandardError().toStdString();
+        EXPECT_EQ(program.exitCode(), way == std::string("exit") ? 1 : 0);
+    }
+}

@@ -60,7 +60,9 @@ TEST(ToolWindow, ShowAgainBringsForwardAndReopenRebuildsFromDesign)
     EXPECT_EQ(w->unloads, 2);
     ToolRegistry::global().resetInstances();
 
+    expectedUnknownWindows() = 1;
     EXPECT_EQ(openToolWindow("没有这个窗口"), nullptr);
+    EXPECT_EQ(expectedUnknownWindows(), 0) << "an unknown name is warned of";
 }
 
 // A click or double-click into a text box is an event of its own, for a

@@ -4,6 +4,10 @@
 
 #include <QStringList>
 
+// How many times a window was asked for by a name nobody registered; the
+// test main fails a test on such a call unless the test expects it.
+int &expectedUnknownWindows();
+
 // Records every message box shown while it lives, instead of blocking.
 class MessageRecorder
 {

@@ -22,7 +22,7 @@ TEST(TableFiles, EveryEmbeddedFileLoadsUnderItsOwnWindowName)
             windows.append(result.table.window);
         }
     }
-    EXPECT_EQ(windows.size(), 25);
+    EXPECT_EQ(windows.size(), 26);
 }
 
 // The table of a window as registered under its name.
@@ -107,6 +107,11 @@ const std::vector<Expected> kTables = {
      {{0, 0, "Y"}, {0, 6, "200号汽油、松节油"}, {2, 1, "酚醛树脂漆类"}, {9, 3, "163"}, {10, 0, "Z"}, {14, 1, "各种橡胶漆类"},
       {15, 1, "各大类油漆总和均"}, {15, 6, ""}, {16, 1, "辅助材料：硝基漆稀料（香蕉水）"}, {18, 2, "869"},
       {18, 6, "200号汽油、纯苯、二甲苯、乙醇、丁醇、丙酮、醋酸丁酯"}}},
+    {"空气污染指数及范围", "空气污染指数范围及相应的空气质量类别", "表 2 空气污染指数范围及相应的空气质量类别", "Image1", "",
+     1, 4, 7,
+     {{0, 0, "0～50"}, {0, 2, "可正常活动"}, {0, 3, ""}, {3, 1, "轻度污染"}, {4, 0, "201～250"},
+      {4, 3, "老年人和心脏病、肺病患者应在停留在室内，并减少体力活动"}, {6, 0, ">300"}, {6, 1, "重污染"},
+      {6, 2, "健康人运动耐受力降低，有明显强烈症状，提前出现某些疾病"}}},
 };
 
 TEST(TableTranscription, MatchesTheHandbook)

@@ -162,10 +162,20 @@ TEST(ApplyDisplayPattern, WritesThroughEveryPatternFormInUse)
     }
 }
 
-TEST(ApplyDisplayPattern, SinglesRoundOnTheirSevenDigitForm)
+// A single is rounded once, to the pattern's places, from the value it
+// holds: never first to its 7-digit text and then again.
+TEST(ApplyDisplayPattern, SinglesRoundOnceLikeDoubles)
 {
-    EXPECT_EQ(ApplyDisplayPattern(2.675f, u"####.##"), QStringLiteral("2.68"));
-    EXPECT_EQ(ApplyDisplayPattern(0.1f, u"####.##########"), QStringLiteral(".1"));
+    const struct { float value; const char16_t *pattern; const char *text; } cases[] = {
+        {2.675f, u"####.##", "2.67"},  // 2.6749999523...
+        {0.1f, u"####.##########", ".1000000015"},
+        {0.23105348646640778f, u"##.######", ".231053"},
+        {2.4999998807907104f, u"#.", "2."},
+        {16777216.0f, u"####.##", "16777216."},
+        {0.5f, u"#.", "1."},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ApplyDisplayPattern(c.value, c.pattern), QString::fromLatin1(c.text)) << c.value;
     EXPECT_EQ(ApplyDisplayPattern(2.675, u"####.##"), QStringLiteral("2.68"));
 }
 

@@ -1,0 +1,17 @@
+#include "atmosphere/atmosphere_windows.h"
+
+#include "atmosphere/air_index_window.h"
+#include "atmosphere/guideline_windows.h"
+#include "common/picture_reference_window.h"
+#include "common/tool_registry.h"
+
+namespace corvalen {
+
+void registerAtmosphereWindows(ToolRegistry &registry)
+{
+    registerReferenceTables(registry, QStringLiteral("atmosphere"));
+    registerAirIndexWindow(registry);
+    registerGuidelineWindows(registry);
+}
+
+} // namespace corvalen

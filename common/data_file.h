@@ -1,0 +1,50 @@
+#pragma once
+
+// The line grammar shared by the data files of common/ (handbook tables,
+// sheets, rich texts): UTF-8 text, "key: value" lines, "#" comments, table
+// rows of cells separated by "|". A fault names the line and the reason.
+
+#include "common/reference_table.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace corvalen {
+
+struct DataFileFailure
+{
+    int line;
+    QString reason;
+};
+
+// One "key: value" line of a data file; blank and comment lines are skipped.
+struct DataFileLine
+{
+    int number;      // 1-based
+    QString key;
+    QString value;   // blanks trimmed at both ends
+    QString raw;     // the text after "key:" with one blank removed, trailing blanks dropped
+};
+
+// Splits a text into its key-value lines; throws DataFileFailure on a line
+// without "key:".
+QList<DataFileLine> dataFileLines(const QString &text);
+
+// Reads a file (a resource path or a file on disk) as UTF-8. On failure the
+// text is empty and `error` names the file and the reason.
+QString readDataFile(const QString &path, QString *error);
+
+// Splits a row's value into cells at unescaped '|', decoding \| \\ and \n;
+// every cell trimmed. Throws on an unknown escape.
+QStringList splitDataCells(const QString &value, int line);
+
+// Checks the `_{..}` and `^{..}` markup of a text: closed and not nested.
+void checkDataMarkup(const QString &text, int line);
+
+// Turns the merge markers `<<` (into the left neighbour) and `^^` (into the
+// cell above) of consecutive rows into spans; `lines` gives each row's line.
+// Every merged block must be a rectangle.
+void resolveDataMerges(QList<ReferenceRow> &rows, const QList<int> &lines, const char *section);
+
+} // namespace corvalen

@@ -1,0 +1,92 @@
+#include "common/embedded_document_window.h"
+
+#include "common/embedded_object.h"
+#include "common/rich_text_document.h"
+#include "common/tool_registry.h"
+
+#include <QDir>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace corvalen {
+
+EmbeddedDocumentWindow::EmbeddedDocumentWindow(std::shared_ptr<const RichTextFile> file)
+    : m_file(std::move(file))
+{
+}
+
+void EmbeddedDocumentWindow::build(QWidget *window)
+{
+    m_active = false;
+    window->setWindowTitle(m_file ? m_file->caption : QString());
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(6, 6, 6, 6);
+    m_box = new QTextBrowser(window);
+    m_box->setObjectName(QStringLiteral("OLE1"));
+    m_box->setAccessibleName(window->windowTitle());
+    m_box->setReadOnly(true);
+    m_box->setOpenLinks(false);
+    m_box->document()->setDefaultFont(documentFont());
+    if (m_file)
+        fillTextDocument(m_box->document(), *m_file);
+    layout->addWidget(m_box);
+
+    if (!m_file || !m_file->buttons.isEmpty()) {
+        EmbeddedObjectTexts texts = documentObjectTexts();
+        if (m_file) {
+            texts.activate = m_file->buttons.at(0);
+            texts.close = m_file->buttons.at(1);
+        }
+        addEmbeddedObjectButtons(window, layout, texts, [this] { return activate(); }, [this] { closeObject(); });
+    }
+
+    m_box->moveCursor(QTextCursor::Start);
+
+    // The window opens as large as the document, within the screen: the
+    // document's natural width (tables unwrapped), then its height at that width.
+    std::unique_ptr<QTextDocument> probe(m_box->document()->clone());
+    probe->setTextWidth(2000);
+    const qreal width = probe->idealWidth() + 2 * probe->documentMargin();
+    probe->setTextWidth(width);
+    const int frame = 2 * m_box->frameWidth() + m_box->verticalScrollBar()->sizeHint().width();
+    const QSize content(int(width) + frame, int(probe->size().height()) + frame);
+    const QSize screen = window->screen() ? window->screen()->availableSize() * 9 / 10 : QSize(1000, 700);
+    m_box->setMinimumSize(content.boundedTo(screen - QSize(20, 80)).expandedTo(QSize(200, 100)));
+}
+
+bool EmbeddedDocumentWindow::activate()
+{
+    if (!m_file || !m_box)
+        return false;
+    m_active = true;
+    m_box->setReadOnly(false);
+    m_box->setFocus();
+    return true;
+}
+
+void EmbeddedDocumentWindow::closeObject()
+{
+    if (!m_active || !m_box)
+        return;
+    m_active = false;
+    m_box->setReadOnly(true);
+}
+
+void registerDocuments(ToolRegistry &registry, const QString &toolbox)
+{
+    const QString folder = QStringLiteral(":/data/%1/docs").arg(toolbox);
+    const QStringList files = QDir(folder).entryList({QStringLiteral("*.text")}, QDir::Files, QDir::Name);
+    for (const QString &file : files) {
+        RichTextFileResult result = loadRichTextFile(folder + QLatin1Char('/') + file);
+        if (!result.ok())
+            qFatal("%s", qPrintable(result.error));
+        auto document = std::make_shared<const RichTextFile>(std::move(result.file));
+        registry.add(ToolInfo{document->window, toolbox, ToolKind::EmbeddedDocument,
+                              [document] { return std::make_unique<EmbeddedDocumentWindow>(document); }});
+    }
+}
+
+} // namespace corvalen

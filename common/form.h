@@ -1,0 +1,223 @@
+#pragma once
+
+// The form layer: every calculator and model window builds its controls
+// here, from field lists. A box's label is its buddy and gives the box its
+// accessible name, so screen readers and tests find a box by the text a
+// user reads beside it; a control without a caption of its own is named by
+// the text beside it. Every control is found again by its control name.
+
+#include "common/progress_state.h"
+
+#include <QColor>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+namespace corvalen {
+
+// A text box of a tool window. `changed` follows every typed character, a
+// paste and every write by code, also a write of the text the box already
+// shows (the storage-tank chains count on it; QLineEdit's own textChanged
+// stays silent then).
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget *parent = nullptr);
+    void write(const QString &text);
+
+Q_SIGNALS:
+    void changed();
+};
+
+// A multi-line box that shows a report: each report replaces the whole text.
+// The lines are joined by LF, or by CR in the river and bay models; the text
+// exactly as joined is kept for whoever copies or tests it.
+class ReportBox : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit ReportBox(QWidget *parent = nullptr);
+    void showReport(const QStringList &lines, QChar separator = QLatin1Char('\n'));
+    void showReport(const QString &text);
+    const QString &report() const { return m_report; }
+
+private:
+    QString m_report;
+};
+
+// A label that echoes what the user typed: it shows as much as fits, with
+// "…" where the text goes on, and never widens its window.
+class EchoLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit EchoLabel(const QString &text, QWidget *parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// The button beside a box that explains it: opens a window by its name, or
+// shows a fixed message.
+struct Explanation
+{
+    QString button;   // control name, e.g. "Command1"; empty: no button
+    QString opens;    // a tool window's name
+    QString message;  // shown with ShowExplanation when `opens` is empty
+    QString caption = QStringLiteral("......?");
+};
+
+enum FieldFlag {
+    Numeric = 1,     // the numeric key filter
+    SelectAll = 2,   // select the whole text on focus
+    ReadOnly = 4,
+    Bold = 8,
+    Multiline = 16,  // a multi-line box (a basis note, a method text)
+};
+
+// One labelled box: label | box | unit | explanation button.
+struct Field
+{
+    QString name;       // the box's control name, e.g. "Text1"
+    QString label;      // the text to its left; empty: no label of its own
+    QString text = {};  // design-time text
+    int flags = 0;
+    QString unit = {};       // a text to its right
+    Explanation explain = {};
+    QString labelName = {};  // the label's control name, where the window names it
+    QString toolTip = {};
+    QColor color = {};       // text colour of the box
+    QColor labelColor = {};
+    QString accessibleName = {};  // for a box without a label: the text beside it
+};
+
+struct ListField
+{
+    QString name;   // e.g. "Combo1"
+    QString label;  // the text to its left; empty: none
+    QStringList items = {};
+    bool editable = true;
+    QString text = {};  // design-time text of an editable list
+    QString labelName = {};
+    QString accessibleName = {};
+};
+
+class Form;
+
+// A container of the form filled from top to bottom, one row per call.
+class Panel
+{
+public:
+    Panel(Form *form, QWidget *container, QGridLayout *grid);
+
+    TextBox *box(const Field &field);
+    // A box that receives results; no key filter unless asked.
+    TextBox *result(const Field &field) { return box(field); }
+    QPlainTextEdit *note(const QString &name, const QString &text, const QString &accessibleName);
+    ReportBox *report(const QString &name, const QString &accessibleName);
+    QComboBox *list(const ListField &field);
+    QLabel *label(const QString &name, const QString &text);
+    QLabel *title(const QString &name, const QString &text);
+    // A label that opens an address (a page, a mail) when clicked.
+    QLabel *link(const QString &name, const QString &text, const QString &address, const QString &toolTip);
+    // A sunken horizontal rule.
+    QWidget *rule(const QString &name);
+    // A label whose text follows what the user types (elided).
+    EchoLabel *echo(const QString &name, const QString &text);
+    // An option button; options of one group exclude each other.
+    QRadioButton *option(const QString &name, const QString &caption, const QString &group = {});
+    QCheckBox *check(const QString &name, const QString &caption);
+    QPushButton *button(const QString &name, const QString &caption);
+    QProgressBar *progress(const QString &name);
+
+    // A row of controls side by side: each call of the returned panel adds
+    // one control to the right.
+    Panel line();
+    Panel frame(const QString &name, const QString &caption);
+    std::vector<Panel> columns(int count);
+    std::vector<Panel> tabs(const QString &name, const QStringList &captions);
+    void stretch();
+
+    QWidget *container() const { return m_container; }
+    QGridLayout *grid() const { return m_grid; }
+    // Places any widget as the next row (or cell of a line).
+    void place(QWidget *widget, Qt::Alignment alignment = {});
+
+private:
+    friend class Form;
+    Form *m_form;
+    QWidget *m_container;
+    QGridLayout *m_grid;
+    bool m_horizontal = false;
+    int m_next = 0;
+};
+
+// The controls of one opened window, by control name.
+class Form
+{
+public:
+    explicit Form(QWidget *window);
+
+    QWidget *window() const { return m_window; }
+    Panel &top() { return m_top; }
+
+    template <class T = QWidget>
+    T *get(const QString &name) const
+    {
+        return qobject_cast<T *>(find(name));
+    }
+    QWidget *find(const QString &name) const;
+    TextBox *box(const QString &name) const { return get<TextBox>(name); }
+
+    // The text a control shows: a box, a list's text, a label, a report.
+    QString text(const QString &name) const;
+    // Writes a box (a change, also when the text is the same), a label, a
+    // list's text or a report.
+    void write(const QString &name, const QString &text) const;
+    bool isChecked(const QString &name) const;
+    void setChecked(const QString &name, bool checked) const;
+    QButtonGroup *group(const QString &name);
+
+    void remember(QWidget *widget);
+
+private:
+    QWidget *m_window;
+    Panel m_top;
+    QHash<QString, QPointer<QWidget>> m_controls;
+    QHash<QString, QButtonGroup *> m_groups;
+};
+
+// The text a control shows: a box, a list's text, a label, a report, a
+// multi-line or rich text, a button's caption.
+QString controlText(const QWidget *widget);
+
+// Writes what a control shows: a box (a change, also when the text is the
+// same), a list's text, a label, a report, a multi-line text.
+void writeControl(QWidget *widget, const QString &text);
+
+// Shows a model's progress state in its bar.
+void showProgress(QProgressBar *bar, const ProgressState &state);
+
+// Wraps a label's text into the accessible name of the control it names.
+QString accessibleText(const QString &caption);
+
+} // namespace corvalen

@@ -1,0 +1,155 @@
+#include "common/rich_text.h"
+
+#include "common/data_file.h"
+
+#include <QRegularExpression>
+
+namespace corvalen {
+
+namespace {
+
+using Failure = DataFileFailure;
+
+struct TableLines
+{
+    QList<int> header;
+    QList<int> body;
+};
+
+RichTextFile parse(const QString &text)
+{
+    RichTextFile file;
+    QList<TableLines> tableLines;  // one per block
+    for (const DataFileLine &l : dataFileLines(text)) {
+        auto fail = [&](const QString &why) { throw Failure{l.number, why}; };
+        auto once = [&](QString &field) {
+            if (!file.blocks.isEmpty())
+                fail(l.key + QStringLiteral(" after the text has begun"));
+            if (!field.isEmpty())
+                fail(l.key + QStringLiteral(" given twice"));
+            if (l.value.isEmpty())
+                fail(l.key + QStringLiteral(" is empty"));
+            field = l.value;
+        };
+        RichTextBlock *last = file.blocks.isEmpty() ? nullptr : &file.blocks.last();
+        if (l.key == QLatin1String("window")) {
+            once(file.window);
+        } else if (l.key == QLatin1String("caption")) {
+            once(file.caption);
+        } else if (l.key == QLatin1String("frame")) {
+            once(file.frame);
+        } else if (l.key == QLatin1String("label")) {
+            once(file.label);
+        } else if (l.key == QLatin1String("size")) {
+            static const QRegularExpression form(QStringLiteral("^([0-9]{2,4}) *x *([0-9]{2,4})$"));
+            const QRegularExpressionMatch m = form.match(l.value);
+            if (!m.hasMatch() || file.size.isValid())
+                fail(QStringLiteral("size takes a width and height such as 560 x 320, once"));
+            file.size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+        } else if (l.key == QLatin1String("buttons")) {
+            const QStringList captions = splitDataCells(l.value, l.number);
+            if (!file.buttons.isEmpty() || captions.size() != 2 || captions[0].isEmpty() || captions[1].isEmpty())
+                fail(QStringLiteral("buttons takes the two captions, activate | close, once"));
+            file.buttons = captions;
+        } else if (l.key == QLatin1String("para") || l.key == QLatin1String("title")) {
+            const bool title = l.key == QLatin1String("title");
+            const QString value = title ? l.value : l.raw;
+            checkDataMarkup(value, l.number);
+            RichTextBlock paragraph;
+            paragraph.kind = title ? RichTextBlock::Title : RichTextBlock::Paragraph;
+            paragraph.text = value;
+            file.blocks.append(paragraph);
+            tableLines.append(TableLines());
+        } else if (l.key == QLatin1String("align")) {
+            if (l.value.isEmpty())
+                fail(QStringLiteral("align is empty"));
+            for (QChar ch : l.value)
+                if (ch != QLatin1Char('l') && ch != QLatin1Char('c') && ch != QLatin1Char('r'))
+                    fail(QStringLiteral("align takes only l, c and r"));
+            RichTextBlock table;
+            table.kind = RichTextBlock::Table;
+            table.align = l.value;
+            file.blocks.append(table);
+            tableLines.append(TableLines());
+        } else if (l.key == QLatin1String("header") || l.key == QLatin1String("row")) {
+            const bool isHeader = l.key == QLatin1String("header");
+            if (!last || last->kind != RichTextBlock::Table)
+                fail(l.key + QStringLiteral(" outside a table: align starts one"));
+            if (isHeader && !last->body.isEmpty())
+                fail(QStringLiteral("header after a body row"));
+            const QStringList texts = splitDataCells(l.value, l.number);
+            if (texts.size() != last->align.size())
+                fail(QStringLiteral("%1 cells where align gives %2 columns").arg(texts.size()).arg(last->align.size()));
+            ReferenceRow row;
+            for (const QString &t : texts) {
+                checkDataMarkup(t, l.number);
+                row.append(ReferenceCell{t});
+            }
+            (isHeader ? last->header : last->body).append(row);
+            (isHeader ? tableLines.last().header : tableLines.last().body).append(l.number);
+        } else {
+            fail(QStringLiteral("unknown key \"%1\"").arg(l.key));
+        }
+    }
+
+    const int end = text.count(QLatin1Char('\n')) + 1;
+    if (file.window.isEmpty())
+        throw Failure{end, QStringLiteral("no window name")};
+    if (file.caption.isEmpty())
+        throw Failure{end, QStringLiteral("no caption")};
+    if (file.blocks.isEmpty())
+        throw Failure{end, QStringLiteral("no text")};
+    for (int b = 0; b < file.blocks.size(); ++b) {
+        RichTextBlock &block = file.blocks[b];
+        if (block.kind != RichTextBlock::Table)
+            continue;
+        if (block.body.isEmpty() && block.header.isEmpty())
+            throw Failure{end, QStringLiteral("a table has no rows")};
+        resolveDataMerges(block.header, tableLines[b].header, "header");
+        resolveDataMerges(block.body, tableLines[b].body, "body");
+    }
+    return file;
+}
+
+} // namespace
+
+QString RichTextFile::plainText() const
+{
+    QStringList lines;
+    for (const RichTextBlock &block : blocks) {
+        if (block.kind != RichTextBlock::Table) {
+            lines.append(referencePlainText(block.text));
+            continue;
+        }
+        for (const auto &rows : {block.header, block.body})
+            for (const ReferenceRow &row : rows) {
+                QStringList cells;
+                for (const ReferenceCell &cell : row)
+                    cells.append(cell.covered ? QString() : cell.plainText());
+                lines.append(cells.join(QLatin1Char('\t')));
+            }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+RichTextFileResult parseRichTextFile(const QString &text, const QString &fileName)
+{
+    RichTextFileResult result;
+    try {
+        result.file = parse(text);
+    } catch (const Failure &failure) {
+        result.error = QStringLiteral("%1:%2: %3").arg(fileName).arg(failure.line).arg(failure.reason);
+    }
+    return result;
+}
+
+RichTextFileResult loadRichTextFile(const QString &path)
+{
+    RichTextFileResult result;
+    const QString text = readDataFile(path, &result.error);
+    if (result.ok())
+        result = parseRichTextFile(text, path);
+    return result;
+}
+
+} // namespace corvalen

@@ -1,0 +1,52 @@
+#pragma once
+
+// Rich-text files: the stored texts of the rich-text reference windows
+// (data/<toolbox>/texts/*.text) and the documents of the document windows
+// (data/<toolbox>/docs/*.text). The README describes the format. QtCore only;
+// rich_text_document.h turns a file into a QTextDocument.
+
+#include "common/reference_table.h"
+
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace corvalen {
+
+struct RichTextBlock
+{
+    enum Kind { Paragraph, Title, Table };
+    Kind kind = Paragraph;
+    QString text;              // a paragraph's or title's markup; blanks kept
+    QString align;             // a table's columns: l, c or r each
+    QList<ReferenceRow> header;
+    QList<ReferenceRow> body;
+};
+
+struct RichTextFile
+{
+    QString window;            // the window's own name, the key of ShowToolWindow
+    QString caption;
+    QString frame;             // caption of a frame around the text; may be empty
+    QString label;             // source label `Label1` under the text; may be empty
+    QSize size;                // the window's size; invalid: fitted to the text
+    QStringList buttons;       // documents only: captions of the activate and close buttons
+    QList<RichTextBlock> blocks;
+
+    // The text a reader sees, blocks joined by line feeds, table cells by
+    // tabs, without markup.
+    QString plainText() const;
+};
+
+struct RichTextFileResult
+{
+    RichTextFile file;
+    QString error;             // "file:line: reason"; empty when the file is sound
+    bool ok() const { return error.isEmpty(); }
+};
+
+RichTextFileResult parseRichTextFile(const QString &text, const QString &fileName);
+RichTextFileResult loadRichTextFile(const QString &path);
+
+} // namespace corvalen
