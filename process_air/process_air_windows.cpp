@@ -2,7 +2,9 @@
 
 #include "common/picture_reference_window.h"
 #include "common/tool_registry.h"
+#include "process_air/emission_factor_window.h"
 #include "process_air/exhaust_gas_window.h"
+#include "process_air/foundry_window.h"
 
 namespace corvalen {
 
@@ -10,6 +12,8 @@ void registerProcessAirWindows(ToolRegistry &registry)
 {
     registerReferenceTables(registry, QStringLiteral("process_air"));
     registerExhaustGasWindows(registry);
+    registerEmissionFactorWindows(registry);
+    registerFoundryWindow(registry);
 }
 
 } // namespace corvalen

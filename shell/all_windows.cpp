@@ -4,6 +4,8 @@
 #include "common/data_windows.h"
 #include "common/tool_registry.h"
 #include "fuel/fuel_windows.h"
+#include "lookups/lookups_windows.h"
+#include "noise/noise_windows.h"
 #include "process_air/process_air_windows.h"
 #include "risk/risk_windows.h"
 #include "shell/shell_windows.h"
@@ -17,8 +19,10 @@ void registerAllWindows(ToolRegistry &registry)
     registerFuelWindows(registry);
     registerProcessAirWindows(registry);
     registerRiskWindows(registry);
+    registerNoiseWindows(registry);
     registerAtmosphereWindows(registry);
     registerWaterWindows(registry);
+    registerLookupsWindows(registry);
     // Reference texts, documents and sheets of every toolbox, from their
     // data folders.
     registerDataWindows(registry);

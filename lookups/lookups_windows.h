@@ -1,0 +1,8 @@
+#pragma once
+
+namespace corvalen {
+class ToolRegistry;
+
+void registerLookupsWindows(ToolRegistry &registry);
+
+} // namespace corvalen

@@ -1,0 +1,75 @@
+#include "noise/decibel.h"
+
+#include "common/number_text.h"
+
+#include <cmath>
+#include <optional>
+
+namespace corvalen {
+namespace {
+
+// lg x as ln x / ln 10; nothing for x of 0 or less. An overflowed power
+// sum (+∞) keeps its infinity, so the box shows the infinite text rather
+// than a stale value.
+std::optional<double> lg(double x)
+{
+    if (!(x > 0))
+        return std::nullopt;
+    return std::log(x) / std::log(10.0);
+}
+
+} // namespace
+
+QString Superposition::press(const SuperpositionInputs &in)
+{
+    absent = 0;
+    const QString *texts[] = {&in.first, &in.second, &in.third, &in.fourth, &in.fifth};
+    for (size_t i = 0; i < levels.size(); ++i) {
+        if (const auto value = ToSingle(*texts[i]))
+            levels[i] = *value;
+    }
+    for (const float l : levels) {
+        if (l == 0)
+            absent = absent + 1;
+    }
+    double total = 0;
+    for (const float l : levels)
+        total += std::pow(10.0, double(l) / 10);
+    sum = static_cast<float>(total);
+    // An absent source of 0 dB added 10^0 = 1 above; take it out again.
+    sum = sum - absent;
+    if (const auto l = lg(double(sum)))
+        level = static_cast<float>(10 * *l);
+    // Two decimals, by the pattern's text read back; the bare point of a
+    // level that rounds to zero (or an infinite text) reads as no number.
+    if (const auto rounded = ToSingle(ApplyDisplayPattern(level, u"######.##")))
+        level = *rounded;
+    return SingleText(level);
+}
+
+QString Attenuation::update(const AttenuationInputs &in)
+{
+    if (const auto r = ToSingle(in.distance))
+        distance = *r;
+    if (const auto l = lg(double(distance)))
+        attenuation = static_cast<float>(-20 * *l);
+    if (const auto l0 = ToSingle(in.sourceLevel))
+        sourceLevel = *l0;
+    level = sourceLevel + attenuation;
+    return SingleText(level);
+}
+
+QString decibelDifference(const SubtractionInputs &in)
+{
+    constexpr QStringView pattern = u"#####.##";
+    const auto l1 = ToDouble(in.minuend);
+    const auto l2 = ToDouble(in.subtrahend);
+    if (!l1 || !l2)
+        return ApplyDisplayPattern(GeneralValue::failed(), pattern);
+    const auto l = lg(std::pow(10.0, *l1 / 10) - std::pow(10.0, *l2 / 10));
+    if (!l)
+        return ApplyDisplayPattern(GeneralValue::failed(), pattern);
+    return ApplyDisplayPattern(10 * *l, pattern);
+}
+
+} // namespace corvalen

@@ -1,0 +1,203 @@
+// Pool evaporation and leak rates without their windows, with the design
+// texts of the windows and one box changed per row.
+#include "common/number_text.h"
+#include "risk/leak_rates.h"
+#include "risk/pool_evaporation.h"
+
+#include <gtest/gtest.h>
+
+using namespace corvalen;
+
+namespace {
+
+std::string shown(float v)
+{
+    return SingleText(v).toStdString();
+}
+
+TEST(PoolEvaporation, FlashPage)
+{
+    const FlashInputs design{"10", "30", "1000", "300", "80", "5000"};
+    const struct { const char *name; QString FlashInputs::*box; QString text; const char *shown; } cases[] = {
+        {"design texts, F = 44 beyond 1", nullptr, {}, "14.66667"},
+        {"liquid below its boiling point", &FlashInputs::liquidTemperature, "60", "-1.333333"},
+        {"duration 0", &FlashInputs::duration, "0", "0"},
+        {"duration empty", &FlashInputs::duration, "", "0"},
+        {"heat of vaporisation 0", &FlashInputs::vaporisationHeat, "0", "0"},
+        {"released mass no number", &FlashInputs::released, "10kg", "0"},
+        {"fraction beyond the single range", &FlashInputs::heatCapacity, "1E300", "0"},
+    };
+    for (const auto &c : cases) {
+        FlashInputs in = design;
+        if (c.box)
+            in.*c.box = c.text;
+        EXPECT_EQ(shown(flashEvaporationRate(in)), c.shown) << c.name;
+    }
+}
+
+TEST(PoolEvaporation, HeatPage)
+{
+    const HeatInputs design{{}, "300", "275", "10", "12000", "20"};
+    const struct { const char *name; QString ground; QString HeatInputs::*box; QString text; const char *shown; } cases[] = {
+        {"cement", "水泥地", nullptr, {}, "8.051499"},
+        {"soil", "土地", nullptr, {}, "3.608172"},
+        {"dry soil", "干土地", nullptr, {}, "1.644509"},
+        {"wet ground", "湿地", nullptr, {}, "2.745827"},
+        {"gravel", "砂砾地", nullptr, {}, "6.266465"},
+        {"no ground chosen", "", nullptr, {}, "0"},
+        {"typed ground with a blank", "水泥地 ", nullptr, {}, "0"},
+        {"boiling point above ambient", "水泥地", &HeatInputs::boilingPoint, "325", "-8.051499"},
+        {"time 0: radicand 0", "水泥地", &HeatInputs::time, "0", "0"},
+        {"negative time: root of a negative", "水泥地", &HeatInputs::time, "-20", "0"},
+        {"area empty", "水泥地", &HeatInputs::poolArea, "", "0"},
+    };
+    for (const auto &c : cases) {
+        HeatInputs in = design;
+        in.groundType = c.ground;
+        if (c.box)
+            in.*c.box = c.text;
+        EXPECT_EQ(shown(heatEvaporationRate(in)), c.shown) << c.name;
+    }
+}
+
+TEST(PoolEvaporation, MassPage)
+{
+    const MassInputs design{{}, "2000", "350", "2", "10", "80"};
+    const struct { const char *name; QString stability; QString MassInputs::*box; QString text; const char *shown; } cases[] = {
+        {"unstable", "不稳定A,B", nullptr, {}, "578.8893"},
+        {"neutral", "中性C", nullptr, {}, "654.5321"},
+        {"stable", "稳定E,F", nullptr, {}, "687.5569"},
+        {"no stability: box kept", "", nullptr, {}, "kept"},
+        {"full-width comma is no item", "不稳定A，B", nullptr, {}, "kept"},
+        {"ambient temperature 0", "中性C", &MassInputs::ambientTemperature, "0", "0"},
+        {"negative wind speed", "中性C", &MassInputs::windSpeed, "-2", "0"},
+        {"radius empty", "中性C", &MassInputs::poolRadius, "", "0"},
+    };
+    for (const auto &c : cases) {
+        MassInputs in = design;
+        in.stability = c.stability;
+        if (c.box)
+            in.*c.box = c.text;
+        const std::optional<float> rate = massEvaporationRate(in);
+        EXPECT_EQ(rate ? shown(*rate) : "kept", c.shown) << c.name;
+    }
+}
+
+TEST(PoolEvaporation, TotalPage)
+{
+    // The three rates as their boxes show them (cement, unstable).
+    const TotalInputs design{"14.66667", "8.051499", "578.8893", "30", "60", "600"};
+    const struct { const char *name; QString TotalInputs::*box; QString text; const char *shown; } cases[] = {
+        {"weighted sum in double", nullptr, {}, "348256.67004"},
+        {"a time empty", &TotalInputs::heatTime, "", ""},
+        {"a rate empty (heat page not yet computed)", &TotalInputs::heatRate, "", ""},
+        {"a rate typed by hand", &TotalInputs::flashRate, "1", "347846.66994"},
+        {"a rate shown as infinite", &TotalInputs::massRate, "无穷大", ""},
+    };
+    for (const auto &c : cases) {
+        TotalInputs in = design;
+        if (c.box)
+            in.*c.box = c.text;
+        const std::optional<double> total = totalEvaporation(in);
+        EXPECT_EQ(total ? DoubleText(*total).toStdString() : "", c.shown) << c.name;
+    }
+}
+
+TEST(LeakRates, Liquid)
+{
+    const LiquidLeakInputs design{"0.02", "0.62", "120000", "101325", "5", "800"};
+    const struct { const char *name; QString LiquidLeakInputs::*box; QString text; const char *shown; } cases[] = {
+        {"design texts", nullptr, {}, "119.4063"},
+        {"density 0", &LiquidLeakInputs::density, "0", "0"},
+        {"density empty", &LiquidLeakInputs::density, "", "0"},
+        {"coefficient empty", &LiquidLeakInputs::coefficient, "", "0"},
+        {"negative radicand", &LiquidLeakInputs::pressure, "-1E6", "0"},
+        {"height no number counts as 0", &LiquidLeakInputs::height, "x", "67.78162"},
+    };
+    for (const auto &c : cases) {
+        LiquidLeakInputs in = design;
+        if (c.box)
+            in.*c.box = c.text;
+        EXPECT_EQ(shown(liquidLeakRate(in)), c.shown) << c.name;
+    }
+    EXPECT_EQ(shown(liquidLeakRate({"0.02", "0.62", "101325", "101325", "0", "800"})), "0");
+}
+
+// Figures worked by hand from the guideline's formulas, κ in the radicand:
+// design texts r = 0.8417 > rc = 0.8^3 = 0.512, subsonic, Y ≈ 0.7360,
+// F = 0.8^5, QG ≈ 0.7360 × 0.9 × 0.02 × 12000 × √(0.32768 × 80 × 1.5 / 4157) ≈ 15.46.
+TEST(LeakRates, Gas)
+{
+    const GasLeakInputs design{"0.02", "12000", "10100", "80", "500", {}, "1.5"};
+    const struct {
+        const char *name;
+        QString GasLeakInputs::*box;
+        QString text;
+        double rate;
+        double outflow;
+    } cases[] = {
+        {"design texts, no shape: Cd 0.9", nullptr, {}, 15.461, 0.73597},
+        {"circle: Cd 1.0", &GasLeakInputs::shape, "圆形", 17.179, 0.73597},
+        {"triangle: Cd 0.95", &GasLeakInputs::shape, "三角形", 16.320, 0.73597},
+        {"rectangle: Cd 0.9", &GasLeakInputs::shape, "长方形", 15.461, 0.73597},
+        {"ambient 11000: Y about 0.56", &GasLeakInputs::ambientPressure, "11000", 11.710, 0.55744},
+        {"ratio equal to rc: critical", &GasLeakInputs::ambientPressure, "6144", 21.008, 1},
+        {"ratio below rc: critical", &GasLeakInputs::ambientPressure, "5000", 21.008, 1},
+    };
+    for (const auto &c : cases) {
+        GasLeakInputs in = design;
+        if (c.box)
+            in.*c.box = c.text;
+        GasLeak window;
+        window.press(in);
+        EXPECT_NEAR(window.rate, c.rate, 0.001) << c.name;
+        EXPECT_NEAR(window.outflow, c.outflow, 0.00001) << c.name;
+    }
+    // The critical ratio is 0.512 with κ = 1.5; the guideline's, not (2/(κ+1))^(κ/(κ+1)).
+    GasLeak window;
+    window.press(design);
+    EXPECT_EQ(window.criticalRatio, 0.512f);
+}
+
+// The gas window keeps its values from press to press: a box that is no
+// number, or a step that cannot be formed, keeps the previous press's value.
+TEST(LeakRates, GasKeepsThePreviousPress)
+{
+    const GasLeakInputs design{"0.02", "12000", "10100", "80", "500", {}, "1.5"};
+    const struct { const char *name; QString GasLeakInputs::*box; QString text; } cases[] = {
+        {"area empty", &GasLeakInputs::area, ""},
+        {"temperature no number", &GasLeakInputs::temperature, "500K"},
+    };
+    for (const auto &c : cases) {
+        GasLeak window;
+        window.press(design);
+        GasLeakInputs in = design;
+        in.*c.box = c.text;
+        window.press(in);
+        EXPECT_EQ(shown(window.rate), "15.46112") << c.name;
+    }
+    GasLeak fresh;
+    fresh.press({"", "", "", "", "", {}, ""});
+    EXPECT_EQ(shown(fresh.rate), "0");
+}
+
+TEST(LeakRates, TwoPhase)
+{
+    const TwoPhaseLeakInputs design{"0.02", "12000", "10100", "300", "260", "500", "1000", "1200"};
+    const struct { const char *name; QString TwoPhaseLeakInputs::*box; QString text; const char *shown; } cases[] = {
+        {"design texts, Fv = 808 used as computed", nullptr, {}, "4.517126"},
+        {"H of 0: Fv 0, the liquid density", &TwoPhaseLeakInputs::vaporisationHeat, "0", "57.6"},
+        {"H empty: Fv 0", &TwoPhaseLeakInputs::vaporisationHeat, "", "57.6"},
+        {"negative mean density", &TwoPhaseLeakInputs::vapourDensity, "10000", "0"},
+        {"pressure empty", &TwoPhaseLeakInputs::pressure, "", "0"},
+        {"area no number", &TwoPhaseLeakInputs::area, "0.02m2", "0"},
+    };
+    for (const auto &c : cases) {
+        TwoPhaseLeakInputs in = design;
+        if (c.box)
+            in.*c.box = c.text;
+        EXPECT_EQ(shown(twoPhaseLeakRate(in)), c.shown) << c.name;
+    }
+}
+
+} // namespace
