@@ -1,23 +1,48 @@
 #include "common/message_box.h"
 #include "common/tool_registry.h"
 #include "shell/all_windows.h"
+#include "shell/qt_translations.h"
+#include "window_opening.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
+#include <cstring>
 
-void registerOpenCloseBenchmarks();
 void registerLiveKeystrokeBenchmarks();
 
+namespace {
+
+// The offscreen platform cannot raise windows or pass size hints on and says
+// so at every opening, and Qt notes once that it chose a runtime directory;
+// those lines would bury the results.
+QtMessageHandler standardHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support"))
+        || message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    standardHandler(type, context, message);
+}
+
+} // namespace
+
 // Benchmarks run on the offscreen platform with message boxes dropped, so
-// nothing waits for a user.
+// nothing waits for a user. `corvalen_bench --open <window> [--cold]` is the
+// child process of the opening benchmarks.
 int main(int argc, char **argv)
 {
+    standardHandler = qInstallMessageHandler(quietHandler);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    corvalen::installQtTranslations();
     corvalen::setMessageSink([](const QString &) {});
     corvalen::registerAllWindows(corvalen::ToolRegistry::global());
-    registerOpenCloseBenchmarks();
+    if (argc >= 3 && std::strcmp(argv[1], "--open") == 0)
+        return corvalen::bench::runOpeningChild(QString::fromUtf8(argv[2]),
+                                                argc >= 4 && std::strcmp(argv[3], "--cold") == 0);
+    corvalen::bench::registerOpeningBenchmarks(argv[0]);
     registerLiveKeystrokeBenchmarks();
     ::benchmark::Initialize(&argc, argv);
     ::benchmark::RunSpecifiedBenchmarks();

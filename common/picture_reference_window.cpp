@@ -32,8 +32,9 @@ void TablePicture::paintEvent(QPaintEvent *)
     m_layout->paint(painter);
 }
 
-PictureReferenceWindow::PictureReferenceWindow(std::shared_ptr<const ReferenceTable> table)
-    : m_table(std::move(table))
+PictureReferenceWindow::PictureReferenceWindow(std::shared_ptr<const ReferenceTable> table,
+                                               std::shared_ptr<PageLayouts> layouts)
+    : m_table(std::move(table)), m_layouts(layouts ? std::move(layouts) : std::make_shared<PageLayouts>())
 {
 }
 
@@ -47,13 +48,13 @@ void PictureReferenceWindow::build(QWidget *window)
     auto *pages = new QGridLayout;
     pages->setContentsMargins(0, 0, 0, 0);
     m_pictures.clear();
-    if (m_layouts.isEmpty())
+    if (m_layouts->isEmpty())
         layOutPages();
     QSize largest;
-    for (const auto &page : m_layouts)
+    for (const auto &page : *m_layouts)
         largest = largest.expandedTo(page->size());
     for (int p = 0; p < m_table->pages.size(); ++p) {
-        auto *picture = new TablePicture(m_layouts[p], m_table->pages[p].picture, window);
+        auto *picture = new TablePicture((*m_layouts)[p], m_table->pages[p].picture, window);
         picture->setFixedSize(largest);  // every page fills the same sheet
         pages->addWidget(picture, 0, 0);
         m_pictures.append(picture);
@@ -93,7 +94,7 @@ void PictureReferenceWindow::layOutPages()
                 for (int c = 0; c < widths[p].size(); ++c)
                     widths[p][c] = qMax(widths[p][c], widths[q][c]);
     for (int p = 0; p < m_table->pages.size(); ++p)
-        m_layouts.append(std::make_shared<const TablePageLayout>(m_table->pages[p], widths[p]));
+        m_layouts->append(std::make_shared<const TablePageLayout>(m_table->pages[p], widths[p]));
 }
 
 void PictureReferenceWindow::showPage(int index)
@@ -117,8 +118,9 @@ void registerReferenceTables(ToolRegistry &registry, const QString &toolbox)
         if (!result.ok())
             qFatal("%s", qPrintable(result.error));
         auto table = std::make_shared<const ReferenceTable>(std::move(result.table));
+        auto layouts = std::make_shared<PictureReferenceWindow::PageLayouts>();
         registry.add(ToolInfo{table->window, toolbox, ToolKind::PictureReference,
-                              [table] { return std::make_unique<PictureReferenceWindow>(table); }});
+                              [table, layouts] { return std::make_unique<PictureReferenceWindow>(table, layouts); }});
     }
 }
 

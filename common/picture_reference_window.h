@@ -35,7 +35,14 @@ private:
 class PictureReferenceWindow : public ToolWindow
 {
 public:
-    explicit PictureReferenceWindow(std::shared_ptr<const ReferenceTable> table);
+    // The pages of one table, placed once and drawn by every instance made
+    // for that table.
+    using PageLayouts = QList<std::shared_ptr<const TablePageLayout>>;
+
+    // `layouts` is shared by the instances of one table (a warm-up instance
+    // and the window's own); empty, it is worked out at the first build.
+    explicit PictureReferenceWindow(std::shared_ptr<const ReferenceTable> table,
+                                    std::shared_ptr<PageLayouts> layouts = {});
     const ReferenceTable &table() const { return *m_table; }
 
     // Shows page `index` (0-based) of an open window.
@@ -48,9 +55,9 @@ private:
     void layOutPages();
 
     std::shared_ptr<const ReferenceTable> m_table;
-    // The pages placed at the first opening; the content never changes, so
+    // The pages placed at the first build; the content never changes, so
     // later openings draw the same layout again.
-    QList<std::shared_ptr<const TablePageLayout>> m_layouts;
+    std::shared_ptr<PageLayouts> m_layouts;
     QList<QPointer<QWidget>> m_pictures;
 };
 

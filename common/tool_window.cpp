@@ -1,5 +1,6 @@
 #include "common/tool_window.h"
 
+#include "common/message_box.h"
 #include "common/screen_fit.h"
 
 #include <QCloseEvent>
@@ -35,6 +36,28 @@ void ToolWindow::show()
     }
     m_widget->raise();
     m_widget->activateWindow();
+}
+
+void ToolWindow::warmUp()
+{
+    // No owner: nothing is told when the frame goes.
+    ToolWindowFrame frame(nullptr);
+    // Load steps reach their window through widget().
+    m_widget = &frame;
+    build(&frame);
+    {
+        // What a load step would say is not for the user here.
+        MessageSink previous = setMessageSink([](const QString &) {});
+        load();
+        setMessageSink(std::move(previous));
+    }
+    // Sized as show() sizes it, scroll area and all.
+    fitWindowToScreen(&frame);
+    if (!frame.testAttribute(Qt::WA_Resized))
+        frame.adjustSize();
+    // Into a pixmap, the format a window's own painting uses.
+    frame.grab();
+    m_widget.clear();
 }
 
 void ToolWindow::close()

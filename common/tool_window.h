@@ -27,6 +27,12 @@ public:
     void show();
     // Runs the unload step and discards the widgets; the instance stays.
     void close();
+    // Builds the design into a frame that is never shown, runs the load step
+    // (its messages dropped), paints it once off screen and discards it, so
+    // that the fonts, glyphs and styles the window uses are loaded before its
+    // first opening. No unload step runs; meant for an instance of its own,
+    // not the one the registry keeps.
+    void warmUp();
     // Forgets the widgets without deleting them (the process is ending).
     void abandon() { m_widget.clear(); }
 

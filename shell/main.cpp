@@ -5,11 +5,15 @@
 #include "shell/program_icon.h"
 #include "shell/qt_translations.h"
 #include "shell/single_instance.h"
+#include "shell/window_warm_up.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -40,24 +44,47 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    corvalen::registerAllWindows(corvalen::ToolRegistry::global());
+    // The registry is made before the exit handler is registered, so that
+    // it still exists when the handler runs (the windows are registered
+    // only later).
+    corvalen::ToolRegistry::global();
     std::atexit(letGoOfToolWindows);
     corvalen::MainWindow window;
-    // For the start-up benchmark and the process tests: open a tool window
-    // (CORVALEN_OPEN_WHEN_SHOWN) and leave as soon as the main window is
-    // shown, through the event loop, or through exit() as the loss of the
-    // display does (CORVALEN_EXIT_WHEN_SHOWN=exit).
+    // What the first sight of the main window does not need waits for its
+    // first paint: the tool windows are registered (their menu items are
+    // enabled a few milliseconds later, before anyone can open a menu), and
+    // their fonts are loaded while the user reads the menu.
+    bool registered = false;
+    auto registerWindows = [&window, &registered] {
+        if (std::exchange(registered, true))
+            return;
+        corvalen::registerAllWindows(corvalen::ToolRegistry::global());
+        window.enableRegisteredItems();
+    };
+    // For the start-up benchmark and the process tests: write the moment the
+    // main window is shown (the monotonic clock, in ns), open a tool window
+    // (CORVALEN_OPEN_WHEN_SHOWN) and leave, through the event loop, or
+    // through exit() as the loss of the display does
+    // (CORVALEN_EXIT_WHEN_SHOWN=exit).
     if (qEnvironmentVariableIsSet("CORVALEN_EXIT_WHEN_SHOWN")) {
-        QObject::connect(&window, &corvalen::MainWindow::shown, &app, [] {
+        QObject::connect(&window, &corvalen::MainWindow::shown, &app, [&registerWindows] {
+            std::printf("%lld\n", static_cast<long long>(std::chrono::steady_clock::now().time_since_epoch().count()));
+            std::fflush(stdout);
             const QString open = qEnvironmentVariable("CORVALEN_OPEN_WHEN_SHOWN");
-            if (!open.isEmpty())
+            if (!open.isEmpty()) {
+                registerWindows();
                 corvalen::ShowToolWindow(open);
+            }
             if (qEnvironmentVariable("CORVALEN_EXIT_WHEN_SHOWN") == QLatin1String("exit"))
                 QTimer::singleShot(0, qApp, [] { std::exit(1); });
             else
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         });
     }
+    corvalen::afterFirstPaint(&window, [&window, &registerWindows] {
+        registerWindows();
+        corvalen::warmUpToolWindows(&window);
+    });
     window.show();
     const int code = app.exec();
     corvalen::ToolRegistry::global().resetInstances();

@@ -144,6 +144,7 @@ void MainWindow::addNode(QMenu *menu, const MenuNode &node)
         // A window that no toolbox has registered yet stays visible but
         // cannot be chosen.
         action->setEnabled(ToolRegistry::global().contains(target));
+        m_windowItems.append({action, target});
         connect(action, &QAction::triggered, this, [target] { ShowToolWindow(target); });
         break;
     case MenuNode::Action::Link: {
@@ -159,6 +160,12 @@ void MainWindow::addNode(QMenu *menu, const MenuNode &node)
     case MenuNode::Action::Submenu:
         break;
     }
+}
+
+void MainWindow::enableRegisteredItems()
+{
+    for (const auto &[action, window] : m_windowItems)
+        action->setEnabled(ToolRegistry::global().contains(window));
 }
 
 void MainWindow::buildHandbookFrame()

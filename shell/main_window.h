@@ -5,7 +5,9 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <utility>
 
+class QAction;
 class QMenu;
 
 namespace corvalen {
@@ -30,6 +32,10 @@ public:
     TrayIcon *trayIcon() const { return m_tray; }
     // The tick of Timer1: hides a minimised window while its icon is shown.
     void timerTick();
+    // Enables exactly the items whose window is registered. The program
+    // registers its windows just after the main window's first paint and
+    // then calls this again.
+    void enableRegisteredItems();
 
 Q_SIGNALS:
     void shown();
@@ -53,6 +59,7 @@ private:
     QMenu *m_trayMenu = nullptr;
     TrayIcon *m_tray = nullptr;
     HiddenWindowHold m_hold;
+    QList<std::pair<QAction *, QString>> m_windowItems;  // item, window name
 };
 
 } // namespace corvalen

@@ -1,0 +1,89 @@
+// The warm-up after start builds and paints every window once out of sight:
+// it must leave nothing behind that a user could see or that a window's
+// first opening could find changed.
+#include "shell/main_window.h"
+#include "shell/window_warm_up.h"
+#include "shell_test.h"
+
+namespace {
+
+// Top-level widgets of their own (menus and other popups have a parent).
+qsizetype ownTopLevels()
+{
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    return std::count_if(tops.begin(), tops.end(), [](QWidget *w) { return !w->parentWidget(); });
+}
+
+TEST(WindowWarmUp, TouchesEveryWindowButShowsAndKeepsNothing)
+{
+    auto &registry = corvalen::ToolRegistry::global();
+    registry.resetInstances();
+    MessageRecorder messages;
+    const qsizetype windowsBefore = ownTopLevels();
+    bool done = false;
+    {
+        corvalen::MainWindow main;
+        corvalen::afterFirstPaint(&main, [&main, &done] {
+            corvalen::warmUpToolWindows(&main, [&done] { done = true; });
+        });
+        main.show();
+        EXPECT_TRUE(QTest::qWaitFor([&done] { return done; }, 60000));
+        // Only the main window appeared; no window was opened or kept.
+        EXPECT_EQ(ownTopLevels(), windowsBefore + 1);
+        for (const QString &name : registry.names())
+            EXPECT_EQ(registry.existingInstance(name), nullptr) << name.toStdString();
+    }
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join(u'|').toStdString();
+
+    // A window opened after the warm-up is the one of its design.
+    const QString table = QStringLiteral("各种油漆有机溶剂挥发量表");
+    QWidget *w = openToolWindow(table)->widget();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->findChild<QWidget *>(QStringLiteral("Picture2"))->size(),
+              w->findChild<QWidget *>(QStringLiteral("Picture3"))->size());
+    registry.resetInstances();
+}
+
+} // namespace
+
+namespace {
+
+// The step after the first paint runs exactly once, also for a main window
+// that starts minimised and may never be painted.
+TEST(AfterFirstPaint, RunsOnceWhetherOrNotAPaintComes)
+{
+    const struct { const char *name; bool minimised; } cases[] = {
+        {"shown normally", false},
+        {"started minimised", true},
+    };
+    for (const auto &c : cases) {
+        QWidget window;
+        int runs = 0;
+        corvalen::afterFirstPaint(&window, [&runs] { ++runs; });
+        c.minimised ? window.showMinimized() : window.show();
+        EXPECT_TRUE(QTest::qWaitFor([&runs] { return runs > 0; }, 5000)) << c.name;
+        window.update();
+        QTest::qWait(600);
+        EXPECT_EQ(runs, 1) << c.name;
+    }
+}
+
+// Windows registered after the main window was built get their items
+// enabled (the program registers them after the first paint).
+TEST(AfterFirstPaint, ItemsOfWindowsRegisteredLaterAreEnabled)
+{
+    corvalen::MainWindow main;
+    QList<QAction *> registered;
+    for (QAction *action : main.findChildren<QAction *>()) {
+        if (action->isEnabled() && corvalen::ToolRegistry::global().contains(action->objectName()))
+            registered.append(action);
+    }
+    ASSERT_FALSE(registered.isEmpty());
+    for (QAction *action : registered)
+        action->setEnabled(false);  // as built before the registration
+    main.enableRegisteredItems();
+    for (QAction *action : registered)
+        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+}
+
+} // namespace
