@@ -5,7 +5,7 @@
 #include "common/input_helpers.h"
 #include "common/tool_registry.h"
 #include "message_recorder.h"
-#include "window_driver.h"
+#include "window_script.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -29,39 +29,11 @@ QStringList resultsOf(const QString &window)
     return window == kCoal ? kCoalResults : window == kOil ? kOilResults : kGasResults;
 }
 
-// One user action: type over a box key by key, set it by code (a paste), or
-// click into it.
-struct Action
-{
-    enum Kind { Type, Set, Click } kind;
-    QString box;
-    QString text = {};
-};
-
-Action type(const QString &box, const QString &text) { return {Action::Type, box, text}; }
-Action set(const QString &box, const QString &text) { return {Action::Set, box, text}; }
-Action click(const QString &box) { return {Action::Click, box}; }
-
-void act(WindowDriver &window, const Action &a)
-{
-    switch (a.kind) {
-    case Action::Type:
-        window.type(a.box, a.text);
-        break;
-    case Action::Set:
-        window.set(a.box, a.text);
-        break;
-    case Action::Click:
-        window.click(a.box);
-        break;
-    }
-}
-
 struct Case
 {
     const char *name;
     QString window;
-    std::vector<Action> actions;
+    std::vector<Act> actions;
     std::map<QString, QString> shown;  // every result box; "" where none was written
 };
 
@@ -107,8 +79,7 @@ TEST(MassBalanceWindows, ResultsFollowTheirInputs)
     };
     for (const Case &c : cases) {
         WindowDriver window(c.window);
-        for (const Action &a : c.actions)
-            act(window, a);
+        runScript(window, c.actions, c.name);
         for (const QString &box : resultsOf(c.window))
             EXPECT_EQ(window.text(box), c.shown.at(box)) << c.name << ", " << box.toStdString();
     }
@@ -122,40 +93,40 @@ TEST(MassBalanceWindows, EachEventRecomputesItsResults)
     struct Row
     {
         QString window;
-        Action::Kind event;  // Set (a change) or Click
+        Act::Kind event;  // Set (a change) or Click
         QStringList boxes;   // each on a fresh window
         QStringList recomputed;
     };
     const Row rows[] = {
-        {kCoal, Action::Set, {"Text1"}, kCoalResults},
-        {kCoal, Action::Set, {"Text2", "Text3", "Text4", "Text5"}, {"Text6"}},
-        {kCoal, Action::Set, {"Text9", "Text8"}, {"Text10"}},
-        {kCoal, Action::Set, {"Text7"}, {"Text11"}},
-        {kCoal, Action::Set, {"Text12", "Text13"}, {"Text14"}},
-        {kCoal, Action::Click, {"Text6"}, {"Text6"}},
-        {kCoal, Action::Click, {"Text10"}, {"Text10"}},
-        {kCoal, Action::Click, {"Text11"}, {"Text11"}},
-        {kCoal, Action::Click, {"Text14"}, {"Text14"}},
-        {kCoal, Action::Click, {"Text1"}, {}},
+        {kCoal, Act::Set, {"Text1"}, kCoalResults},
+        {kCoal, Act::Set, {"Text2", "Text3", "Text4", "Text5"}, {"Text6"}},
+        {kCoal, Act::Set, {"Text9", "Text8"}, {"Text10"}},
+        {kCoal, Act::Set, {"Text7"}, {"Text11"}},
+        {kCoal, Act::Set, {"Text12", "Text13"}, {"Text14"}},
+        {kCoal, Act::Click, {"Text6"}, {"Text6"}},
+        {kCoal, Act::Click, {"Text10"}, {"Text10"}},
+        {kCoal, Act::Click, {"Text11"}, {"Text11"}},
+        {kCoal, Act::Click, {"Text14"}, {"Text14"}},
+        {kCoal, Act::Click, {"Text1"}, {}},
 
-        {kOil, Action::Set, {"Text1"}, kOilResults},
-        {kOil, Action::Set, {"Text9", "Text8"}, {"Text10"}},
-        {kOil, Action::Set, {"Text2"}, {"Text11"}},
-        {kOil, Action::Set, {"Text7", "Text12", "Text13"}, {}},
-        {kOil, Action::Click, {"Text10"}, {"Text10"}},
-        {kOil, Action::Click, {"Text11"}, {"Text11"}},
-        {kOil, Action::Click, {"Text14"}, {"Text14"}},
+        {kOil, Act::Set, {"Text1"}, kOilResults},
+        {kOil, Act::Set, {"Text9", "Text8"}, {"Text10"}},
+        {kOil, Act::Set, {"Text2"}, {"Text11"}},
+        {kOil, Act::Set, {"Text7", "Text12", "Text13"}, {}},
+        {kOil, Act::Click, {"Text10"}, {"Text10"}},
+        {kOil, Act::Click, {"Text11"}, {"Text11"}},
+        {kOil, Act::Click, {"Text14"}, {"Text14"}},
 
-        {kGas, Action::Set, {"Text1"}, kGasResults},
-        {kGas, Action::Set, {"Text2"}, {"Text6"}},
-        {kGas, Action::Set, {"Text9", "Text8", "Text4", "Text5"}, {"Text3"}},
-        {kGas, Action::Click, {"Text6"}, {"Text6"}},
-        {kGas, Action::Click, {"Text3"}, {"Text3"}},
+        {kGas, Act::Set, {"Text1"}, kGasResults},
+        {kGas, Act::Set, {"Text2"}, {"Text6"}},
+        {kGas, Act::Set, {"Text9", "Text8", "Text4", "Text5"}, {"Text3"}},
+        {kGas, Act::Click, {"Text6"}, {"Text6"}},
+        {kGas, Act::Click, {"Text3"}, {"Text3"}},
     };
     for (const Row &row : rows) {
         for (const QString &control : row.boxes) {
             WindowDriver window(row.window);
-            act(window, {row.event, control, window.text(control)});
+            runScript(window, {{row.event, control, window.text(control)}}, row.window.toUtf8().constData());
             for (const QString &box : resultsOf(row.window)) {
                 EXPECT_EQ(window.text(box).isEmpty(), !row.recomputed.contains(box))
                     << row.window.toStdString() << ", event on " << control.toStdString() << ", " << box.toStdString();

@@ -5,7 +5,7 @@
 #include "common/tool_registry.h"
 #include "shell/main_window.h"
 #include "message_recorder.h"
-#include "window_driver.h"
+#include "window_script.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -44,39 +44,11 @@ const std::map<QString, Layout> kLayouts = {
     {kRoadFactor, {{"Text1", "Text2", "Text3"}, {"Text6"}}},
 };
 
-// One user action: type over a box key by key, set it by code (a paste), or
-// click into it.
-struct Action
-{
-    enum Kind { Type, Set, Click } kind;
-    QString box;
-    QString text = {};
-};
-
-Action type(const QString &box, const QString &text) { return {Action::Type, box, text}; }
-Action set(const QString &box, const QString &text) { return {Action::Set, box, text}; }
-Action click(const QString &box) { return {Action::Click, box}; }
-
-void act(WindowDriver &window, const Action &a)
-{
-    switch (a.kind) {
-    case Action::Type:
-        window.type(a.box, a.text);
-        break;
-    case Action::Set:
-        window.set(a.box, a.text);
-        break;
-    case Action::Click:
-        window.click(a.box);
-        break;
-    }
-}
-
 struct Case
 {
     const char *name;
     QString window;
-    std::vector<Action> actions;
+    std::vector<Act> actions;
     QStringList shown;  // the result boxes, in the order of the layout
 };
 
@@ -134,8 +106,7 @@ TEST(DustWindows, ResultsFollowTheirInputs)
     };
     for (const Case &c : cases) {
         WindowDriver window(c.window);
-        for (const Action &a : c.actions)
-            act(window, a);
+        runScript(window, c.actions, c.name);
         const QStringList &results = kLayouts.at(c.window).results;
         for (int i = 0; i < results.size(); ++i)
             EXPECT_EQ(window.text(results[i]), c.shown.value(i)) << c.name << ", " << results[i].toStdString();
@@ -157,17 +128,17 @@ TEST(DustWindows, EveryInputChangeAndResultClickRecomputes)
             for (const QString &box : layout.results)
                 EXPECT_EQ(window.text(box), QString()) << "a click into an input, " << box.toStdString();
         }
-        std::vector<Action> events;
+        std::vector<Act> events;
         for (const QString &box : layout.inputs)
-            events.push_back({Action::Set, box});
+            events.push_back({Act::Set, box});
         for (const QString &box : layout.results)
             events.push_back(click(box));
-        for (Action event : events) {
+        for (Act event : events) {
             WindowDriver window(name);
-            event.text = window.text(event.box);
-            act(window, event);
+            event.text = window.text(event.control);
+            runScript(window, {event}, "event");
             for (const QString &box : layout.results)
-                EXPECT_NE(window.text(box), QString()) << "event on " << event.box.toStdString() << ", "
+                EXPECT_NE(window.text(box), QString()) << "event on " << event.control.toStdString() << ", "
                                                        << box.toStdString();
         }
     }
