@@ -35,6 +35,31 @@ QList<DataFileLine> dataFileLines(const QString &text);
 // text is empty and `error` names the file and the reason.
 QString readDataFile(const QString &path, QString *error);
 
+// A data file's parse result: `Result` has `file`, `error` and `ok()`. The
+// error names the file, the line and the reason.
+template <class Result, class Parse>
+Result parseDataFileWith(const QString &text, const QString &fileName, Parse parse)
+{
+    Result result;
+    try {
+        result.file = parse(text);
+    } catch (const DataFileFailure &failure) {
+        result.error = QStringLiteral("%1:%2: %3").arg(fileName).arg(failure.line).arg(failure.reason);
+    }
+    return result;
+}
+
+// Reads the file and parses it, as parseDataFileWith.
+template <class Result, class Parse>
+Result loadDataFileWith(const QString &path, Parse parse)
+{
+    Result result;
+    const QString text = readDataFile(path, &result.error);
+    if (result.ok())
+        result = parseDataFileWith<Result>(text, path, parse);
+    return result;
+}
+
 // Splits a row's value into cells at unescaped '|', decoding \| \\ and \n;
 // every cell trimmed. Throws on an unknown escape.
 QStringList splitDataCells(const QString &value, int line);

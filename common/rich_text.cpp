@@ -215,22 +215,12 @@ QString RichTextFile::plainText() const
 
 RichTextFileResult parseRichTextFile(const QString &text, const QString &fileName)
 {
-    RichTextFileResult result;
-    try {
-        result.file = parse(text);
-    } catch (const Failure &failure) {
-        result.error = QStringLiteral("%1:%2: %3").arg(fileName).arg(failure.line).arg(failure.reason);
-    }
-    return result;
+    return parseDataFileWith<RichTextFileResult>(text, fileName, parse);
 }
 
 RichTextFileResult loadRichTextFile(const QString &path)
 {
-    RichTextFileResult result;
-    const QString text = readDataFile(path, &result.error);
-    if (result.ok())
-        result = parseRichTextFile(text, path);
-    return result;
+    return loadDataFileWith<RichTextFileResult>(path, parse);
 }
 
 } // namespace corvalen

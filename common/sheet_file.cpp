@@ -182,22 +182,12 @@ SheetFile parse(const QString &text)
 
 SheetFileResult parseSheetFile(const QString &text, const QString &fileName)
 {
-    SheetFileResult result;
-    try {
-        result.file = parse(text);
-    } catch (const Failure &failure) {
-        result.error = QStringLiteral("%1:%2: %3").arg(fileName).arg(failure.line).arg(failure.reason);
-    }
-    return result;
+    return parseDataFileWith<SheetFileResult>(text, fileName, parse);
 }
 
 SheetFileResult loadSheetFile(const QString &path)
 {
-    SheetFileResult result;
-    const QString text = readDataFile(path, &result.error);
-    if (result.ok())
-        result = parseSheetFile(text, path);
-    return result;
+    return loadDataFileWith<SheetFileResult>(path, parse);
 }
 
 } // namespace corvalen
