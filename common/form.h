@@ -217,6 +217,17 @@ void writeControl(QWidget *widget, const QString &text);
 // Shows a model's progress state in its bar.
 void showProgress(QProgressBar *bar, const ProgressState &state);
 
+// The texts of list items that carry a `text`, in their order: the items of
+// a list filled from a table of rows.
+template <class Items>
+QStringList itemTexts(const Items &items)
+{
+    QStringList texts;
+    for (const auto &item : items)
+        texts.append(item.text);
+    return texts;
+}
+
 // Wraps a label's text into the accessible name of the control it names.
 QString accessibleText(const QString &caption);
 

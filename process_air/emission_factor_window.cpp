@@ -13,14 +13,6 @@
 namespace corvalen {
 namespace {
 
-QStringList itemTexts(const QList<FactorItem> &items)
-{
-    QStringList texts;
-    for (const FactorItem &item : items)
-        texts.append(item.text);
-    return texts;
-}
-
 // A row of the left column: a list or an input box, with its label, an
 // element of the label array Label2.
 struct Row

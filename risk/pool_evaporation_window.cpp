@@ -12,14 +12,6 @@
 namespace corvalen {
 namespace {
 
-QStringList itemTexts(const QList<CoefficientItem> &items)
-{
-    QStringList texts;
-    for (const CoefficientItem &item : items)
-        texts.append(item.text);
-    return texts;
-}
-
 const QString kTotalTip = QStringLiteral("总蒸发量必须在前面三种蒸发量计算完毕后，再输入相应时间，后计算！");
 const QString kMassNote = QStringLiteral("不推荐用此处公式计算质量蒸发，风险评价导则公式传闻有误，但导则未改！此\n"
                                          "处也未修正，此处算出的结果偏大！\n");
