@@ -7,6 +7,8 @@
 // of a list item; one window may mix both.
 
 #include "common/form.h"
+#include "common/number_text.h"
+#include "common/steps.h"
 #include "common/tool_registry.h"
 #include "common/tool_window.h"
 
@@ -77,6 +79,38 @@ class LiveCalculator : public FormWindow
 public:
     using FormWindow::FormWindow;
 };
+
+// An explanation button that opens a window, or that shows a message.
+inline Explanation opens(const QString &button, const QString &window)
+{
+    return {.button = button, .opens = window};
+}
+inline Explanation says(const QString &button, QStringView message)
+{
+    return {.button = button, .message = message.toString()};
+}
+
+// A result's text through its display pattern: a failed computation (no
+// value, or a failed general value) shows what the pattern gives for none.
+inline QString patternText(const GeneralValue &value, QStringView pattern)
+{
+    return ApplyDisplayPattern(value, pattern);
+}
+inline QString patternText(std::optional<double> value, QStringView pattern)
+{
+    return PatternOrDot(value, pattern);
+}
+
+// A step that writes one result box with its value through the pattern;
+// `compute` reads the boxes it needs by control name.
+template <class Compute>
+Step writes(const QString &box, QStringView pattern, Compute compute)
+{
+    return [box, pattern, compute](Form &form) {
+        form.write(box, patternText(compute([&form](const char *name) { return form.text(QString::fromLatin1(name)); }),
+                                    pattern));
+    };
+}
 
 // Registers a form window; `makeSpec` gives each new instance its spec.
 void registerFormWindow(ToolRegistry &registry, const QString &name, const QString &toolbox, ToolKind kind,

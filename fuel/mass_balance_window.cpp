@@ -53,28 +53,6 @@ Field result(const QString &box, const QString &caption, int label, const Explan
             .color = kResultColor, .labelColor = kResultColor};
 }
 
-Explanation opens(const QString &button, const QString &window)
-{
-    return {.button = button, .opens = window};
-}
-
-Explanation says(const QString &button, QStringView message)
-{
-    return {.button = button, .message = message.toString()};
-}
-
-// A step that writes a result box with the pattern text of its value.
-template <class Compute>
-Step writes(const QString &box, QStringView pattern, Compute compute)
-{
-    return [box, pattern, compute](Form &form) {
-        form.write(box, ApplyDisplayPattern(compute([&form](const char *name) {
-                                                return form.text(QString::fromLatin1(name));
-                                            }),
-                                            pattern));
-    };
-}
-
 Trigger change(QStringList boxes, QStringList steps)
 {
     return {On::Change, std::move(boxes), std::move(steps)};

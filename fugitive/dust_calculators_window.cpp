@@ -39,24 +39,6 @@ Field result(const QString &box, const QString &caption, Explanation explain = {
     return {.name = box, .label = caption, .explain = explain};
 }
 
-Explanation says(const QString &button, QStringView message)
-{
-    return {.button = button, .message = message.toString()};
-}
-
-// A step that writes one result box with the text of its value through the
-// pattern ("." when the computation failed).
-template <class Compute>
-Step writes(const QString &box, QStringView pattern, Compute compute)
-{
-    return [box, pattern, compute](Form &form) {
-        form.write(box, PatternOrDot(compute([&form](const char *name) {
-                                         return form.text(QString::fromLatin1(name));
-                                     }),
-                                     pattern));
-    };
-}
-
 // The coal pile's recompute: Qp through the trigger's pattern, then the
 // direction's yearly dust from the Qp text just written.
 Step coalPileRecompute(QStringView pilePattern)
