@@ -22,11 +22,6 @@ QString speedNote()
         + QStringLiteral(" 公式8.4.2-2中取值规定 ,Vi为各种车型平均行驶速度！可根据项目直接影响区相似的公路车辆运行状况分析确定车速！");
 }
 
-Explanation explain(const char *button, const QString &message)
-{
-    return {.button = QLatin1String(button), .message = message};
-}
-
 void design(Form &f)
 {
     Panel &top = f.top();
@@ -35,25 +30,25 @@ void design(Form &f)
     Panel &left = columns[0];
     left.box({.name = "Text10", .label = QStringLiteral("预测路段名称："), .text = QStringLiteral("XXX高等级公路")});
     left.box({.name = "Text1", .label = QStringLiteral("单车道车流量："), .text = QStringLiteral("800"),
-              .unit = QStringLiteral("辆/h"), .explain = explain("Command7", ratioNote())});
+              .unit = QStringLiteral("辆/h"), .explain = says("Command7", ratioNote())});
     left.box({.name = "Text2", .label = QStringLiteral("大型车车型比："), .text = QStringLiteral("0.3"),
-              .explain = explain("Command8", ratioNote())});
+              .explain = says("Command8", ratioNote())});
     left.box({.name = "Text3", .label = QStringLiteral("中型车车型比："), .text = QStringLiteral("0.4"),
-              .explain = explain("Command9", ratioNote())});
+              .explain = says("Command9", ratioNote())});
     left.box({.name = "Text4", .label = QStringLiteral("小型车车型比："), .text = QStringLiteral("0.3"),
-              .explain = explain("Command10", ratioNote())});
+              .explain = says("Command10", ratioNote())});
     left.box({.name = "Text9", .label = QStringLiteral("预测时间："), .text = QStringLiteral("1"),
               .unit = QStringLiteral("h"),
-              .explain = explain("Command11", kSource + QStringLiteral(" 公式8.4.2-2中取值规定 ,T为计算等效声级的时间,以1小时！一般不要更改"))});
+              .explain = says("Command11", kSource + QStringLiteral(" 公式8.4.2-2中取值规定 ,T为计算等效声级的时间,以1小时！一般不要更改"))});
     left.box({.name = "Text5", .label = QStringLiteral("车道宽度："), .text = QStringLiteral("15"),
-              .unit = QStringLiteral("m"), .explain = explain("Command5", QStringLiteral("车道宽度为单条行车道的宽度！"))});
+              .unit = QStringLiteral("m"), .explain = says("Command5", QStringLiteral("车道宽度为单条行车道的宽度！"))});
     left.box({.name = "Text13", .label = QStringLiteral("树林衰减量："), .text = QStringLiteral("1"),
               .unit = QStringLiteral("dB"),
-              .explain = explain("Command1", kSource + QStringLiteral("；P42：林带引起的衰减量随着功能区的不同差异不同，最大不超过10dB，"
+              .explain = says("Command1", kSource + QStringLiteral("；P42：林带引起的衰减量随着功能区的不同差异不同，最大不超过10dB，"
                                                                       "例如，东北地区的林带密度小，衰减量可以适当减小！"))});
     left.box({.name = "Text14", .label = QStringLiteral("建筑物衰减量："), .text = QStringLiteral("2.5"),
               .unit = QStringLiteral("dB"),
-              .explain = explain("Command4", kSource + QStringLiteral(
+              .explain = says("Command4", kSource + QStringLiteral(
                   "；P42：ΔL 建筑物为建筑障碍物引起的等效A声级衰减量，按下述方法取值：当第一排建筑物占预测点与路面中心线间面积的40%~60%时，"
                   "ΔL2建筑物=3dB； 当第一排建筑物占预测点与路面中心线间面积的70%~90%时，ΔL2建筑物=5dB； "
                   "每增加一排建筑物，ΔL2建筑物值增加1.5dB，最多为10dB。"))});
@@ -63,21 +58,21 @@ void design(Form &f)
     middle.box({.name = "Text11", .label = QStringLiteral("预测点向公路两端视线间的夹角："), .text = QStringLiteral("150")});
     middle.box({.name = "Text6", .label = QStringLiteral("纵坡系数："), .text = QStringLiteral("4.5"),
                 .unit = QStringLiteral("%"),
-                .explain = explain("Command6", kSource + QStringLiteral(
+                .explain = says("Command6", kSource + QStringLiteral(
                     "；附录C 表C1.1-3 规定：当纵坡系数（%）小于且等于3时，噪声修正直为0；在4-5之间时，修正值为+1dB；"
                     "在6-7之间时，修正值为+3dB；大于7时，修正值为+5dB；！"))});
     middle.box({.name = "Text12", .label = QStringLiteral("大型车车流量："), .text = QStringLiteral("300"),
-                .unit = QStringLiteral("辆/h"), .explain = explain("Command12", volumeNote())});
+                .unit = QStringLiteral("辆/h"), .explain = says("Command12", volumeNote())});
     middle.box({.name = "Text8", .label = QStringLiteral("中型车车流量："), .text = QStringLiteral("400"),
-                .unit = QStringLiteral("辆/h"), .explain = explain("Command13", volumeNote())});
+                .unit = QStringLiteral("辆/h"), .explain = says("Command13", volumeNote())});
     middle.box({.name = "Text7", .label = QStringLiteral("小型车车流量："), .text = QStringLiteral("500"),
-                .unit = QStringLiteral("辆/h"), .explain = explain("Command14", volumeNote())});
+                .unit = QStringLiteral("辆/h"), .explain = says("Command14", volumeNote())});
     middle.box({.name = "Text15", .label = QStringLiteral("大型车车速："), .text = QStringLiteral("80"),
-                .unit = QStringLiteral("Km/h"), .explain = explain("Command17", speedNote())});
+                .unit = QStringLiteral("Km/h"), .explain = says("Command17", speedNote())});
     middle.box({.name = "Text17", .label = QStringLiteral("中型车车速："), .text = QStringLiteral("90"),
-                .unit = QStringLiteral("Km/h"), .explain = explain("Command16", speedNote())});
+                .unit = QStringLiteral("Km/h"), .explain = says("Command16", speedNote())});
     middle.box({.name = "Text18", .label = QStringLiteral("小型车车速："), .text = QStringLiteral("110"),
-                .unit = QStringLiteral("Km/h"), .explain = explain("Command15", speedNote())});
+                .unit = QStringLiteral("Km/h"), .explain = says("Command15", speedNote())});
     middle.stretch();
 
     // The option buttons carry the texts of the labels beside them.
