@@ -440,6 +440,8 @@ QString controlText(const QWidget *widget)
         return rich->toPlainText();
     if (auto *button = qobject_cast<const QAbstractButton *>(widget))
         return button->text();
+    if (auto *frame = qobject_cast<const QGroupBox *>(widget))
+        return frame->title();
     return QString();
 }
 
@@ -462,6 +464,16 @@ void writeControl(QWidget *widget, const QString &text)
         report->showReport(text);
     else if (auto *note = qobject_cast<QPlainTextEdit *>(widget))
         note->setPlainText(text);
+    else if (auto *frame = qobject_cast<QGroupBox *>(widget))
+        frame->setTitle(text);
+}
+
+void setTipColours(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
+    widget->setPalette(palette);
 }
 
 bool Form::isChecked(const QString &name) const

@@ -188,10 +188,11 @@ public:
     QWidget *find(const QString &name) const;
     TextBox *box(const QString &name) const { return get<TextBox>(name); }
 
-    // The text a control shows: a box, a list's text, a label, a report.
+    // The text a control shows: a box, a list's text, a label, a report, a
+    // frame's caption.
     QString text(const QString &name) const;
     // Writes a box (a change, also when the text is the same), a label, a
-    // list's text or a report.
+    // list's text, a report or a frame's caption.
     void write(const QString &name, const QString &text) const;
     bool isChecked(const QString &name) const;
     void setChecked(const QString &name, bool checked) const;
@@ -207,12 +208,17 @@ private:
 };
 
 // The text a control shows: a box, a list's text, a label, a report, a
-// multi-line or rich text, a button's caption.
+// multi-line or rich text, a button's caption, a frame's caption.
 QString controlText(const QWidget *widget);
 
 // Writes what a control shows: a box (a change, also when the text is the
-// same), a list's text, a label, a report, a multi-line text.
+// same), a list's text, a label, a report, a multi-line text, a frame's
+// caption.
 void writeControl(QWidget *widget, const QString &text);
+
+// Gives a box the desktop's tooltip colours: the pale yellow of the result
+// and note boxes that the windows set apart.
+void setTipColours(QWidget *widget);
 
 // Shows a model's progress state in its bar.
 void showProgress(QProgressBar *bar, const ProgressState &state);

@@ -201,6 +201,9 @@ void fillTextDocument(QTextDocument *document, const RichTextFile &file)
     document->documentLayout()->registerHandler(kFigureObject, &figures);
     document->clear();
     QTextCursor cursor(document);
+    // One edit block: the layout follows once at its end, not after every
+    // cell of a long table.
+    cursor.beginEditBlock();
     // The block under the cursor is still empty: at the start and after a table.
     bool reuseBlock = true;
     for (const RichTextBlock &block : file.blocks) {
@@ -230,6 +233,7 @@ void fillTextDocument(QTextDocument *document, const RichTextFile &file)
             base.setFontWeight(QFont::Bold);
         insertMarkup(cursor, block.text, base);
     }
+    cursor.endEditBlock();
 }
 
 } // namespace corvalen

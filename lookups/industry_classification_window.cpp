@@ -90,8 +90,7 @@ FormSpec classificationSpec()
     spec.steps["keyword"] = [](Form &f) {
         const QString keyword = f.text("Text1");
         if (!KeywordAccepted(keyword)) {
-            showMessage(QStringLiteral("你输入检索行业类别的关键字为空，或是第一个字符为数字、字母，请检查输入，"
-                                       "检索行业类别的关键字为中文字符！"));
+            showMessage(refusedKeywordMessage());
             f.get("Text1")->setFocus();
             return;
         }

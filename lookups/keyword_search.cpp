@@ -10,6 +10,12 @@ bool KeywordAccepted(QStringView keyword)
     return !(first > 0 && first < 127);
 }
 
+QString refusedKeywordMessage()
+{
+    return QStringLiteral("你输入检索行业类别的关键字为空，或是第一个字符为数字、字母，请检查输入，"
+                          "检索行业类别的关键字为中文字符！");
+}
+
 std::optional<QString> KeywordItemSearch(const QStringList &items, QStringView keyword)
 {
     if (keyword.isEmpty())

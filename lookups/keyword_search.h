@@ -16,6 +16,9 @@ namespace corvalen {
 // full-width forms (１, Ａ, （) pass.
 bool KeywordAccepted(QStringView keyword);
 
+// What the searches say when the keyword test refuses a keyword.
+QString refusedKeywordMessage();
+
 // Searches the items, in order, for the keyword (Latin letters compare
 // regardless of case). No hit: nothing. Otherwise the result text: LF and
 // the item for every item that holds the keyword, then one more LF.

@@ -1,0 +1,57 @@
+#pragma once
+
+// The industrial structure adjustment catalogue as the search window keeps
+// it: three classes (鼓励类, 限制类, 淘汰类), each a list of items under its
+// headings. Each class is one data file of headings and items, one record
+// per item, so that no letter inside an item's text can cut it and no item
+// can run into the next.
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <optional>
+
+namespace corvalen {
+
+struct CatalogueClass
+{
+    QString name;         // "鼓励类", "限制类" or "淘汰类"
+    // One entry per item, as the class text lays it out between two items:
+    // CR LF CR LF (not before the first item), the headings that stand
+    // before the item, each ended by CR LF, then the item. Headings after
+    // the last item make a last entry of their own.
+    QStringList entries;
+    int items = 0;        // the items the file holds
+};
+
+struct CatalogueClassResult
+{
+    CatalogueClass file;
+    QString error;        // "file:line: reason"; empty when the file is sound
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Parses a class file: `class:` once first, then `heading:` and `item:`
+// lines in text order (see the README).
+CatalogueClassResult parseCatalogueClass(const QString &text, const QString &fileName);
+
+// The class of the name, compared exactly; null for any other text.
+const CatalogueClass *catalogueClass(QStringView name);
+
+// The three class names in the order of the window's list.
+QStringList catalogueClassNames();
+
+// What a search shows once its keyword passed the keyword test.
+struct CatalogueSearch
+{
+    std::optional<QString> caption;  // the result frame's new caption; none: unchanged
+    QString result;                  // the result box's text
+};
+
+// The search in the class named `className` (the list's text, compared
+// exactly): no such class empties the result and keeps the caption;
+// otherwise the class's caption and the items that hold the keyword, or
+// "查无此项目".
+CatalogueSearch searchCatalogue(QStringView className, QStringView keyword);
+
+} // namespace corvalen

@@ -1,0 +1,105 @@
+// The hazardous waste list text and the look-ups of the query window.
+#include "lookups/hazardous_waste_list.h"
+
+#include <gtest/gtest.h>
+
+using namespace corvalen;
+
+namespace {
+
+const QString &list()
+{
+    return hazardousWasteListText();
+}
+
+// A small list with body lines that name other codes, one at a line start
+// in lower case only where a heading could be mistaken.
+const QString kFixture = QStringLiteral("HW01\r\n甲废物\r\n来源一\r\n——含HW02的残渣\r\n组分\r\n"
+                                        "HW02\r\n乙废物\r\n——乙来源\r\n"
+                                        "HW47\r\n末废物\r\n末组分\r\n");
+
+TEST(HazardousWasteList, HoldsTheFortySevenCodesAndNames)
+{
+    const QStringList names = {
+        u"医院临床废物"_qs, u"医药废物"_qs, u"废药物、药品"_qs, u"农药废物"_qs, u"木材防腐剂废物"_qs,
+        u"有机溶剂废物"_qs, u"热处理含氰废物"_qs, u"废矿物油"_qs, u"废乳化液"_qs, u"含多氯联苯废物"_qs,
+        u"精(蒸) 馏残渣"_qs, u"染料、涂料废物"_qs, u"有机树脂类废物"_qs, u"新化学品废物"_qs, u"爆炸性废物"_qs,
+        u"感光材料废物"_qs, u"表面处理废物废物"_qs, u"焚烧处置残渣"_qs, u"含金属羰基化合物废物"_qs, u"含铍废物"_qs,
+        u"含铬废物"_qs, u"含铜废物"_qs, u"含锌废物"_qs, u"含砷废物"_qs, u"含硒废物"_qs,
+        u"含镉废物"_qs, u"含锑废物"_qs, u"含碲废物"_qs, u"含汞废物"_qs, u"含铊废物"_qs,
+        u"含铅废物"_qs, u"无机氯化物废物"_qs, u"无机氰化物废物"_qs, u"废酸"_qs, u"废碱"_qs,
+        u"石棉废物"_qs, u"有机磷化合物废物"_qs, u"有机氰化物废物"_qs, u"含酚废物"_qs, u"含醚废物"_qs,
+        u"废卤化有机溶剂"_qs, u"废有机溶剂"_qs, u"含多氯苯并呋喃类废物"_qs, u"含多氯苯并二恶英废物"_qs,
+        u"含有机卤化物废物"_qs, u"含镍废物"_qs, u"含钡废物"_qs,
+    };
+    const QStringList codes = hazardousWasteCodes();
+    ASSERT_EQ(codes.size(), 47);
+    EXPECT_EQ(codes.front(), QStringLiteral("HW01"));
+    EXPECT_EQ(codes[8], QStringLiteral("HW09"));
+    EXPECT_EQ(codes[9], QStringLiteral("HW10"));
+    EXPECT_EQ(codes.back(), QStringLiteral("HW47"));
+    for (int i = 0; i < codes.size(); ++i)
+        EXPECT_EQ(wasteCodeAndName(list(), codes[i]), codes[i] + QStringLiteral("\r\n") + names[i] + u'\r') << i;
+    EXPECT_TRUE(list().endsWith(QStringLiteral("\r\n")));
+}
+
+TEST(HazardousWasteList, FirstAndLastEntries)
+{
+    EXPECT_EQ(wasteEntry(list(), u"HW01"),
+              QStringLiteral("HW01\r\n医院临床废物\r\n从医院、医疗中心和诊所的医疗服务中产生的临床废物\r\n"
+                             "——手术、包扎残余物\r\n——生物培养、动物试验残余物\r\n——化验检查残余物\r\n"
+                             "——传染性废物\r\n——废水处理污泥\r\n手术残物，敷料、化验废物，传染性废物，动物试验废物\r"));
+    EXPECT_EQ(wasteEntry(list(), u""), wasteEntry(list(), u"HW01")) << "nothing chosen shows the first block";
+    const std::optional<QString> last = wasteEntry(list(), u"HW47");
+    ASSERT_TRUE(last);
+    EXPECT_TRUE(list().endsWith(*last + u'\n'));
+    EXPECT_TRUE(last->startsWith(QStringLiteral("HW47\r\n含钡废物\r")));
+}
+
+TEST(HazardousWasteList, LookUpsOnAFixture)
+{
+    const struct { const char *name; const char16_t *typed; std::optional<QString> entry; } cases[] = {
+        {"a code", u"HW02", QStringLiteral("HW02\r\n乙废物\r\n——乙来源\r")},
+        {"a code in lower case", u"hw01", QStringLiteral("HW01\r\n甲废物\r\n来源一\r\n——含HW02的残渣\r\n组分\r")},
+        {"the last code exactly", u"HW47", QStringLiteral("HW47\r\n末废物\r\n末组分\r")},
+        {"the last code in lower case finds no heading after it", u"hw47", std::nullopt},
+        {"the start of a body line", u"——含", QStringLiteral("——含HW02的残渣\r\n组分\r")},
+        {"a code inside a line is no heading", u"HW02的残渣", std::nullopt},
+        {"a code's beginning", u"HW0", QStringLiteral("HW01\r\n甲废物\r\n来源一\r\n——含HW02的残渣\r\n组分\r")},
+        {"nowhere", u"HW48", std::nullopt},
+        {"a blank after the code", u"HW02 ", std::nullopt},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(wasteEntry(kFixture, QStringView(c.typed)), c.entry) << c.name;
+    EXPECT_EQ(wasteCodeAndName(kFixture, u"HW02"), QStringLiteral("HW02\r\n乙废物\r"));
+    EXPECT_EQ(wasteCodeAndName(kFixture, u"HW03"), std::nullopt);
+    EXPECT_EQ(wasteEntry(QString(), u"HW01"), std::nullopt);
+    EXPECT_EQ(wasteEntry(QStringLiteral("HW01"), u""), std::nullopt) << "no heading after the text";
+    EXPECT_EQ(wasteCodeAndName(QStringLiteral("HW01\r\n甲"), u"HW01"), std::nullopt) << "a name line without its end";
+    const QString longText(100000, u'废');
+    EXPECT_EQ(wasteEntry(list(), longText), std::nullopt);
+}
+
+TEST(HazardousWasteList, AFaultNamesTheFileLineAndReason)
+{
+    QString whole;
+    for (const QString &code : hazardousWasteCodes())
+        whole += QStringLiteral("code: %1\nname: 某废物\n").arg(code);
+    EXPECT_TRUE(parseHazardousWasteList(whole, QStringLiteral("l.list")).ok());
+    const struct { QString text; const char *error; } cases[] = {
+        {QStringLiteral("code: HW02\n"), "l.list:1: expected code: HW01"},
+        {QStringLiteral("code: HW01\ncode: HW02\n"), "l.list:2: the block before has no name:"},
+        {QStringLiteral("name: 某废物\n"), "l.list:1: name: must follow its code:"},
+        {QStringLiteral("code: HW01\nline: 来源\n"), "l.list:2: line: must follow a name:"},
+        {QStringLiteral("code: HW01\nname: 某废物\nname: 又一名\n"), "l.list:3: name: must follow its code:"},
+        {QStringLiteral("code: HW01\nname: 某废物\nline: hw02 混入\n"), "l.list:3: only a code may begin with HW"},
+        {QStringLiteral("code: HW01\nname: 某废物\nrow: x\n"), "l.list:3: unknown key \"row\""},
+        {QStringLiteral("code: HW01\nname: 某废物\n"), "l.list:2: the list must end with the named block HW47"},
+        {whole + QStringLiteral("code: HW48\n"), "l.list:95: a block after HW47"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(parseHazardousWasteList(c.text, QStringLiteral("l.list")).error, QString::fromUtf8(c.error))
+            << c.text.left(60).toStdString();
+}
+
+} // namespace
