@@ -74,6 +74,7 @@ TEST(HazardousWasteList, LookUpsOnAFixture)
     EXPECT_EQ(wasteCodeAndName(kFixture, u"HW02"), QStringLiteral("HW02\r\n乙废物\r"));
     EXPECT_EQ(wasteCodeAndName(kFixture, u"HW03"), std::nullopt);
     EXPECT_EQ(wasteEntry(QString(), u"HW01"), std::nullopt);
+    EXPECT_EQ(wasteEntry(QStringLiteral("HW01\r\n甲\r\n"), u"HW47"), std::nullopt) << "a list without the last code";
     EXPECT_EQ(wasteEntry(QStringLiteral("HW01"), u""), std::nullopt) << "no heading after the text";
     EXPECT_EQ(wasteCodeAndName(QStringLiteral("HW01\r\n甲"), u"HW01"), std::nullopt) << "a name line without its end";
     const QString longText(100000, u'废');
