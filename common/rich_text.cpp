@@ -95,6 +95,13 @@ RichTextFile parse(const QString &text)
             paragraph.text = value;
             file.blocks.append(paragraph);
             tableLines.append(TableLines());
+        } else if (l.key == QLatin1String("rule")) {
+            if (!l.value.isEmpty())
+                fail(QStringLiteral("rule takes no text"));
+            RichTextBlock rule;
+            rule.kind = RichTextBlock::Rule;
+            file.blocks.append(rule);
+            tableLines.append(TableLines());
         } else if (l.key == QLatin1String("align")) {
             if (l.value.isEmpty())
                 fail(QStringLiteral("align is empty"));

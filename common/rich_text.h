@@ -16,7 +16,7 @@ namespace corvalen {
 
 struct RichTextBlock
 {
-    enum Kind { Paragraph, Title, Table };
+    enum Kind { Paragraph, Title, Table, Rule };  // Rule: a line across the page
     Kind kind = Paragraph;
     QString text;              // a paragraph's or title's markup; blanks kept
     QString align;             // a table's columns: l, c or r each

@@ -223,6 +223,9 @@ void fillTextDocument(QTextDocument *document, const RichTextFile &file)
         }
         QTextBlockFormat paragraph;
         paragraph.setAlignment(block.kind == RichTextBlock::Title ? Qt::AlignHCenter : Qt::AlignLeft);
+        if (block.kind == RichTextBlock::Rule)
+            paragraph.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
+                                  QTextLength(QTextLength::PercentageLength, 100));
         if (reuseBlock)
             cursor.setBlockFormat(paragraph);
         else

@@ -45,6 +45,7 @@ TEST(RichTextFormat, AFaultNamesTheFileLineAndReason)
         {"markup in a label", "box: label\npara: M^{3}\n", "t.text:5: a text in a label holds plain paragraphs only"},
         {"source label beside a label", "box: label\nlabel: 来源\npara: a\n",
          "t.text:6: a text in a label has no frame, source label or buttons"},
+        {"text after a rule", "rule: ——\n", "t.text:3: rule takes no text"},
         {"fraction in a cell checked too", "align: l\nrow: @frac{1}\n", "t.text:4: @frac needs {numerator}{denominator}, each closed with }"},
     };
     for (const Case &c : cases)

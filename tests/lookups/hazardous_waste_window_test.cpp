@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -68,7 +69,10 @@ TEST(HazardousWasteWindow, DocumentOpensFromTheQueryAndShowsTheList)
     auto *box = window->findChild<QTextBrowser *>(QStringLiteral("OLE1"));
     ASSERT_NE(box, nullptr);
     const QString text = box->toPlainText();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("国家危险废物名录\n")));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("国家危险废物名录\n\n")));
+    EXPECT_TRUE(box->document()->findBlockByNumber(1).blockFormat().hasProperty(
+        QTextFormat::BlockTrailingHorizontalRulerWidth))
+        << "a rule under the title";
     // The table as text: cells joined by tabs or line breaks.
     for (const QString &code : hazardousWasteCodes()) {
         const qsizetype at = text.indexOf(code);
