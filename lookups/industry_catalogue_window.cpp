@@ -2,13 +2,11 @@
 
 #include "common/form_window.h"
 #include "common/message_box.h"
-#include "common/tool_window.h"
 #include "lookups/industry_catalogue.h"
 #include "lookups/keyword_search.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 
 namespace corvalen {
 namespace {
