@@ -78,7 +78,8 @@ void design(Form &f)
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-3043.02004718781")) + 16);
     };
     for (const ResultRow &row : kResults) {
-        widen(results[0].result({.name = row.producedBox, .label = QString::fromUtf8(row.producedCaption), .flags = Bold}));
+        widen(results[0].result(
+            {.name = row.producedBox, .label = QString::fromUtf8(row.producedCaption), .flags = Bold}));
         widen(results[1].result(
             {.name = row.dischargedBox, .label = QString::fromUtf8(row.dischargedCaption), .flags = Bold}));
     }
