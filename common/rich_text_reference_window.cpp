@@ -30,6 +30,14 @@ void RichTextReferenceWindow::build(QWidget *window)
     window->resize(m_file->size.isValid() ? m_file->size : kDefaultSize);
     m_form = std::make_unique<Form>(window);
     Panel &top = m_form->top();
+    if (m_file->inLabel) {
+        // A note that is only read: one label filling the window, wrapped.
+        QLabel *label = top.label(QStringLiteral("Label1"), m_file->plainText());
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        return;
+    }
     // Without a frame the box is a row of the window itself, so the label
     // goes under it rather than over it.
     std::optional<Panel> framed;
