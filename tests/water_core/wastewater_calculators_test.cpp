@@ -90,6 +90,10 @@ TEST(Hospital, KeptValues)
     h.press({.size = "400床以上", .beds = "x"});
     EXPECT_EQ(SingleText(h.water), "9125");
     EXPECT_EQ(SingleText(h.bod5), "4.38");
+    // Beyond the single range a value is infinite, shown as such.
+    h.press({.size = "400床以上", .beds = "1e300"});
+    EXPECT_EQ(SingleText(h.water), kInfiniteText.toString());
+    EXPECT_EQ(SingleText(h.bod5), kInfiniteText.toString());
 }
 
 QStringList serviceTexts(const ServiceAreaResults &r)
