@@ -3,11 +3,9 @@
 // buttons and the source text window. Every case opens the window fresh.
 #include "common/input_helpers.h"
 #include "common/tool_registry.h"
-#include "shell/main_window.h"
 #include "message_recorder.h"
 #include "window_script.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -171,16 +169,5 @@ TEST(FixedRoofTankWindow, SourceTextOpensOnce)
     first->close();
 }
 
-TEST(FixedRoofTankWindow, MenuItemOpensIt)
-{
-    MainWindow main;
-    auto *item = main.findChild<QAction *>(QStringLiteral("固定顶罐的呼吸排放量和工作排放量计算"));
-    ASSERT_NE(item, nullptr);
-    EXPECT_TRUE(item->isEnabled());
-    item->trigger();
-    ToolWindow *window = ToolRegistry::global().existingInstance(kWindow);
-    ASSERT_TRUE(window && window->widget() && window->widget()->isVisible());
-    ToolRegistry::global().resetInstances();
-}
 
 } // namespace

@@ -3,11 +3,9 @@
 // reopening, and the keystroke filter and select-all of its six boxes.
 #include "common/input_helpers.h"
 #include "common/tool_registry.h"
-#include "shell/main_window.h"
 #include "message_recorder.h"
 #include "window_script.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -123,16 +121,5 @@ TEST(OpenAirStorageWindow, NoteListsTheConstants)
     EXPECT_EQ(lines.mid(header + 1), rows);
 }
 
-TEST(OpenAirStorageWindow, MenuItemOpensIt)
-{
-    MainWindow main;
-    auto *item = main.findChild<QAction *>(QStringLiteral("有害物质露天存放散发量计算"));
-    ASSERT_NE(item, nullptr);
-    EXPECT_TRUE(item->isEnabled());
-    item->trigger();
-    ToolWindow *window = ToolRegistry::global().existingInstance(kWindow);
-    ASSERT_TRUE(window && window->widget() && window->widget()->isVisible());
-    ToolRegistry::global().resetInstances();
-}
 
 } // namespace
