@@ -99,6 +99,9 @@ void registerDocuments(ToolRegistry &registry, const QString &toolbox)
         RichTextFileResult result = loadRichTextFile(folder + QLatin1Char('/') + file);
         if (!result.ok())
             qFatal("%s", qPrintable(result.error));
+        if (result.file.inLabel)
+            qFatal("%s/%s: a document shows its text in its box; box: label is for texts only", qPrintable(folder),
+                   qPrintable(file));
         auto document = std::make_shared<const RichTextFile>(std::move(result.file));
         registry.add(ToolInfo{document->window, toolbox, ToolKind::EmbeddedDocument,
                               [document] { return std::make_unique<EmbeddedDocumentWindow>(document); }});

@@ -77,6 +77,10 @@ RichTextFile parse(const QString &text)
             if (!m.hasMatch() || file.size.isValid())
                 fail(QStringLiteral("size takes a width and height such as 560 x 320, once"));
             file.size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+        } else if (l.key == QLatin1String("box")) {
+            if (l.value != QLatin1String("label") || file.inLabel || !file.blocks.isEmpty())
+                fail(QStringLiteral("box takes \"label\", once, before the text"));
+            file.inLabel = true;
         } else if (l.key == QLatin1String("buttons")) {
             const QStringList captions = splitDataCells(l.value, l.number);
             if (!file.buttons.isEmpty() || captions.size() != 2 || captions[0].isEmpty() || captions[1].isEmpty())
@@ -130,6 +134,13 @@ RichTextFile parse(const QString &text)
         throw Failure{end, QStringLiteral("no caption")};
     if (file.blocks.isEmpty())
         throw Failure{end, QStringLiteral("no text")};
+    if (file.inLabel) {
+        if (!file.frame.isEmpty() || !file.label.isEmpty() || !file.buttons.isEmpty())
+            throw Failure{end, QStringLiteral("a text in a label has no frame, source label or buttons")};
+        for (const RichTextBlock &block : file.blocks)
+            if (block.kind != RichTextBlock::Paragraph || richTextPlainText(block.text) != block.text)
+                throw Failure{end, QStringLiteral("a text in a label holds plain paragraphs only")};
+    }
     for (int b = 0; b < file.blocks.size(); ++b) {
         RichTextBlock &block = file.blocks[b];
         if (block.kind != RichTextBlock::Table)

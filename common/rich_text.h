@@ -32,6 +32,7 @@ struct RichTextFile
     QString label;             // source label `Label1` under the text; may be empty
     QSize size;                // the window's size; invalid: fitted to the text
     QStringList buttons;       // documents only: captions of the activate and close buttons
+    bool inLabel = false;      // the paragraphs stand in one word-wrapped label `Label1` filling the window
     QList<RichTextBlock> blocks;
 
     // The text a reader sees, blocks joined by line feeds, table cells by

@@ -29,6 +29,14 @@ void RichTextReferenceWindow::build(QWidget *window)
     window->resize(m_file->size.isValid() ? m_file->size : kDefaultSize);
     m_form = std::make_unique<Form>(window);
     Panel &top = m_form->top();
+    if (m_file->inLabel) {
+        // A note that is only read: one label filling the window, wrapped.
+        QLabel *label = top.label(QStringLiteral("Label1"), m_file->plainText());
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        return;
+    }
     Panel frame = m_file->frame.isEmpty() ? top : top.frame(QStringLiteral("Frame1"), m_file->frame);
     auto *box = new QTextEdit(frame.container());
     box->setObjectName(QStringLiteral("RichTextBox1"));

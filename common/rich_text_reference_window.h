@@ -13,7 +13,8 @@ class Form;
 class ToolRegistry;
 
 // A window showing a stored rich text in its read-only box RichTextBox1,
-// with an optional frame caption and source label, all from a text file.
+// with an optional frame caption and source label, all from a text file; or,
+// where the file asks for it, plain paragraphs in one word-wrapped label.
 class RichTextReferenceWindow : public ToolWindow
 {
 public:

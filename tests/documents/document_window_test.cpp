@@ -1,5 +1,6 @@
 // The tank coefficient documents, the document window's activate/close pair
 // and the rich-text reference windows, opened offscreen.
+#include "common/addresses.h"
 #include "common/embedded_document_window.h"
 #include "common/rich_text_document.h"
 #include "common/tool_registry.h"
@@ -8,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
+#include <QLabel>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextTable>
@@ -202,6 +204,34 @@ TEST(RichTextWindow, PuffHelpShowsItsNotesAsStored)
     };
     EXPECT_EQ(box->toPlainText(), lines.join(QLatin1Char('\n')));
     EXPECT_EQ(driver.window()->size(), QSize(560, 320));
+}
+
+// The note on the industry sheets: one wrapped label filling the window;
+// points 1, 2 and 4 as written, point 3 naming no outside product, point 5
+// the program's placeholder contacts.
+TEST(RichTextWindow, IndustrySheetNoteIsOneWrappedLabel)
+{
+    WindowDriver driver(QStringLiteral("note"));
+    EXPECT_EQ(driver.window()->windowTitle(), QStringLiteral("note"));
+    EXPECT_FALSE(driver.find<QTextEdit>(QStringLiteral("RichTextBox1")));
+    auto *label = driver.find<QLabel>(QStringLiteral("Label1"));
+    ASSERT_TRUE(label);
+    EXPECT_TRUE(label->wordWrap());
+    const QString text = label->text();
+    for (const char *piece :
+         {"关于本菜单下所有的产排污量计算的说明：1：本菜单的所有的产排污量计算的产、排污系数来自于《工业污染物产生和排放系数手册》"
+          "国家环境保护总局标准司。2、引用的排污系数为主要工业产品的综合产、排污系数，有关各类产、排污系数的应用，请看软件的帮助。3、",
+          "； 4、由于没有电子版的《工业污染物产生和排放系数手册》，所有的系数均为人工手工录入，在录入过程中，作者尽求不出错，可是由于"
+          "工作量太大，可能难免会出现错误，大家在使用过程中，如果发现任何错误，或是有任何意见，请与我们联系，以便我们改正！ 5、联系方式：",
+          "3、菜单下计算各行业的产排污量时，均引用了电子表格计算表的方式进行，你可以进行编辑和复制操作，如果表格无法打开，"
+          "请检查程序的安装；"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(piece))) << piece;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("关于本菜单")));
+    EXPECT_TRUE(text.contains(addresses::forum));
+    EXPECT_TRUE(text.contains(addresses::authorMail));
+    // The label fills the window, its text wrapped within the width.
+    EXPECT_GE(label->width(), driver.window()->width() - 40);
+    EXPECT_GT(label->height(), 3 * label->fontMetrics().height());
 }
 
 } // namespace

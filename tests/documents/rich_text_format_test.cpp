@@ -39,6 +39,12 @@ TEST(RichTextFormat, AFaultNamesTheFileLineAndReason)
         {"fraction without denominator", "para: E = @frac{V}\n", "t.text:3: @frac needs {numerator}{denominator}, each closed with }"},
         {"sum not closed", "para: @sum{i=1}{n\n", "t.text:3: @sum needs {below}{above}, each closed with }"},
         {"open markup inside a figure", "para: @frac{K_{c}{2}\n", "t.text:3: @frac needs {numerator}{denominator}, each closed with }"},
+        {"box other than a label", "box: list\n", "t.text:3: box takes \"label\", once, before the text"},
+        {"box after the text", "para: a\nbox: label\n", "t.text:4: box takes \"label\", once, before the text"},
+        {"table in a label", "box: label\nalign: l\nrow: a\n", "t.text:6: a text in a label holds plain paragraphs only"},
+        {"markup in a label", "box: label\npara: M^{3}\n", "t.text:5: a text in a label holds plain paragraphs only"},
+        {"source label beside a label", "box: label\nlabel: 来源\npara: a\n",
+         "t.text:6: a text in a label has no frame, source label or buttons"},
         {"fraction in a cell checked too", "align: l\nrow: @frac{1}\n", "t.text:4: @frac needs {numerator}{denominator}, each closed with }"},
     };
     for (const Case &c : cases)

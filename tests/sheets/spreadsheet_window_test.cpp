@@ -3,6 +3,7 @@
 #include "common/embedded_spreadsheet_window.h"
 #include "common/sheet_view.h"
 #include "common/tool_registry.h"
+#include "shell/menu_tree.h"
 #include "message_recorder.h"
 #include "window_driver.h"
 
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 using namespace corvalen;
 
@@ -57,23 +59,63 @@ protected:
     std::optional<WindowDriver> m_driver;
 };
 
-TEST_F(SheetWindow, EveryCopperLeadAndZincSheetOpensAsAPictureWithItsButtons)
+// Every sheet of the industry menu, opened from its item: caption, title
+// label (none in the textile sheets), the picture with its buttons; then
+// activated, a quantity of 1 makes its first amount the coefficient.
+TEST_F(SheetWindow, EverySheetOfTheIndustryMenuOpensAsAPictureAndRecomputes)
 {
     struct Case
     {
         const char *window, *caption, *title;
+        const char *quantity, *coefficient, *amount;  // cells
     } cases[] = {
-        {"铜精矿污染物", "铜精矿污染物排放的计算", "铜精矿污染物排放的计算"},
-        {"粗铜行业", "粗铜行业", "粗铜行业污染物排放的计算"},
-        {"铜锭铜板铅管带", "铜锭铜板铅管带", "铜锭、铜板、铅管带污染物排放的计算"},
-        {"粗铅行业产排污量", "粗铅行业产排污量", "粗铅行业污染物排放的计算"},
-        {"粗锌行业污染物排放", "粗锌行业污染物排放", "粗锌行业污染物排放的计算"},
+        {"铜精矿污染物", "铜精矿污染物排放的计算", "铜精矿污染物排放的计算", "C1", "C3", "E3"},
+        {"粗铜行业", "粗铜行业", "粗铜行业污染物排放的计算", "C1", "D3", "F3"},
+        {"铜锭铜板铅管带", "铜锭铜板铅管带", "铜锭、铜板、铅管带污染物排放的计算", "C13", "C14", "E14"},
+        {"粗铅行业产排污量", "粗铅行业产排污量", "粗铅行业污染物排放的计算", "C1", "C3", "E3"},
+        {"粗锌行业污染物排放", "粗锌行业污染物排放", "粗锌行业污染物排放的计算", "C1", "D10", "F10"},
+        {"氧化铝", "氧化铝", "氧化铝行业污染物排放的计算", "C2", "C4", "E4"},
+        {"电解铝", "电解铝", "电解铝行业污染物排放的计算", "C2", "D8", "F8"},
+        {"铝锭铝厚板", "铝锭铝厚板", "铝锭铝厚板行业污染物排放的计算", "C8", "C10", "E10"},
+        {"铝薄板铝箔", "铝薄板铝箔", "铝薄板铝箔行业污染物排放的计算", "C2", "C4", "E4"},
+        {"铝铸件铝材", "铝铸件铝材", "铝铸件铝材行业污染物排放的计算", "D8", "D12", "F12"},
+        {"镍行业", "镍行业", "镍行业行业污染物排放的计算", "D2", "C13", "E13"},
+        {"碱法制浆行业", "碱法制浆行业", "碱法制浆行业污染物排放的计算", "D2", "C5", "E5"},
+        {"纸袋纸新闻纸书写纸", "纸袋纸、新闻纸、书写纸", "纸袋纸、新闻纸、书写纸行业污染物排放的计算", "D2", "D7", "F7"},
+        {"酒精行业污染物", "酒精行业污染物", "酒精行业污染物排放的计算", "D2", "C4", "E4"},
+        {"制革行业", "制革行业", "制革行业污染物排放的计算", "D2", "D9", "F9"},
+        {"绒线类", "绒线类", nullptr, "E2", "C5", "E5"},
+        {"毛精纺", "毛精纺", nullptr, "E2", "D4", "F4"},
+        {"毛粗纺", "毛粗纺", nullptr, "E2", "C6", "E6"},
+        {"丝织类", "丝织类", nullptr, "E2", "D5", "F5"},
+        {"棉针织", "棉针织", nullptr, "E2", "C4", "E4"},
+        {"棉机织", "棉机织", nullptr, "E2", "D6", "F6"},
+        {"麻纺类", "麻纺类", nullptr, "E2", "C4", "E4"},
     };
+    // The submenu holds the note, these 22 sheets and the tannery calculator.
+    QStringList sheetItems;
+    for (const MenuNode &menu : loadMenuTree())
+        for (const MenuNode &sub : menu.children)
+            if (sub.caption == QStringLiteral("相关行业产排污量计算"))
+                for (const MenuNode &item : sub.children)
+                    if (const ToolInfo *info = ToolRegistry::global().info(item.target);
+                        info && info->kind == ToolKind::EmbeddedSpreadsheet)
+                        sheetItems << item.target;
+    QStringList windows;
+    for (const Case &c : cases)
+        windows << QString::fromUtf8(c.window);
+    std::sort(sheetItems.begin(), sheetItems.end());
+    std::sort(windows.begin(), windows.end());
+    EXPECT_EQ(sheetItems, windows);
+
     for (const Case &c : cases) {
         open(QString::fromUtf8(c.window));
         SCOPED_TRACE(c.window);
         EXPECT_EQ(driver().window()->windowTitle(), QString::fromUtf8(c.caption));
-        EXPECT_EQ(driver().text(QStringLiteral("Label1")), QString::fromUtf8(c.title));
+        if (c.title)
+            EXPECT_EQ(driver().text(QStringLiteral("Label1")), QString::fromUtf8(c.title));
+        else
+            EXPECT_FALSE(driver().find<QLabel>(QStringLiteral("Label1")));
         EXPECT_EQ(driver().text(QStringLiteral("Command5")), QStringLiteral("激活（复原）表格"));
         EXPECT_EQ(driver().text(QStringLiteral("CommandClose")), QStringLiteral("关闭表格"));
         EXPECT_FALSE(sheetWindow()->isActive());
@@ -84,6 +126,12 @@ TEST_F(SheetWindow, EveryCopperLeadAndZincSheetOpensAsAPictureWithItsButtons)
         // The whole sheet is in view: no scroll bar hides a part of it.
         EXPECT_FALSE(view()->horizontalScrollBar()->isVisible());
         EXPECT_FALSE(view()->verticalScrollBar()->isVisible());
+
+        driver().press(QStringLiteral("Command5"));
+        typeInto(c.quantity, QStringLiteral("1"));
+        EXPECT_EQ(cell(c.quantity), QStringLiteral("1"));
+        EXPECT_EQ(cell(c.amount), cell(c.coefficient));
+        driver().close();
     }
 }
 
