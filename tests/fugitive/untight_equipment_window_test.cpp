@@ -43,9 +43,9 @@ TEST(UntightEquipmentWindow, CoefficientTable)
 {
     WindowDriver window(kWindow);
     const QString table = window.find<QPlainTextEdit>("Text7")->toPlainText();
-    for (const char *piece : {"不同压力时系数C值：", "压力的单位为绝对大气压", "<2", "1001", "0.166", "0.37",
+    for (const char *fragment : {"不同压力时系数C值：", "压力的单位为绝对大气压", "<2", "1001", "0.166", "0.37",
                               "对于以上没有给出的压力值,可以采用内插法的方法求得\nC值,后进行计算!"})
-        EXPECT_TRUE(table.contains(QString::fromUtf8(piece))) << piece;
+        EXPECT_TRUE(table.contains(QString::fromUtf8(fragment))) << fragment;
 }
 
 
