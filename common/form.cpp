@@ -151,6 +151,8 @@ TextBox *Panel::box(const Field &field)
         label->setObjectName(field.labelName);
         label->setBuddy(box);
         setTextColor(label, field.labelColor);
+        if (field.flags & BoldLabel)
+            setBold(label);
         if (!field.labelName.isEmpty())
             m_form->remember(label);
     }

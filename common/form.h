@@ -92,6 +92,7 @@ enum FieldFlag {
     ReadOnly = 4,
     Bold = 8,
     Multiline = 16,  // a multi-line box (a basis note, a method text)
+    BoldLabel = 32,  // the box's label in bold type too
 };
 
 // One labelled box: label | box | unit | explanation button.

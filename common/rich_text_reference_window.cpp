@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QTextEdit>
+#include <optional>
 
 namespace corvalen {
 
@@ -37,7 +38,12 @@ void RichTextReferenceWindow::build(QWidget *window)
         label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         return;
     }
-    Panel frame = m_file->frame.isEmpty() ? top : top.frame(QStringLiteral("Frame1"), m_file->frame);
+    // Without a frame the box is a row of the window itself, so the label
+    // goes under it rather than over it.
+    std::optional<Panel> framed;
+    if (!m_file->frame.isEmpty())
+        framed = top.frame(QStringLiteral("Frame1"), m_file->frame);
+    Panel &frame = framed ? *framed : top;
     auto *box = new QTextEdit(frame.container());
     box->setObjectName(QStringLiteral("RichTextBox1"));
     box->setAccessibleName(m_file->frame.isEmpty() ? m_file->caption : m_file->frame);

@@ -3,7 +3,10 @@
 #include "common/picture_reference_window.h"
 #include "common/tool_registry.h"
 #include "fugitive/dust_calculators_window.h"
+#include "fugitive/fixed_roof_tank_window.h"
+#include "fugitive/open_air_storage_window.h"
 #include "fugitive/storage_tank_window.h"
+#include "fugitive/untight_equipment_window.h"
 
 namespace corvalen {
 
@@ -11,6 +14,9 @@ void registerFugitiveWindows(ToolRegistry &registry)
 {
     registerReferenceTables(registry, QStringLiteral("fugitive"));
     registerDustCalculatorWindows(registry);
+    registerFixedRoofTankWindow(registry);
+    registerOpenAirStorageWindow(registry);
+    registerUntightEquipmentWindow(registry);
     registerStorageTankWindow(registry);
 }
 

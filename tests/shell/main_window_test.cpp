@@ -57,8 +57,8 @@ TEST(MainWindow, MenuTreeAndItsItems)
         if (n->action == MenuNode::Action::Window)
             windows.insert(n->target);
     }
-    EXPECT_EQ(count[MenuNode::Action::Window], 116);
-    EXPECT_EQ(windows.size(), 116) << "two visible items open one window";
+    EXPECT_EQ(count[MenuNode::Action::Window], 119);
+    EXPECT_EQ(windows.size(), 119) << "two visible items open one window";
     EXPECT_EQ(count[MenuNode::Action::Link], 14);
     EXPECT_EQ(count[MenuNode::Action::Accessory], 3);
     EXPECT_EQ(hidden, 0);

@@ -160,5 +160,8 @@ void WindowDriver::reopen()
 
 bool WindowDriver::screenshot(const QString &path) const
 {
+    // Pending layout requests first, so that the picture shows what a user
+    // would see after the last action.
+    QCoreApplication::processEvents();
     return window() && window()->grab().save(path);
 }

@@ -22,7 +22,7 @@ TEST(TableFiles, EveryEmbeddedFileLoadsUnderItsOwnWindowName)
             windows.append(result.table.window);
         }
     }
-    EXPECT_EQ(windows.size(), 33);
+    EXPECT_EQ(windows.size(), 34);
 }
 
 // The table of a window as registered under its name.
@@ -134,6 +134,9 @@ const std::vector<Expected> kTables = {
      4,
      {{0, 0, "堆煤量(t/a)"}, {0, 3, "7279.85"}, {1, 3, "58238.8"}, {2, 1, "0.96"}, {2, 3, "196555.95"},
       {2, 5, "2.54"}, {3, 0, "U0(m/s)"}, {3, 5, "合计 4.22"}}},
+    {"医院耗水量1", "医院耗水量", "", "Picture1", "数据来源：《医院污水处理设计规范》CECS 07：2004", 1, 3, 3,
+     {{0, 0, "1  设备比较齐全的大型医院"}, {0, 1, "650～800"}, {0, 2, "2.0～2.2"}, {1, 2, "2.2～2.5"},
+      {2, 0, "3  小型医院"}, {2, 1, "350～400"}, {2, 2, "2.5"}}},
 };
 
 TEST(TableTranscription, MatchesTheHandbook)
