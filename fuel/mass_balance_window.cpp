@@ -234,10 +234,7 @@ void design(Form &form, const MassBalanceForm &f)
     method->setReadOnly(true);
     method->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     method->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette palette = method->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
-    palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
-    method->setPalette(palette);
+    setTipColours(method);
     method->setMinimumHeight(150);
 }
 

@@ -300,10 +300,7 @@ void design(Form &form, const DustForm &f)
         QPlainTextEdit *text = frame.note(f.formulaBox, f.formula.join(u'\n') + u'\n', f.frameCaption);
         text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        QPalette palette = text->palette();
-        palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
-        palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
-        text->setPalette(palette);
+        setTipColours(text);
         // Wide enough for its longest line, so only long notes wrap.
         int widest = 0;
         for (const QString &line : f.formula)

@@ -123,10 +123,7 @@ void design(Form &f)
     }
 
     QPlainTextEdit *note = top.note(QStringLiteral("Text26"), noteText(), QStringLiteral("说明"));
-    QPalette palette = note->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
-    palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
-    note->setPalette(palette);
+    setTipColours(note);
     // Tall enough for the whole note.
     note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     note->setFixedHeight(note->fontMetrics().lineSpacing() * 6 + 12);

@@ -57,10 +57,7 @@ void design(Form &f)
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     table->setLineWrapMode(QPlainTextEdit::NoWrap);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette palette = table->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
-    palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
-    table->setPalette(palette);
+    setTipColours(table);
     // Tall and wide enough for the whole table.
     int widest = 0;
     for (const QString &line : kCoefficientTable.split(u'\n'))
