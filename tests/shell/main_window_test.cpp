@@ -30,7 +30,7 @@ QStringList visibleCaptions(const QList<QAction *> &actions)
 
 // The menu tree: the actions by kind, a few targets that are easily
 // mixed up, the order of the menus; an item opening a window is enabled
-// exactly when that window is registered.
+// exactly when that window is registered, and every window is.
 TEST(MainWindow, MenuTreeAndItsItems)
 {
     MainWindow w;
@@ -54,8 +54,11 @@ TEST(MainWindow, MenuTreeAndItsItems)
             continue;
         }
         ++count[n->action];
-        if (n->action == MenuNode::Action::Window)
+        if (n->action == MenuNode::Action::Window) {
             windows.insert(n->target);
+            EXPECT_TRUE(corvalen::ToolRegistry::global().contains(n->target))
+                << "no window behind " << qPrintable(n->caption);
+        }
     }
     EXPECT_EQ(count[MenuNode::Action::Window], 119);
     EXPECT_EQ(windows.size(), 119) << "two visible items open one window";
