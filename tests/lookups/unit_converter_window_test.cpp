@@ -15,10 +15,7 @@ const QString kKmToMile = QStringLiteral("1千米（km）=0.621英里（mile）"
 TEST(UnitConverterWindow, OpensWithTheCategoriesAndNothingChosen)
 {
     WindowDriver w(kConverter);
-    auto *categories = w.find<QComboBox>("Combo1");
-    ASSERT_NE(categories, nullptr);
-    EXPECT_EQ(categories->count(), 20);
-    EXPECT_EQ(categories->itemText(19), QStringLiteral("热当量查询"));
+    EXPECT_EQ(w.find<QComboBox>("Combo1")->count(), 20);
     EXPECT_EQ(w.text("Combo1"), QString());
     EXPECT_EQ(w.find<QComboBox>("Combo2")->count(), 0);
     EXPECT_EQ(w.text("Label4"), QStringLiteral("千米（km）"));
