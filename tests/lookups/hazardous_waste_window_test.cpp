@@ -2,12 +2,10 @@
 #include "common/tool_registry.h"
 #include "common/tool_window.h"
 #include "lookups/hazardous_waste_list.h"
-#include "shell/main_window.h"
 #include "message_recorder.h"
 #include "window_driver.h"
 
 #include <QComboBox>
-#include <QMenu>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -92,31 +90,6 @@ TEST(HazardousWasteWindow, DocumentOpensFromTheQueryAndShowsTheList)
     EXPECT_FALSE(box->isReadOnly());
     close->click();
     EXPECT_TRUE(box->isReadOnly());
-    ToolRegistry::global().resetInstances();
-}
-
-// The catalogue and waste-list items of 其它工具 open their windows.
-TEST(OtherToolsMenu, CatalogueAndWasteListItemsOpenTheirWindows)
-{
-    MainWindow main;
-    auto *menu = main.findChild<QMenu *>(QStringLiteral("其它工具"));
-    ASSERT_NE(menu, nullptr);
-    const std::pair<QString, QString> items[] = {
-        {QStringLiteral("产业结构调整指导目录(2011年)本查询"), QStringLiteral("产业结构调整指导目录")},
-        {QStringLiteral("危险废物名录查询"), kWindow},
-    };
-    for (const auto &[caption, window] : items) {
-        QAction *item = nullptr;
-        for (QAction *action : menu->actions())
-            if (action->text() == caption)
-                item = action;
-        ASSERT_NE(item, nullptr) << caption.toStdString();
-        EXPECT_TRUE(item->isEnabled()) << caption.toStdString();
-        item->trigger();
-        ToolWindow *opened = ToolRegistry::global().existingInstance(window);
-        ASSERT_NE(opened, nullptr) << window.toStdString();
-        EXPECT_TRUE(opened->widget() && opened->widget()->isVisible()) << window.toStdString();
-    }
     ToolRegistry::global().resetInstances();
 }
 

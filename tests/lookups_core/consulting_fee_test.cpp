@@ -23,17 +23,14 @@ struct Case
     QString evaluating;
 };
 
-TEST(ConsultingFee, WorkedExamples)
+// The worked examples of the window are checked through it.
+TEST(ConsultingFee, BandsAndAdjustments)
 {
     const Case cases[] = {
-        {"defaults", {"3500", FeeDocument::Report, kChemical, kSensitive, "2"}, "8.7706", "1.54412"},
-        {"report form two topics", {"3500", FeeDocument::ReportForm, kChemical, kSensitive, "2"}, "4.1176", "0.82059"},
-        {"report form no topics", {"3500", FeeDocument::ReportForm, kChemical, kSensitive, "0"}, "2.0588", "0.82059"},
         {"first band's upper limit", {"3000", FeeDocument::Report, kChemical, kSensitive, "2"}, "8.4", "1.5"},
         {"limit 2", {"20000", FeeDocument::Report, kChemical, kSensitive, "2"}, "21", "3"},
         {"limit 100", {"1000000", FeeDocument::Report, kChemical, kSensitive, "2"}, "154", "13"},
         {"above 100", {"2000000", FeeDocument::Report, kChemical, kSensitive, "2"}, "154", "13"},
-        {"transport, ordinary", {"3000", FeeDocument::Report, kTransport, kOrdinary, "2"}, "4.8", "1.5"},
         {"grain, ordinary", {"3000", FeeDocument::Report, kGrain, kOrdinary, "2"}, "2.4", "1.5"},
         {"report form at limit 10", {"100000", FeeDocument::ReportForm, kChemical, kSensitive, "2"}, "14", "2"},
         {"negative investment continues the first band", {"-3000", FeeDocument::Report, kTransport, kSensitive, "0"},
@@ -57,25 +54,18 @@ TEST(ConsultingFee, BandFeesAtTheLimits)
     EXPECT_FLOAT_EQ(bandFees(0.35f, FeeDocument::ReportForm).compiling, 2.0588236f);
 }
 
+// The lines the window tests do not read: the note and the evaluating line
+// of a large report form.
 TEST(ConsultingFee, ReportLines)
 {
     const std::optional<FeeResult> report = consultingFee({"3500", FeeDocument::Report, kChemical, kSensitive, "2"});
     ASSERT_TRUE(report);
     ASSERT_EQ(report->report.size(), 5);
-    EXPECT_EQ(report->report[0], QStringLiteral("    编制环境影响报告书(含大纲)的费用约为:8.7706万元"));
-    EXPECT_EQ(report->report[1], QStringLiteral("    评估环境影响报告书(含大纲)的费用约为:1.54412万元"));
     EXPECT_EQ(report->report[2], QStringLiteral("    注："));
-
-    const std::optional<FeeResult> form = consultingFee({"3500", FeeDocument::ReportForm, kChemical, kSensitive, "2"});
-    EXPECT_EQ(form->report[0], QStringLiteral("    编制环境影响报告表的费用为:4.1176万元"));
-    EXPECT_EQ(form->report[1], QStringLiteral("    评估环境影响报告表的费用为:0.82059万元"));
-
     const std::optional<FeeResult> large = consultingFee({"100001", FeeDocument::ReportForm, kChemical, kSensitive, "2"});
-    EXPECT_EQ(large->report[0],
-              QStringLiteral("    编制环境影响报告表的费用为:7万元以上，计价格[2002]125号文件规定，好象没有上限！"));
+    ASSERT_TRUE(large);
     EXPECT_EQ(large->report[1],
               QStringLiteral("    评估环境影响报告表的费用为:2万元以上，计价格[2002]125号文件规定，好象没有上限！"));
-    EXPECT_EQ(large->report.size(), 5);
 }
 
 TEST(ConsultingFee, InputsThatAreNoNumberGiveNoResult)

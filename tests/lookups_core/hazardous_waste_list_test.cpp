@@ -30,20 +30,6 @@ TEST(HazardousWasteList, EveryCodeOfTheListHasItsHeadingAndName)
         EXPECT_TRUE(heading->startsWith(code + QStringLiteral("\r\n")) && heading->endsWith(u'\r')) << code.toStdString();
     }
     EXPECT_EQ(wasteCodeAndName(list(), u"HW11"), QStringLiteral("HW11\r\n精(蒸) 馏残渣\r")) << "the blank is kept";
-    EXPECT_EQ(wasteCodeAndName(list(), u"HW42"), QStringLiteral("HW42\r\n废有机溶剂\r"));
-}
-
-TEST(HazardousWasteList, FirstAndLastEntries)
-{
-    EXPECT_EQ(wasteEntry(list(), u"HW01"),
-              QStringLiteral("HW01\r\n医院临床废物\r\n从医院、医疗中心和诊所的医疗服务中产生的临床废物\r\n"
-                             "——手术、包扎残余物\r\n——生物培养、动物试验残余物\r\n——化验检查残余物\r\n"
-                             "——传染性废物\r\n——废水处理污泥\r\n手术残物，敷料、化验废物，传染性废物，动物试验废物\r"));
-    EXPECT_EQ(wasteEntry(list(), u""), wasteEntry(list(), u"HW01")) << "nothing chosen shows the first block";
-    const std::optional<QString> last = wasteEntry(list(), u"HW47");
-    ASSERT_TRUE(last);
-    EXPECT_TRUE(list().endsWith(*last + u'\n'));
-    EXPECT_TRUE(last->startsWith(QStringLiteral("HW47\r\n含钡废物\r")));
 }
 
 TEST(HazardousWasteList, LookUpsOnAFixture)

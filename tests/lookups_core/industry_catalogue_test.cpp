@@ -65,6 +65,8 @@ TEST(CatalogueClass, SearchListsWholeItemsInOrder)
     };
     for (const auto &c : cases)
         EXPECT_EQ(KeywordItemSearch(entries, QStringView(c.keyword)), c.result) << c.name;
+    EXPECT_EQ(KeywordItemSearch(entries, u""), std::nullopt);
+    EXPECT_EQ(KeywordItemSearch({}, u"太阳能"), std::nullopt);
     EXPECT_EQ(KeywordItemSearch(entries, u"igbt模块"),
               QStringLiteral("\n第一类  鼓励类 A\r\n一、信息产业\r\n1.IGBT模块与太阳能逆变器\n"));
 }
@@ -114,12 +116,10 @@ TEST(BuiltInCatalogue, ClassesHoldTheirHeadingsInOrder)
 TEST(BuiltInCatalogue, SearchInAClass)
 {
     const CatalogueSearch solar = searchCatalogue(u"鼓励类", u"太阳能");
-    EXPECT_EQ(solar.caption, QStringLiteral("你查询的关键词属鼓励的有以下项目："));
     EXPECT_TRUE(solar.result.startsWith(QStringLiteral("\n第一类  鼓励类 A\r\n一、农林业\r\n")));
     EXPECT_TRUE(solar.result.endsWith(QStringLiteral("\r\n5.风力发电及太阳能、地热能、海洋能、生物质能等可再生能源开发利用\n")));
 
     const CatalogueSearch none = searchCatalogue(u"淘汰类", u"太阳能");
-    EXPECT_EQ(none.caption, QStringLiteral("你查询的关键词属淘汰类的有以下项目："));
     EXPECT_EQ(none.result, QStringLiteral("查无此项目"));
 
     for (const char16_t *other : {u"", u"鼓励", u"鼓励类 ", u"其他"}) {
