@@ -19,11 +19,8 @@ TEST(PoolEvaporation, FlashPage)
 {
     const FlashInputs design{"10", "30", "1000", "300", "80", "5000"};
     const struct { const char *name; QString FlashInputs::*box; QString text; const char *shown; } cases[] = {
-        {"design texts, F = 44 beyond 1", nullptr, {}, "14.66667"},
         {"liquid below its boiling point", &FlashInputs::liquidTemperature, "60", "-1.333333"},
-        {"duration 0", &FlashInputs::duration, "0", "0"},
         {"duration empty", &FlashInputs::duration, "", "0"},
-        {"heat of vaporisation 0", &FlashInputs::vaporisationHeat, "0", "0"},
         {"released mass no number", &FlashInputs::released, "10kg", "0"},
         {"fraction beyond the single range", &FlashInputs::heatCapacity, "1E300", "0"},
     };
@@ -39,12 +36,6 @@ TEST(PoolEvaporation, HeatPage)
 {
     const HeatInputs design{{}, "300", "275", "10", "12000", "20"};
     const struct { const char *name; QString ground; QString HeatInputs::*box; QString text; const char *shown; } cases[] = {
-        {"cement", "水泥地", nullptr, {}, "8.051499"},
-        {"soil", "土地", nullptr, {}, "3.608172"},
-        {"dry soil", "干土地", nullptr, {}, "1.644509"},
-        {"wet ground", "湿地", nullptr, {}, "2.745827"},
-        {"gravel", "砂砾地", nullptr, {}, "6.266465"},
-        {"no ground chosen", "", nullptr, {}, "0"},
         {"typed ground with a blank", "水泥地 ", nullptr, {}, "0"},
         {"boiling point above ambient", "水泥地", &HeatInputs::boilingPoint, "325", "-8.051499"},
         {"time 0: radicand 0", "水泥地", &HeatInputs::time, "0", "0"},
@@ -64,10 +55,6 @@ TEST(PoolEvaporation, MassPage)
 {
     const MassInputs design{{}, "2000", "350", "2", "10", "80"};
     const struct { const char *name; QString stability; QString MassInputs::*box; QString text; const char *shown; } cases[] = {
-        {"unstable", "不稳定A,B", nullptr, {}, "578.8893"},
-        {"neutral", "中性C", nullptr, {}, "654.5321"},
-        {"stable", "稳定E,F", nullptr, {}, "687.5569"},
-        {"no stability: box kept", "", nullptr, {}, "kept"},
         {"full-width comma is no item", "不稳定A，B", nullptr, {}, "kept"},
         {"ambient temperature 0", "中性C", &MassInputs::ambientTemperature, "0", "0"},
         {"negative wind speed", "中性C", &MassInputs::windSpeed, "-2", "0"},
@@ -88,8 +75,6 @@ TEST(PoolEvaporation, TotalPage)
     // The three rates as their boxes show them (cement, unstable).
     const TotalInputs design{"14.66667", "8.051499", "578.8893", "30", "60", "600"};
     const struct { const char *name; QString TotalInputs::*box; QString text; const char *shown; } cases[] = {
-        {"weighted sum in double", nullptr, {}, "348256.67004"},
-        {"a time empty", &TotalInputs::heatTime, "", ""},
         {"a rate empty (heat page not yet computed)", &TotalInputs::heatRate, "", ""},
         {"a rate typed by hand", &TotalInputs::flashRate, "1", "347846.66994"},
         {"a rate shown as infinite", &TotalInputs::massRate, "无穷大", ""},
@@ -107,7 +92,6 @@ TEST(LeakRates, Liquid)
 {
     const LiquidLeakInputs design{"0.02", "0.62", "120000", "101325", "5", "800"};
     const struct { const char *name; QString LiquidLeakInputs::*box; QString text; const char *shown; } cases[] = {
-        {"design texts", nullptr, {}, "119.4063"},
         {"density 0", &LiquidLeakInputs::density, "0", "0"},
         {"density empty", &LiquidLeakInputs::density, "", "0"},
         {"coefficient empty", &LiquidLeakInputs::coefficient, "", "0"},
@@ -120,7 +104,6 @@ TEST(LeakRates, Liquid)
             in.*c.box = c.text;
         EXPECT_EQ(shown(liquidLeakRate(in)), c.shown) << c.name;
     }
-    EXPECT_EQ(shown(liquidLeakRate({"0.02", "0.62", "101325", "101325", "0", "800"})), "0");
 }
 
 // Figures worked by hand from the guideline's formulas, κ in the radicand:
@@ -136,13 +119,10 @@ TEST(LeakRates, Gas)
         double rate;
         double outflow;
     } cases[] = {
-        {"design texts, no shape: Cd 0.9", nullptr, {}, 15.461, 0.73597},
-        {"circle: Cd 1.0", &GasLeakInputs::shape, "圆形", 17.179, 0.73597},
         {"triangle: Cd 0.95", &GasLeakInputs::shape, "三角形", 16.320, 0.73597},
         {"rectangle: Cd 0.9", &GasLeakInputs::shape, "长方形", 15.461, 0.73597},
         {"ambient 11000: Y about 0.56", &GasLeakInputs::ambientPressure, "11000", 11.710, 0.55744},
         {"ratio equal to rc: critical", &GasLeakInputs::ambientPressure, "6144", 21.008, 1},
-        {"ratio below rc: critical", &GasLeakInputs::ambientPressure, "5000", 21.008, 1},
     };
     for (const auto &c : cases) {
         GasLeakInputs in = design;
@@ -165,7 +145,6 @@ TEST(LeakRates, GasKeepsThePreviousPress)
 {
     const GasLeakInputs design{"0.02", "12000", "10100", "80", "500", {}, "1.5"};
     const struct { const char *name; QString GasLeakInputs::*box; QString text; } cases[] = {
-        {"area empty", &GasLeakInputs::area, ""},
         {"temperature no number", &GasLeakInputs::temperature, "500K"},
     };
     for (const auto &c : cases) {
@@ -185,8 +164,6 @@ TEST(LeakRates, TwoPhase)
 {
     const TwoPhaseLeakInputs design{"0.02", "12000", "10100", "300", "260", "500", "1000", "1200"};
     const struct { const char *name; QString TwoPhaseLeakInputs::*box; QString text; const char *shown; } cases[] = {
-        {"design texts, Fv = 808 used as computed", nullptr, {}, "4.517126"},
-        {"H of 0: Fv 0, the liquid density", &TwoPhaseLeakInputs::vaporisationHeat, "0", "57.6"},
         {"H empty: Fv 0", &TwoPhaseLeakInputs::vaporisationHeat, "", "57.6"},
         {"negative mean density", &TwoPhaseLeakInputs::vapourDensity, "10000", "0"},
         {"pressure empty", &TwoPhaseLeakInputs::pressure, "", "0"},

@@ -36,11 +36,9 @@ TEST(ProtectionDistance, CoefficientLookup)
         float a, b, c, d;
         bool found;
     } cases[] = {
-        {"band 1, class I", 1, classOne(), 530, 0.021f, 1.85f, 0.84f, true},
         {"class II by stacks below a third", 1, {kAbove4, "有", "小于允许1/3", "慢性指标"}, 350, 0.021f, 1.85f, 0.84f, true},
         {"class II by acute indicator", 1, {kAbove4, "无", "大于允许1/3", "急性指标"}, 350, 0.021f, 1.85f, 0.84f, true},
         {"class III", 1, {"大于2小于4", "无", "", "慢性指标"}, 350, 0.021f, 1.85f, 0.84f, true},
-        {"band 2, 2 to 4 m/s, class I", 2, classOne("大于2小于4"), 700, 0.036f, 1.77f, 0.84f, true},
         {"band 3, class III", 3, {kAbove4, "无", "", "慢性指标"}, 140, 0.036f, 1.77f, 0.76f, true},
         {"below 2 m/s needs no class", 3, {kBelow2, "", "", ""}, 80, 0.015f, 1.79f, 0.57f, true},
         {"no wind band: the below-2 row", 1, {"", "有", "大于允许1/3", ""}, 400, 0.01f, 1.85f, 0.78f, false},
@@ -57,11 +55,10 @@ TEST(ProtectionDistance, CoefficientLookup)
     }
 }
 
-// Figures of the handbook examples: the first search's stop and the
-// distance shown, with the drift of the single-precision stepping.
+// The handbook examples are checked through the window; here the first
+// search's stop where it decides the band, and the cases the window leaves.
 TEST(ProtectionDistance, Press)
 {
-    const ProtectionDistanceChoices none{};
     const struct {
         const char *name;
         ProtectionDistanceInputs in;
@@ -69,20 +66,10 @@ TEST(ProtectionDistance, Press)
         int messages;
         const char *firstSearch;  // L1, where the first search stopped
     } cases[] = {
-        {"design texts, class I", inputs(classOne()), "136.1944", 0, "136.1944"},
-        {"no list chosen: the below-2 row", inputs(none), "169.0664", 1, "169.0664"},
         {"below 2 m/s, other lists ignored", inputs({kBelow2, "无", "", ""}), "169.0664", 0, "169.0664"},
         {"class II by stacks, band 2", inputs({kAbove4, "有", "小于允许1/3", ""}, "5"), "1516.814", 0, "1496.779"},
-        {"class II by indicator, band 2", inputs({kAbove4, "无", "", "急性指标"}, "5"), "1516.814", 0, "1496.779"},
         {"band 2 re-search from 1000", inputs(classOne(), "2"), "1134.031", 0, "1126.448"},
-        {"band 3 re-search from 2000", inputs(classOne(), "10"), "2944.912", 0, "2804.785"},
-        {"no list and above 1000 m: two messages", inputs(none, "5"), "2739.972", 2, "2602.738"},
-        {"cleared boxes", inputs(none, "1E-05", "1E-05", "1E-05"), "129.5381", 1, "129.5381"},
-        {"negative emission never meets the test", inputs(classOne(), "-0.05"), "25000M内未找到卫生防护距离", 0,
-         "25000.01"},
-        {"zero emission", inputs(classOne(), "0"), "无法计算，请检查输入", 0, "0"},
         {"zero limit", inputs(classOne(), "0.05", "0"), "无法计算，请检查输入", 0, "0"},
-        {"empty limit on the first press", inputs(classOne(), "0.05", ""), "无法计算，请检查输入", 0, "0"},
         {"both zero", inputs(classOne(), "0", "0"), "无法计算，请检查输入", 0, "0"},
     };
     for (const auto &c : cases) {
