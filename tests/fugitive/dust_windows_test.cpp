@@ -3,11 +3,9 @@
 // design-time inputs, empty results.
 #include "common/embedded_document_window.h"
 #include "common/tool_registry.h"
-#include "shell/main_window.h"
 #include "message_recorder.h"
 #include "window_script.h"
 
-#include <QMenu>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -221,25 +219,6 @@ TEST(DustWindows, MethodsDocumentShowsItsSectionsAndTable)
     EXPECT_FALSE(box->isReadOnly());
     window.press("CommandClose");
     EXPECT_TRUE(box->isReadOnly());
-}
-
-// Each item of the dust submenu opens its window.
-TEST(DustWindows, SubmenuOpensEveryWindow)
-{
-    MainWindow main;
-    auto *menu = main.findChild<QMenu *>(QStringLiteral("起尘量的计算"));
-    ASSERT_NE(menu, nullptr);
-    const QStringList windows = {kCoalPile, kLoading, kRoadFactor, kPortRoad, kVehicleRoad, kWindPile, kSite, kDocument};
-    ASSERT_EQ(menu->actions().size(), windows.size());
-    for (int i = 0; i < windows.size(); ++i) {
-        QAction *item = menu->actions().at(i);
-        EXPECT_TRUE(item->isVisible() && item->isEnabled()) << item->text().toStdString();
-        item->trigger();
-        ToolWindow *window = ToolRegistry::global().existingInstance(windows[i]);
-        ASSERT_NE(window, nullptr) << windows[i].toStdString();
-        EXPECT_TRUE(window->widget() && window->widget()->isVisible()) << windows[i].toStdString();
-    }
-    ToolRegistry::global().resetInstances();
 }
 
 } // namespace

@@ -2,10 +2,8 @@
 // before the first change or click, its failures shown as "0", and its
 // coefficient table.
 #include "common/tool_registry.h"
-#include "shell/main_window.h"
 #include "window_script.h"
 
-#include <QAction>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
@@ -48,25 +46,5 @@ TEST(UntightEquipmentWindow, CoefficientTable)
         EXPECT_TRUE(table.contains(QString::fromUtf8(fragment))) << fragment;
 }
 
-
-// The three items of 气工具 open their windows.
-TEST(FugitiveLossWindows, MenuItemsOpenThem)
-{
-    MainWindow main;
-    const std::pair<QString, QString> items[] = {
-        {QStringLiteral("有害物质露天存放散发量计算"), QStringLiteral("有毒有害物质露天存放散发量")},
-        {QStringLiteral("固定顶罐的呼吸排放量和工作排放量计算"), QStringLiteral("固定顶罐的呼吸排放量和工作排放量")},
-        {QStringLiteral("设备和管道不严密处有害气体散发量计算"), kWindow},
-    };
-    for (const auto &[caption, name] : items) {
-        auto *item = main.findChild<QAction *>(caption);
-        ASSERT_NE(item, nullptr) << caption.toStdString();
-        EXPECT_TRUE(item->isEnabled()) << caption.toStdString();
-        item->trigger();
-        ToolWindow *window = ToolRegistry::global().existingInstance(name);
-        ASSERT_TRUE(window && window->widget() && window->widget()->isVisible()) << name.toStdString();
-    }
-    ToolRegistry::global().resetInstances();
-}
 
 } // namespace
