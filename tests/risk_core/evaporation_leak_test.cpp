@@ -15,40 +15,47 @@ std::string shown(float v)
     return SingleText(v).toStdString();
 }
 
-TEST(PoolEvaporation, FlashPage)
+// The design texts of each window with one box changed.
+template <class Inputs>
+Inputs with(Inputs in, QString Inputs::*box, const char *text)
 {
-    const FlashInputs design{"10", "30", "1000", "300", "80", "5000"};
-    const struct { const char *name; QString FlashInputs::*box; QString text; const char *shown; } cases[] = {
-        {"liquid below its boiling point", &FlashInputs::liquidTemperature, "60", "-1.333333"},
-        {"duration empty", &FlashInputs::duration, "", "0"},
-        {"released mass no number", &FlashInputs::released, "10kg", "0"},
-        {"fraction beyond the single range", &FlashInputs::heatCapacity, "1E300", "0"},
-    };
-    for (const auto &c : cases) {
-        FlashInputs in = design;
-        if (c.box)
-            in.*c.box = c.text;
-        EXPECT_EQ(shown(flashEvaporationRate(in)), c.shown) << c.name;
-    }
+    in.*box = QString::fromUtf8(text);
+    return in;
 }
 
-TEST(PoolEvaporation, HeatPage)
+TEST(RiskRates, OneBoxChangedPerRow)
 {
-    const HeatInputs design{{}, "300", "275", "10", "12000", "20"};
-    const struct { const char *name; QString ground; QString HeatInputs::*box; QString text; const char *shown; } cases[] = {
-        {"typed ground with a blank", "水泥地 ", nullptr, {}, "0"},
-        {"boiling point above ambient", "水泥地", &HeatInputs::boilingPoint, "325", "-8.051499"},
-        {"time 0: radicand 0", "水泥地", &HeatInputs::time, "0", "0"},
-        {"negative time: root of a negative", "水泥地", &HeatInputs::time, "-20", "0"},
-        {"area empty", "水泥地", &HeatInputs::poolArea, "", "0"},
+    const FlashInputs flash{"10", "30", "1000", "300", "80", "5000"};
+    const HeatInputs heat{QStringLiteral("水泥地"), "300", "275", "10", "12000", "20"};
+    const LiquidLeakInputs liquid{"0.02", "0.62", "120000", "101325", "5", "800"};
+    const TwoPhaseLeakInputs twoPhase{"0.02", "12000", "10100", "300", "260", "500", "1000", "1200"};
+    const struct { const char *name; float rate; const char *shown; } cases[] = {
+        {"flash, liquid below its boiling point", flashEvaporationRate(with(flash, &FlashInputs::liquidTemperature, "60")),
+         "-1.333333"},
+        {"flash, duration empty", flashEvaporationRate(with(flash, &FlashInputs::duration, "")), "0"},
+        {"flash, released mass no number", flashEvaporationRate(with(flash, &FlashInputs::released, "10kg")), "0"},
+        {"flash, fraction beyond the single range", flashEvaporationRate(with(flash, &FlashInputs::heatCapacity, "1E300")),
+         "0"},
+        {"heat, typed ground with a blank", heatEvaporationRate(with(heat, &HeatInputs::groundType, "水泥地 ")), "0"},
+        {"heat, boiling point above ambient", heatEvaporationRate(with(heat, &HeatInputs::boilingPoint, "325")),
+         "-8.051499"},
+        {"heat, time 0: radicand 0", heatEvaporationRate(with(heat, &HeatInputs::time, "0")), "0"},
+        {"heat, negative time: root of a negative", heatEvaporationRate(with(heat, &HeatInputs::time, "-20")), "0"},
+        {"heat, area empty", heatEvaporationRate(with(heat, &HeatInputs::poolArea, "")), "0"},
+        {"liquid, density 0", liquidLeakRate(with(liquid, &LiquidLeakInputs::density, "0")), "0"},
+        {"liquid, density empty", liquidLeakRate(with(liquid, &LiquidLeakInputs::density, "")), "0"},
+        {"liquid, coefficient empty", liquidLeakRate(with(liquid, &LiquidLeakInputs::coefficient, "")), "0"},
+        {"liquid, negative radicand", liquidLeakRate(with(liquid, &LiquidLeakInputs::pressure, "-1E6")), "0"},
+        {"liquid, height no number counts as 0", liquidLeakRate(with(liquid, &LiquidLeakInputs::height, "x")),
+         "67.78162"},
+        {"two-phase, H empty: Fv 0", twoPhaseLeakRate(with(twoPhase, &TwoPhaseLeakInputs::vaporisationHeat, "")), "57.6"},
+        {"two-phase, negative mean density",
+         twoPhaseLeakRate(with(twoPhase, &TwoPhaseLeakInputs::vapourDensity, "10000")), "0"},
+        {"two-phase, pressure empty", twoPhaseLeakRate(with(twoPhase, &TwoPhaseLeakInputs::pressure, "")), "0"},
+        {"two-phase, area no number", twoPhaseLeakRate(with(twoPhase, &TwoPhaseLeakInputs::area, "0.02m2")), "0"},
     };
-    for (const auto &c : cases) {
-        HeatInputs in = design;
-        in.groundType = c.ground;
-        if (c.box)
-            in.*c.box = c.text;
-        EXPECT_EQ(shown(heatEvaporationRate(in)), c.shown) << c.name;
-    }
+    for (const auto &c : cases)
+        EXPECT_EQ(shown(c.rate), c.shown) << c.name;
 }
 
 TEST(PoolEvaporation, MassPage)
@@ -85,24 +92,6 @@ TEST(PoolEvaporation, TotalPage)
             in.*c.box = c.text;
         const std::optional<double> total = totalEvaporation(in);
         EXPECT_EQ(total ? DoubleText(*total).toStdString() : "", c.shown) << c.name;
-    }
-}
-
-TEST(LeakRates, Liquid)
-{
-    const LiquidLeakInputs design{"0.02", "0.62", "120000", "101325", "5", "800"};
-    const struct { const char *name; QString LiquidLeakInputs::*box; QString text; const char *shown; } cases[] = {
-        {"density 0", &LiquidLeakInputs::density, "0", "0"},
-        {"density empty", &LiquidLeakInputs::density, "", "0"},
-        {"coefficient empty", &LiquidLeakInputs::coefficient, "", "0"},
-        {"negative radicand", &LiquidLeakInputs::pressure, "-1E6", "0"},
-        {"height no number counts as 0", &LiquidLeakInputs::height, "x", "67.78162"},
-    };
-    for (const auto &c : cases) {
-        LiquidLeakInputs in = design;
-        if (c.box)
-            in.*c.box = c.text;
-        EXPECT_EQ(shown(liquidLeakRate(in)), c.shown) << c.name;
     }
 }
 
@@ -158,23 +147,6 @@ TEST(LeakRates, GasKeepsThePreviousPress)
     GasLeak fresh;
     fresh.press({"", "", "", "", "", {}, ""});
     EXPECT_EQ(shown(fresh.rate), "0");
-}
-
-TEST(LeakRates, TwoPhase)
-{
-    const TwoPhaseLeakInputs design{"0.02", "12000", "10100", "300", "260", "500", "1000", "1200"};
-    const struct { const char *name; QString TwoPhaseLeakInputs::*box; QString text; const char *shown; } cases[] = {
-        {"H empty: Fv 0", &TwoPhaseLeakInputs::vaporisationHeat, "", "57.6"},
-        {"negative mean density", &TwoPhaseLeakInputs::vapourDensity, "10000", "0"},
-        {"pressure empty", &TwoPhaseLeakInputs::pressure, "", "0"},
-        {"area no number", &TwoPhaseLeakInputs::area, "0.02m2", "0"},
-    };
-    for (const auto &c : cases) {
-        TwoPhaseLeakInputs in = design;
-        if (c.box)
-            in.*c.box = c.text;
-        EXPECT_EQ(shown(twoPhaseLeakRate(in)), c.shown) << c.name;
-    }
 }
 
 } // namespace
