@@ -103,7 +103,9 @@ TEST_F(FilteredBoxes, TypedKeysPassOrAreDroppedWithTheirMessage)
     }
 }
 
-TEST_F(FilteredBoxes, ThePointIsJudgedByTheWholeTextNotByWhatWouldReplaceTheSelection)
+// A point is judged by the whole text, not by what would replace the
+// selection; an input method's composition leaves the selected text alone.
+TEST_F(FilteredBoxes, ASelectedTextIsNeitherReplacedByARefusedKeyNorByAComposition)
 {
     m_first->setText(QStringLiteral("3.14"));
     m_first->selectAll();
@@ -111,12 +113,8 @@ TEST_F(FilteredBoxes, ThePointIsJudgedByTheWholeTextNotByWhatWouldReplaceTheSele
     EXPECT_EQ(m_first->text(), QStringLiteral("3.14"));
     EXPECT_EQ(m_first->selectedText(), QStringLiteral("3.14"));
     EXPECT_EQ(m_messages.messages, QStringList{kPoint});
-}
 
-TEST_F(FilteredBoxes, AnInputMethodCompositionLeavesTheSelectedTextAlone)
-{
-    m_first->setText(QStringLiteral("3.14"));
-    m_first->selectAll();
+    m_messages.messages.clear();
     QInputMethodEvent preedit(QStringLiteral("er"), {});
     QCoreApplication::sendEvent(m_first, &preedit);
     EXPECT_EQ(m_first->text(), QStringLiteral("3.14"));

@@ -50,48 +50,36 @@ bool hasExponent(const QString &text)
     return text.contains(u'E') || text.contains(u'e');
 }
 
-TEST(NumberTextProperty, SingleTextReadsBackAsTheValueRoundedToSevenDigits)
+// Reports at most ten failures: a default text that does not read back as
+// the value rounded to `digits`, longer than `maxLength`, or a pattern text
+// (every 16th value, the patterns in turn) with an exponent.
+template <class Float, class Bits>
+void checkDefaultAndPatternTexts(std::uint64_t seed, int digits, qsizetype maxLength,
+                                 QString (*text)(Float), std::initializer_list<const char16_t *> patterns)
 {
-    std::mt19937_64 rng(20260101);
+    std::mt19937_64 rng(seed);
     int failures = 0;
     for (int i = 0; i < kCount && failures < 10; ++i) {
-        const float value = randomValue<float, std::uint32_t>(rng);
-        const QString text = SingleText(value);
-        const auto back = ToDouble(text);
-        const double expected = roundedBy_printf(value, 7);
-        if (!back || *back != expected || text.size() > 13) {
-            ADD_FAILURE() << "single " << value << " gave " << text.toStdString();
+        const Float value = randomValue<Float, Bits>(rng);
+        const QString written = text(value);
+        const auto back = ToDouble(written);
+        if (!back || *back != roundedBy_printf(value, digits) || written.size() > maxLength) {
+            ADD_FAILURE() << value << " gave " << written.toStdString();
             ++failures;
         }
-        if (i % 16 == 0 && hasExponent(ApplyDisplayPattern(value, u"####.##"))) {
+        const char16_t *pattern = patterns.begin()[i / 16 % patterns.size()];
+        if (i % 16 == 0 && hasExponent(ApplyDisplayPattern(value, QString::fromUtf16(pattern)))) {
             ADD_FAILURE() << "pattern exponent for " << value;
             ++failures;
         }
     }
 }
 
-TEST(NumberTextProperty, DoubleTextReadsBackAsTheValueRoundedToFifteenDigits)
+TEST(NumberTextProperty, DefaultTextsReadBackAsTheValueRoundedToSevenOrFifteenDigits)
 {
-    std::mt19937_64 rng(20261209);
-    const char16_t *patterns[] = {u"####.##", u"####0.0000", u"0.00", u"###,##0.00", u"##.######"};
-    int failures = 0;
-    for (int i = 0; i < kCount && failures < 10; ++i) {
-        const double value = randomValue<double, std::uint64_t>(rng);
-        const QString text = DoubleText(value);
-        const auto back = ToDouble(text);
-        const double expected = roundedBy_printf(value, 15);
-        if (!back || *back != expected || text.size() > 22) {
-            ADD_FAILURE() << "double " << value << " gave " << text.toStdString();
-            ++failures;
-        }
-        if (i % 16 == 0) {
-            const QString patterned = ApplyDisplayPattern(value, QString::fromUtf16(patterns[i / 16 % 5]));
-            if (hasExponent(patterned)) {
-                ADD_FAILURE() << "pattern exponent for " << value;
-                ++failures;
-            }
-        }
-    }
+    checkDefaultAndPatternTexts<float, std::uint32_t>(20260101, 7, 13, SingleText, {u"####.##"});
+    checkDefaultAndPatternTexts<double, std::uint64_t>(
+        20261209, 15, 22, DoubleText, {u"####.##", u"####0.0000", u"0.00", u"###,##0.00", u"##.######"});
 }
 
 // A pattern's text read back is the value rounded half away from zero to the

@@ -142,17 +142,4 @@ TEST(SheetCells, NamesAndRanges)
     EXPECT_EQ(cellName(12, 2), QStringLiteral("C13"));
 }
 
-TEST(SheetCells, CopyGivesShownTextsTabSeparatedWithCoveredCellsEmpty)
-{
-    Sheet sheet(2, 3);
-    sheet.setInput(0, 0, QStringLiteral("数量"));
-    sheet.setInput(0, 1, QStringLiteral("hidden"));
-    sheet.setInput(0, 2, QStringLiteral("2"));
-    sheet.setInput(1, 2, QStringLiteral("=C1*0.57"));
-    sheet.addMerge(CellRange{0, 0, 0, 1});
-    EXPECT_TRUE(sheet.isCovered(0, 1));
-    EXPECT_FALSE(sheet.isCovered(0, 0));
-    EXPECT_EQ(sheet.copyText(CellRange{0, 0, 1, 2}), QStringLiteral("数量\t\t2\n\t\t1.14"));
-}
-
 } // namespace

@@ -83,7 +83,6 @@ TEST(MainWindow, MenuTreeAndItsItems)
                            "其它工具", "理化性质", "计算机小帮手", "Pemberlow", "帮助"}));
     // Menu, number of its visible entries, first and last of them.
     const struct { const char *menu; int size; const char *first, *last; } menus[] = {
-        {"气工具", 8, "有害物质露天存放散发量计算", "空气污染指数（API）计算"},
         {"起尘量的计算", 8, "秦皇岛码头煤堆起尘量计算", "相关起尘量计算的资料"},
         {"相关行业产排污量计算", 24, "关于产排污量计算的说明", "制革行业污染物排放的计算"},
         {"燃料燃烧过程中大气污染物及排放系数", 10, "全国主要能源折算标准表", "焦炭质量统计表"},

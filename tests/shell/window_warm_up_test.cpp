@@ -44,10 +44,6 @@ TEST(WindowWarmUp, TouchesEveryWindowButShowsAndKeepsNothing)
     registry.resetInstances();
 }
 
-} // namespace
-
-namespace {
-
 // The step after the first paint runs exactly once, also for a main window
 // that starts minimised and may never be painted.
 TEST(AfterFirstPaint, RunsOnceWhetherOrNotAPaintComes)

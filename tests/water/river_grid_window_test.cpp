@@ -102,11 +102,16 @@ TEST_F(RiverGridWindows, PointLabelFollowsXAndY)
 }
 
 // The design-time grid of each model reaches its file and its result
-// window; the first row is pinned by the core tests.
-TEST_F(RiverGridWindows, DesignTimeGridFileAndResultWindow)
+// window; the first row is pinned by the core tests. The bar fills; models
+// 4 and 8 empty it on a change of the outfall's distance, models 2 and 6
+// leave it as the last grid left it.
+TEST_F(RiverGridWindows, DesignTimeGridFileResultWindowAndBar)
 {
     for (const Model &model : kModels) {
         WindowDriver w(model.window);
+        auto *bar = w.find<QProgressBar>(QStringLiteral("ProgressBar1"));
+        EXPECT_TRUE(bar->isVisibleTo(w.window()));
+        EXPECT_EQ(bar->value(), bar->minimum()) << "empty at design";
         w.press("Command2");
         const QByteArray bytes = fileBytes(model);
         EXPECT_TRUE(bytes.startsWith("X=\\c/Y=;y=0;y=10;y=20;y=30;y=40;y=50;y=60;y=70;y=80;y=90;y=100;\rx=10;"))
@@ -114,8 +119,10 @@ TEST_F(RiverGridWindows, DesignTimeGridFileAndResultWindow)
         EXPECT_TRUE(bytes.endsWith(";\r\r\n")) << model.window.toStdString();
         EXPECT_EQ(bytes.count('\r'), 32) << "header, 30 rows, closing CR LF";
         EXPECT_TRUE(resultText(model).startsWith(QStringLiteral("X=\\c/Y=;y=0;")));
-        auto *bar = w.find<QProgressBar>(QStringLiteral("ProgressBar1"));
         EXPECT_EQ(bar->value(), bar->maximum()) << "full after the last row";
+        w.type("Text8", QStringLiteral("5"));
+        const bool resets = model.window == kModel4 || model.window == kModel8;
+        EXPECT_EQ(bar->value(), resets ? bar->minimum() : bar->maximum()) << model.window.toStdString();
     }
 }
 
@@ -159,22 +166,6 @@ TEST_F(RiverGridWindows, GridBounds)
             EXPECT_EQ(fileBytes(model), c.file ? QByteArray(c.file) : QByteArray("<missing>")) << name;
             EXPECT_EQ(resultText(model) == QStringLiteral("<closed>"), c.file == nullptr) << name;
         }
-    }
-}
-
-// Models 4 and 8 empty the bar on a change of the outfall's distance;
-// models 2 and 6 leave it as the last grid left it.
-TEST_F(RiverGridWindows, ProgressResetByTheBankDistance)
-{
-    for (const Model &model : kModels) {
-        WindowDriver w(model.window);
-        auto *bar = w.find<QProgressBar>(QStringLiteral("ProgressBar1"));
-        EXPECT_TRUE(bar->isVisibleTo(w.window()));
-        EXPECT_EQ(bar->value(), bar->minimum()) << "empty at design";
-        w.press("Command2");
-        w.type("Text8", QStringLiteral("5"));
-        const bool resets = model.window == kModel4 || model.window == kModel8;
-        EXPECT_EQ(bar->value(), resets ? bar->minimum() : bar->maximum()) << model.window.toStdString();
     }
 }
 

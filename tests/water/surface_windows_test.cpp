@@ -3,11 +3,8 @@
 // tab strips with their captions and help texts, and each page's report.
 #include "common/form.h"
 #include "message_recorder.h"
-#include "shell/main_window.h"
 #include "window_driver.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -15,7 +12,6 @@
 #include <gtest/gtest.h>
 
 using namespace corvalen;
-using corvalen::MainWindow;
 
 namespace {
 
@@ -32,28 +28,6 @@ void chooseTab(WindowDriver &w, int index)
 bool shown(WindowDriver &w, const QString &name)
 {
     return w.find<QWidget>(name)->isVisible();
-}
-
-TEST(SurfaceWaterWindows, OpenFromTheirMenuItems)
-{
-    MainWindow main;
-    const std::pair<QString, QString> items[] = {
-        {QStringLiteral("地面水评价等级划分"), kGrade},
-        {QStringLiteral("地面水现状评价方法一"), kMethodOne},
-        {QStringLiteral("地面水现状评价方法二"), kMethodTwo},
-    };
-    for (const auto &[caption, window] : items) {
-        auto *item = main.findChild<QAction *>(caption);
-        ASSERT_TRUE(item && item->isEnabled()) << qPrintable(caption);
-        item->trigger();
-        QWidget *opened = nullptr;
-        for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == window && top->isVisible())
-                opened = top;
-        }
-        ASSERT_TRUE(opened) << qPrintable(window);
-        opened->close();
-    }
 }
 
 TEST(SurfaceGradeWindow, OpensOnTheRiverPageWithNothingChosen)

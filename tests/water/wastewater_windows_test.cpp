@@ -126,8 +126,6 @@ TEST(TanneryWindow, OpensEmptyAndKeepsItsAmountAcrossReopening)
 {
     WindowDriver w(kTannery);
     EXPECT_EQ(w.text("Combo2"), "");
-    EXPECT_EQ(w.find<QComboBox>("Combo2")->count(), 3);
-    EXPECT_EQ(w.text("Text8"), " ");
     EXPECT_EQ(w.text("Text2"), "");
     EXPECT_TRUE(w.text("Text4").startsWith("计算依据《工业污染物产生和排放系\n数》表4.4-10"));
     EXPECT_TRUE(w.boxByLabel("请输入年处理原皮量(T/年))："));
@@ -237,10 +235,13 @@ TEST(MetalFinishingWindow, NoteAndReportFollowTradeAndQuantity)
     EXPECT_EQ(report(w).split('\n').value(1), "    高铬纯化排放铬为:3.8");
 }
 
-TEST(WastewaterWindows, OpenFromTheirMenuItemsOnce)
+TEST(WaterWindows, OpenFromTheirMenuItemsOnce)
 {
     MainWindow main;
     const std::pair<QString, QString> items[] = {
+        {QStringLiteral("地面水评价等级划分"), QStringLiteral("地面水评价分级")},
+        {QStringLiteral("地面水现状评价方法一"), QStringLiteral("地面水现状评价方法1")},
+        {QStringLiteral("地面水现状评价方法二"), QStringLiteral("地面水评价现状评价方法21")},
         {QStringLiteral("几种类型的废水COD与BOD的关系"), kCodBod},
         {QStringLiteral("制革行业污染物排放的计算"), kTannery},
         {QStringLiteral("医院耗水量"), QStringLiteral("医院耗水量1")},

@@ -10,7 +10,6 @@ namespace {
 
 TEST(RiverGridBounds, AxesAndRefusals)
 {
-    const std::optional<double> none;
     const struct {
         const char *name;
         RiverGridBounds bounds;
@@ -18,12 +17,9 @@ TEST(RiverGridBounds, AxesAndRefusals)
         int rows, columns;
     } cases[] = {
         {"design time", {3000, 100, 100, 10}, RiverGridOutcome::Done, 30, 11},
-        {"range below the first row", {9.99, 100, 100, 10}, RiverGridOutcome::Done, 0, 11},
         {"negative step away from the end", {3000, -100, 100, 10}, RiverGridOutcome::Done, 0, 11},
         {"negative step towards the end", {-90, -100, 100, 10}, RiverGridOutcome::Done, 2, 11},
         {"y range below 0", {3000, 100, -1, 10}, RiverGridOutcome::Done, 30, 0},
-        {"XL no number", {none, 100, 100, 10}, RiverGridOutcome::BadBounds, 0, 0},
-        {"x step 0", {3000, 0, 100, 10}, RiverGridOutcome::BadBounds, 0, 0},
         {"y step 0 with no columns", {3000, 100, -1, 0}, RiverGridOutcome::BadBounds, 0, 0},
         {"largest grid", {1009, 1, 99, 1}, RiverGridOutcome::Done, 1000, 100},
         {"one row too many", {1010, 1, 99, 1}, RiverGridOutcome::TooManyPoints, 0, 0},

@@ -23,16 +23,9 @@ QString bayReport(const QString &grade)
     return kHeader + QStringLiteral("    建议评价等级划分为") + grade + u'\n';
 }
 
-struct BandCase
-{
-    const char *name;
-    QString discharge;
-    std::optional<int> river, bay;
-};
-
 TEST(SurfaceGrade, DischargeBandsOnTheSingle)
 {
-    const BandCase cases[] = {
+    const struct { const char *name; QString discharge; std::optional<int> river, bay; } cases[] = {
         {"20000 is the first band", "20000", 1, 1},
         {"just below 20000", "19999.99", 2, 2},
         {"rounds to 20000 as a single", "19999.9995", 1, 1},
@@ -48,23 +41,15 @@ TEST(SurfaceGrade, DischargeBandsOnTheSingle)
         {"no number", "1万", std::nullopt, std::nullopt},
         {"beyond the single range", "1e39", std::nullopt, std::nullopt},
     };
-    for (const BandCase &c : cases) {
+    for (const auto &c : cases) {
         EXPECT_EQ(riverDischargeBand(c.discharge), c.river) << c.name;
         EXPECT_EQ(bayDischargeBand(c.discharge), c.bay) << c.name;
     }
 }
 
-struct ComplexityCase
-{
-    const char *name;
-    int kinds;
-    QString n;
-    std::optional<int> complexity;
-};
-
 TEST(SurfaceGrade, ComplexityFromKindsAndParameters)
 {
-    const ComplexityCase cases[] = {
+    const struct { const char *name; int kinds; QString n; std::optional<int> complexity; } cases[] = {
         {"four kinds, N not read", 4, "", 1},
         {"three kinds, N not read", 3, "abc", 1},
         {"two kinds, N = 10", 2, "10", 1},
@@ -75,27 +60,16 @@ TEST(SurfaceGrade, ComplexityFromKindsAndParameters)
         {"two kinds, N empty", 2, "", std::nullopt},
         {"one kind, N no number", 1, "x", std::nullopt},
     };
-    for (const ComplexityCase &c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(sewageComplexity(c.kinds, c.n), c.complexity) << c.name;
 }
-
-struct ReportCase
-{
-    const char *name;
-    SurfaceGradeInput input;
-    QString report;
-};
 
 TEST(SurfaceGrade, Reports)
 {
     const QString river = kRiverTab.toString();
     const QString bay = kBayTab.toString();
     const QString none = kNoGradeRow.toString();
-    const ReportCase cases[] = {
-        {"design inputs", {.discharge = "10000", .kindsTicked = 0, .parameterCount = "2", .tab = river}, none},
-        {"large river, simple, band 2",
-         {.discharge = "15000", .kindsTicked = 1, .parameterCount = "3", .tab = river, .size = 1},
-         kHeader + riverLine(u"I-Ⅲ"_s, u"二级"_s) + riverLine(u"Ⅳ-Ⅴ"_s, u"三级"_s)},
+    const struct { const char *name; SurfaceGradeInput input; QString report; } cases[] = {
         {"small river, band 5",
          {.discharge = "500", .kindsTicked = 1, .parameterCount = "3", .tab = river, .size = 3},
          kHeader + riverLine(u"I-Ⅴ"_s, u"三级"_s)},
@@ -125,7 +99,7 @@ TEST(SurfaceGrade, Reports)
                                          .size = 1}, bayReport(u"三级"_s)},
         {"bay no type", {.discharge = "500", .kindsTicked = 0, .tab = bay}, none},
     };
-    for (const ReportCase &c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(surfaceGradeReport(c.input), c.report) << c.name;
 }
 
