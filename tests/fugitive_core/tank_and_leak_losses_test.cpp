@@ -100,8 +100,6 @@ TEST(OpenAirStorage, FailedStepsKeepTheirValues)
 
 TEST(UntightEquipment, Failures)
 {
-    const UntightEquipmentInputs atOpen{.volume = "20", .safetyFactor = "1.5", .coefficient = "0.169",
-                                        .molecularWeight = "34", .temperature = "100"};
     const struct
     {
         const char *name;
@@ -114,7 +112,6 @@ TEST(UntightEquipment, Failures)
         {"V beyond the single range", {"1e39", "1.5", "0.169", "34", "100"}, "0"},
         {"Gc beyond the single range", {"3e38", "2", "2", "34", "100"}, "0"},
     };
-    EXPECT_EQ(SingleText(untightEquipmentLeak(atOpen)), "1.53071");
     for (const auto &row : rows)
         EXPECT_EQ(SingleText(untightEquipmentLeak(row.in)), row.shown) << row.name;
 }
