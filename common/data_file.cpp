@@ -15,6 +15,14 @@ const QString kMergeUp = QStringLiteral("^^");
 
 } // namespace
 
+void requireWindowAndCaption(const QString &window, const QString &caption, int endLine)
+{
+    if (window.isEmpty())
+        throw DataFileFailure{endLine, QStringLiteral("no window name")};
+    if (caption.isEmpty())
+        throw DataFileFailure{endLine, QStringLiteral("no caption")};
+}
+
 QList<DataFileLine> dataFileLines(const QString &text)
 {
     QList<DataFileLine> result;

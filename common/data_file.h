@@ -31,6 +31,10 @@ struct DataFileLine
 // without "key:".
 QList<DataFileLine> dataFileLines(const QString &text);
 
+// A file that makes a window names the window and its caption; the failure
+// is reported at `endLine`, the file's last line.
+void requireWindowAndCaption(const QString &window, const QString &caption, int endLine);
+
 // Reads a file (a resource path or a file on disk) as UTF-8. On failure the
 // text is empty and `error` names the file and the reason.
 QString readDataFile(const QString &path, QString *error);

@@ -114,10 +114,7 @@ ReferenceTable parse(const QString &text)
     }
 
     const int end = lines.size();
-    if (table.window.isEmpty())
-        throw Failure{end, QStringLiteral("no window name")};
-    if (table.caption.isEmpty())
-        throw Failure{end, QStringLiteral("no caption")};
+    requireWindowAndCaption(table.window, table.caption, end);
     if (table.pages.isEmpty())
         throw Failure{end, QStringLiteral("no picture")};
     const bool paged = table.pages.size() > 1;

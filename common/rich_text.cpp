@@ -135,10 +135,7 @@ RichTextFile parse(const QString &text)
     }
 
     const int end = text.count(QLatin1Char('\n')) + 1;
-    if (file.window.isEmpty())
-        throw Failure{end, QStringLiteral("no window name")};
-    if (file.caption.isEmpty())
-        throw Failure{end, QStringLiteral("no caption")};
+    requireWindowAndCaption(file.window, file.caption, end);
     if (file.blocks.isEmpty())
         throw Failure{end, QStringLiteral("no text")};
     if (file.inLabel) {

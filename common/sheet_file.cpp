@@ -145,10 +145,7 @@ SheetFile parse(const QString &text)
     }
 
     const int end = text.count(QLatin1Char('\n')) + 1;
-    if (file.window.isEmpty())
-        throw Failure{end, QStringLiteral("no window name")};
-    if (file.caption.isEmpty())
-        throw Failure{end, QStringLiteral("no caption")};
+    requireWindowAndCaption(file.window, file.caption, end);
     if (file.worksheet.isEmpty())
         throw Failure{end, QStringLiteral("no worksheet name")};
     if (rows.isEmpty())
