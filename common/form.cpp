@@ -478,6 +478,14 @@ void setTipColours(QWidget *widget)
     widget->setPalette(palette);
 }
 
+int widestLineWidth(const QPlainTextEdit *note)
+{
+    int widest = 0;
+    for (const QString &line : note->toPlainText().split(u'\n'))
+        widest = std::max(widest, note->fontMetrics().horizontalAdvance(line));
+    return widest;
+}
+
 bool Form::isChecked(const QString &name) const
 {
     auto *button = get<QAbstractButton>(name);

@@ -221,6 +221,10 @@ void writeControl(QWidget *widget, const QString &text);
 // and note boxes that the windows set apart.
 void setTipColours(QWidget *widget);
 
+// The width of a note's longest line in its font, so that a table laid out
+// in text can be shown without wrapping.
+int widestLineWidth(const QPlainTextEdit *note);
+
 // Shows a model's progress state in its bar.
 void showProgress(QProgressBar *bar, const ProgressState &state);
 

@@ -302,9 +302,7 @@ void design(Form &form, const DustForm &f)
         text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setTipColours(text);
         // Wide enough for its longest line, so only long notes wrap.
-        int widest = 0;
-        for (const QString &line : f.formula)
-            widest = std::max(widest, text->fontMetrics().horizontalAdvance(line));
+        const int widest = widestLineWidth(text);
         text->setMinimumWidth(std::min(widest, 520) + 40);
         const int lineHeight = text->fontMetrics().lineSpacing();
         text->setMinimumHeight(lineHeight * std::min<int>(int(f.formula.size()) + 1, 9) + 12);

@@ -110,9 +110,7 @@ void design(Form &f)
     note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     note->setLineWrapMode(QPlainTextEdit::NoWrap);
     note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    int widest = 0;
-    for (const QString &line : note->toPlainText().split(u'\n'))
-        widest = std::max(widest, note->fontMetrics().horizontalAdvance(line));
+    const int widest = widestLineWidth(note);
     note->setMinimumWidth(widest + 60);
     note->setMinimumHeight(note->fontMetrics().lineSpacing() * 14);
 

@@ -59,9 +59,7 @@ void design(Form &f)
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTipColours(table);
     // Tall and wide enough for the whole table.
-    int widest = 0;
-    for (const QString &line : kCoefficientTable.split(u'\n'))
-        widest = std::max(widest, table->fontMetrics().horizontalAdvance(line));
+    const int widest = widestLineWidth(table);
     table->setMinimumWidth(widest + 60);
     table->setMinimumHeight(table->fontMetrics().lineSpacing() * 14);
 }
