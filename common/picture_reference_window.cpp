@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QGridLayout>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -107,6 +108,25 @@ void PictureReferenceWindow::showPage(int index)
     for (int i = 0; i < m_pictures.size(); ++i)
         if (i != index && m_pictures[i])
             m_pictures[i]->setVisible(false);
+}
+
+const ReferencePage &formulaPage(const QString &path)
+{
+    static QHash<QString, ReferenceTable> tables;
+    if (!tables.contains(path)) {
+        const ReferenceTableResult loaded = loadReferenceTable(path);
+        if (!loaded.ok())
+            qFatal("%s", qPrintable(loaded.error));
+        tables.insert(path, loaded.table);
+    }
+    return tables[path].pages.first();
+}
+
+TablePicture *formulaPicture(const QString &path, QWidget *parent)
+{
+    const ReferencePage &page = formulaPage(path);
+    auto layout = std::make_shared<const TablePageLayout>(page, TablePageLayout::columnTextWidths(page));
+    return new TablePicture(layout, page.picture, parent);
 }
 
 void registerReferenceTables(ToolRegistry &registry, const QString &toolbox)

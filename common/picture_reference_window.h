@@ -29,6 +29,15 @@ private:
     std::shared_ptr<const TablePageLayout> m_layout;
 };
 
+// The first page of a formula file (a table file that is no window of its
+// own, such as data/risk/formulas/gas_leak.table), read once per run. The
+// files are part of the program: one that does not parse stops it with the
+// file, line and reason, so reading them all at registration finds a fault
+// at start.
+const ReferencePage &formulaPage(const QString &path);
+// A picture of that page, drawn as a table page is.
+TablePicture *formulaPicture(const QString &path, QWidget *parent);
+
 // A window showing a handbook table from a table file. With several pages it
 // shows one at a time in one place, switched by one button per page
 // (Command1, ...).

@@ -2,8 +2,6 @@
 
 #include "common/form_window.h"
 #include "common/picture_reference_window.h"
-#include "common/reference_table.h"
-#include "common/table_page_layout.h"
 #include "fugitive/open_air_storage.h"
 
 #include <QColor>
@@ -64,17 +62,6 @@ QString basisNote()
     return lines.join(u'\n');
 }
 
-const ReferencePage &formulaPage()
-{
-    static const ReferenceTable table = [] {
-        const ReferenceTableResult loaded = loadReferenceTable(kFormulaFile);
-        if (!loaded.ok())
-            qFatal("%s", qPrintable(loaded.error));
-        return loaded.table;
-    }();
-    return table.pages.first();
-}
-
 void design(Form &f)
 {
     Panel &top = f.top();
@@ -115,9 +102,7 @@ void design(Form &f)
     note->setMinimumHeight(note->fontMetrics().lineSpacing() * 14);
 
     Panel frame = top.frame("Frame1", QStringLiteral("计算公式"));
-    const ReferencePage &page = formulaPage();
-    auto layout = std::make_shared<const TablePageLayout>(page, TablePageLayout::columnTextWidths(page));
-    frame.place(new TablePicture(layout, page.picture, frame.container()), Qt::AlignLeft);
+    frame.place(formulaPicture(kFormulaFile, frame.container()), Qt::AlignLeft);
 }
 
 FormSpec openAirStorageSpec()
@@ -143,7 +128,7 @@ FormSpec openAirStorageSpec()
 void registerOpenAirStorageWindow(ToolRegistry &registry)
 {
     // The formula file is part of the program: a fault stops it at start.
-    formulaPage();
+    formulaPage(kFormulaFile);
     registerFormWindow(registry, kWindow, QStringLiteral("fugitive"), ToolKind::ComputeButtonCalculator,
                        openAirStorageSpec);
 }

@@ -8,7 +8,6 @@
 #include "risk/leak_rates.h"
 
 #include <QComboBox>
-#include <QHash>
 #include <QLabel>
 
 namespace corvalen {
@@ -25,26 +24,10 @@ struct Input
 const QStringList kFormulaFiles{QStringLiteral("liquid_leak.table"), QStringLiteral("gas_leak.table"),
                                 QStringLiteral("two_phase_leak.table")};
 
-// The page of a formula file under data/risk/formulas, read once. The files
-// are part of the program: registration reads them all, so one that does not
-// parse stops the program at start with the file, line and reason.
-const ReferencePage &formulaPage(const QString &file)
+// A formula file under data/risk/formulas.
+QString formulaPath(const QString &file)
 {
-    static QHash<QString, ReferenceTable> tables;
-    if (!tables.contains(file)) {
-        const ReferenceTableResult loaded = loadReferenceTable(QStringLiteral(":/data/risk/formulas/") + file);
-        if (!loaded.ok())
-            qFatal("%s", qPrintable(loaded.error));
-        tables.insert(file, loaded.table);
-    }
-    return tables[file].pages.first();
-}
-
-QWidget *formulaPicture(const QString &file, QWidget *parent)
-{
-    const ReferencePage &page = formulaPage(file);
-    auto layout = std::make_shared<const TablePageLayout>(page, TablePageLayout::columnTextWidths(page));
-    return new TablePicture(layout, page.picture, parent);
+    return QStringLiteral(":/data/risk/formulas/") + file;
 }
 
 // Title, the inputs in their frame, the result line, and beside them the
@@ -65,7 +48,7 @@ void designLeakWindow(Form &f, const QString &title, const std::vector<Input> &i
     columns[0].result({.name = "Text6", .label = resultLabel})->setMinimumWidth(110);
     columns[0].stretch();
     columns[1].label("Label3", QStringLiteral("计算公式："));
-    columns[1].place(formulaPicture(formulaFile, columns[1].container()));
+    columns[1].place(formulaPicture(formulaPath(formulaFile), columns[1].container()));
     QLabel *legendLabel = columns[1].label("Label2", legend);
     legendLabel->setWordWrap(true);
     legendLabel->setMinimumWidth(360);
@@ -185,7 +168,7 @@ FormSpec twoPhaseLeakSpec()
 void registerLeakRateWindows(ToolRegistry &registry)
 {
     for (const QString &file : kFormulaFiles)
-        formulaPage(file);
+        formulaPage(formulaPath(file));
     const QString box = QStringLiteral("risk");
     registerFormWindow(registry, QStringLiteral("液体泄漏速度"), box, ToolKind::ComputeButtonCalculator, liquidLeakSpec);
     registerFormWindow(registry, QStringLiteral("气体泄漏量"), box, ToolKind::ComputeButtonCalculator, gasLeakSpec);
