@@ -1,5 +1,7 @@
 #include "common/progress_state.h"
 
+#include "common/steps.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -10,7 +12,7 @@ bool toSingle(double v, float &out)
 {
     if (!std::isfinite(v))
         return false;
-    out = static_cast<float>(v);
+    out = StoredSingle(v);
     return std::isfinite(out);
 }
 

@@ -16,12 +16,13 @@ bool finite(double v)
     return std::isfinite(v);
 }
 
-// Stores a double into a single; fails on a value beyond the single range.
+// Stores a double into a single; fails on a value beyond the single range
+// (one that the single rounds to infinity).
 bool storeSingle(double v, float &target)
 {
     if (!finite(v))
         return false;
-    const float single = static_cast<float>(v);
+    const float single = StoredSingle(v);
     if (std::isinf(single))
         return false;
     target = single;

@@ -9,8 +9,11 @@ namespace corvalen {
 RiverGrid riverGridAxes(const RiverGridBounds &bounds)
 {
     RiverGrid grid;
+    // A step not above 0 gives no grid worth a file: 0 never ends, and a
+    // negative one from x = 10 and y = 0 leaves rows without columns or no
+    // rows at all.
     if (!bounds.xEnd || !bounds.xStep || !bounds.yEnd || !bounds.yStep
-        || *bounds.xStep == 0 || *bounds.yStep == 0) {
+        || !(*bounds.xStep > 0) || !(*bounds.yStep > 0)) {
         grid.outcome = RiverGridOutcome::BadBounds;
         return grid;
     }

@@ -39,7 +39,7 @@ struct RiverGridBounds
 
 enum class RiverGridOutcome {
     Done,
-    BadBounds,      // a box that is no number, or a step of 0
+    BadBounds,      // a box that is no number, or a step not above 0
     TooManyPoints,  // beyond kMaxRiverGridPoints
 };
 

@@ -1,5 +1,7 @@
 #include "water/river_grid_mixing.h"
 
+#include "common/steps.h"
+
 #include <cmath>
 
 namespace corvalen {
@@ -95,11 +97,11 @@ RiverGrid computeMixingGrid(const MixingInputs &in, const RiverGridBounds &bound
     // the previous cell's, as every failed step does.
     float xSingle = 0, ySingle = 0;
     for (double x : grid.xValues) {
-        if (finite(float(x)))
-            xSingle = float(x);
+        if (finite(StoredSingle(x)))
+            xSingle = StoredSingle(x);
         for (double y : grid.yValues) {
-            if (finite(float(y)))
-                ySingle = float(y);
+            if (finite(StoredSingle(y)))
+                ySingle = StoredSingle(y);
             evaluateMixing(in, xSingle, ySingle, terms);
             grid.values.append(terms.c);
         }

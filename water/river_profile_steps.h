@@ -5,6 +5,8 @@
 // type's range, a power with no real value, an exponential that overflows.
 // A failed step leaves its target as it was.
 
+#include "common/steps.h"
+
 #include <cmath>
 #include <optional>
 
@@ -97,7 +99,7 @@ inline Single operator/(Single a, Single b)
 }
 
 // A step's store: the target keeps its value when the step failed or its
-// result does not fit the target.
+// result does not fit the target (a single that rounds to infinity).
 inline void store(Real r, double &target)
 {
     if (r.ok())
@@ -107,7 +109,7 @@ inline void store(Real r, float &target)
 {
     if (!r.ok())
         return;
-    const float single = static_cast<float>(r.value());
+    const float single = StoredSingle(r.value());
     if (std::isfinite(single))
         target = single;
 }

@@ -188,8 +188,11 @@ FormSpec profileSpec(const ProfileForm &form)
 
     FormSpec spec;
     spec.caption = form.caption;
-    spec.design = [&form, showBar](Form &f) {
-        designProfile(f, form);
+    spec.design = [&form](Form &f) { designProfile(f, form); };
+    // Closing discards what the controls show: every opening starts from the
+    // bar of the design, whatever the last press left in it.
+    spec.load = [bar, showBar](Form &f) {
+        *bar = ProgressState();
         showBar(f);
     };
     spec.steps["compute"] = [&form, bar, showBar](Form &f) {

@@ -60,6 +60,18 @@ TEST(PuffModel, GridShapes)
     }
 }
 
+// A factor beyond the single range fails its step: at the point it stays 0,
+// in the grid every value is the floor.
+TEST(PuffModel, BeyondTheSingleRange)
+{
+    const PuffInputs huge = design(&PuffInputs::q, 1e300);  // A some 3E+292
+    EXPECT_EQ(text(pointConcentration(huge, 200.0, 100.0)), "0");
+    const PuffGrid grid = computePuffGrid(huge, {500, 500, 100, 100});
+    ASSERT_EQ(grid.values.size(), 4);
+    for (float value : grid.values)
+        EXPECT_EQ(text(value), "1E-08");
+}
+
 // The search as the guideline tool runs it: each round writes the distance
 // under "##.####" and reads it back.
 CriticalDistance literalSearch(const PuffInputs &in, double cc, long maxRounds)

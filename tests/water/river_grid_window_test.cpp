@@ -151,6 +151,8 @@ TEST_F(RiverGridWindows, GridBounds)
     const struct { const char *name; const char *box; const char *text; int messages; const char *file; } cases[] = {
         {"XL no number", "Text12", "abc", 1, nullptr},
         {"Xc of 0", "Text14", "0", 1, nullptr},
+        {"Xc negative", "Text14", "-100", 1, nullptr},
+        {"Yc negative", "Text15", "-10", 1, nullptr},
         {"too many points", "Text14", "0.01", 1, nullptr},
         {"XL below 10", "Text12", "9", 0, "X=\\c/Y=;y=0;y=10;y=20;y=30;y=40;y=50;y=60;y=70;y=80;y=90;y=100;\r\r\n"},
     };

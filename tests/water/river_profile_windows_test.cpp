@@ -84,6 +84,32 @@ TEST(RiverProfileWindows, MixingCheckBoxSwitchesTheModel)
     EXPECT_EQ(w.text("RichTextBox1"), oxygenSag);  // Qp typed 1.0 is the same single
 }
 
+// Closing discards what the controls show: a reopened window has the empty
+// report and the hidden bar of its first opening, whatever the last press
+// (or the check box) left.
+TEST(RiverProfileWindows, ReopeningShowsTheFirstOpening)
+{
+    for (const char *name : {"完全混合模式_河15", "托马斯模式_河9", "弗罗模式_河37", "约_新模式1"}) {
+        SCOPED_TRACE(name);
+        WindowDriver w(QString::fromUtf8(name));
+        const double firstBar = barShare(w);
+        EXPECT_EQ(firstBar, -1);
+        w.press("Command1");
+        ASSERT_EQ(barShare(w), 1);
+        w.reopen();
+        EXPECT_TRUE(w.text("RichTextBox1").isEmpty());
+        EXPECT_EQ(barShare(w), firstBar);
+        auto *bar = w.find<QProgressBar>(QStringLiteral("ProgressBar1"));
+        EXPECT_EQ(bar->value(), bar->minimum());
+    }
+    WindowDriver mixing(QStringLiteral("完全混合模式_河15"));
+    mixing.press("Check1");
+    EXPECT_EQ(barShare(mixing), 0);
+    mixing.reopen();
+    EXPECT_EQ(barShare(mixing), -1);
+    EXPECT_TRUE(mixing.find("Text7")->isEnabled());
+}
+
 TEST(RiverProfileWindows, FrolovBarEmptiesOnRangeAndRateBoxes)
 {
     const struct { const char *box; bool empties; } cases[] = {

@@ -144,4 +144,23 @@ TEST(RiverProfileModels, OverflowKeepsThePreviousDistance)
     EXPECT_EQ(lines[5].toStdString(), "8000" + at6000.toStdString());
 }
 
+// A concentration beyond the single range fails its step (it is stored in
+// single precision): the line keeps the value of the previous distance, 0
+// at the first.
+TEST(RiverProfileModels, BeyondTheSingleRangeKeepsThePreviousDistance)
+{
+    // Qp = -1000: at 100 m the exponential is about 1E+138.
+    EXPECT_TRUE(bay([](BayInputs &in) {
+                    in.qp = "-1000";
+                    in.range = {"100", "100", "100"};
+                }).endsWith(QStringLiteral("\r100    0\r")));
+    const QStringList lines = bay([](BayInputs &in) {
+                                  in.qp = "-1000";
+                                  in.range = {"2000", "100", "-1900"};
+                              }).split(u'\r');
+    ASSERT_EQ(lines.size(), 3 + 2 + 1);
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("2000    -8")));  // some -8E+08 at 2000 m
+    EXPECT_EQ(lines[4], QStringLiteral("100") + lines[3].mid(4));
+}
+
 } // namespace
