@@ -26,16 +26,18 @@ void BM_PuffCriticalDistanceWorstCase(benchmark::State &state)
 }
 BENCHMARK(BM_PuffCriticalDistanceWorstCase)->Unit(benchmark::kMillisecond);
 
-// The design-time grid, 11 x 11 points, up to its hand-off text.
-void gridText(const PuffGridBounds &bounds)
+// The design-time grid, 11 x 11 points, from its boxes to its hand-off text.
+const PuffBoxes kDesignBoxes{"12000000", "200", "200", "100", "0", "0", "1"};
+
+void gridText(const GridBoxes &boxes)
 {
-    benchmark::DoNotOptimize(puffGridText(computePuffGrid(kDesign, bounds)));
+    benchmark::DoNotOptimize(puffGrid(kDesignBoxes, boxes));
 }
 
 void BM_PuffGridDesign(benchmark::State &state)
 {
     for (auto _ : state)
-        gridText({5000, 500, 1000, 100});
+        gridText({"5000", "500", "1000", "100"});
 }
 BENCHMARK(BM_PuffGridDesign)->Unit(benchmark::kMicrosecond);
 
@@ -43,7 +45,7 @@ BENCHMARK(BM_PuffGridDesign)->Unit(benchmark::kMicrosecond);
 void BM_PuffGridLargest(benchmark::State &state)
 {
     for (auto _ : state)
-        gridText({99, 1, 999, 1});
+        gridText({"99", "1", "999", "1"});
 }
 BENCHMARK(BM_PuffGridLargest)->Unit(benchmark::kMillisecond);
 

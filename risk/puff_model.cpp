@@ -1,6 +1,5 @@
 #include "risk/puff_model.h"
 
-#include "common/handoff_file.h"
 #include "common/steps.h"
 #include "common/number_text.h"
 
@@ -104,44 +103,6 @@ float roundedGridValue(float c)
     return c < kFloor ? kFloor : c;
 }
 
-std::optional<double> floorOf(std::optional<double> value)
-{
-    if (!value)
-        return std::nullopt;
-    return std::floor(*value);
-}
-
-PuffGrid computePuffGrid(const PuffInputs &in, const PuffGridBounds &bounds)
-{
-    PuffGrid grid;
-    // The axes count up from 0: a step that is not above 0 gives no grid (a
-    // negative one would leave only the header row).
-    if (!bounds.xEnd || !bounds.xStep || !bounds.yEnd || !bounds.yStep
-        || !(*bounds.xStep > 0) || !(*bounds.yStep > 0)) {
-        grid.outcome = PuffGridOutcome::BadBounds;
-        return grid;
-    }
-    const auto xs = CountedLoop(0, *bounds.xEnd, *bounds.xStep, kMaxGridPoints);
-    const auto ys = CountedLoop(0, *bounds.yEnd, *bounds.yStep, kMaxGridPoints);
-    if (!xs || !ys || xs->size() * ys->size() > kMaxGridPoints) {
-        grid.outcome = PuffGridOutcome::TooManyPoints;
-        return grid;
-    }
-    grid.xValues = *xs;
-    grid.yValues = *ys;
-    grid.values.reserve(xs->size() * ys->size());
-    // One set of factors for the whole grid: a step that fails at a point
-    // keeps the factor of the point before.
-    PuffFactors factors;
-    for (double x : grid.xValues) {
-        for (double y : grid.yValues) {
-            evaluatePuff(in, x, y, factors);
-            grid.values.append(roundedGridValue(factors.c));
-        }
-    }
-    return grid;
-}
-
 CriticalDistance criticalDistance(const PuffInputs &in, std::optional<double> cc, long maxRounds)
 {
     CriticalDistance result;
@@ -176,13 +137,36 @@ CriticalDistance criticalDistance(const PuffInputs &in, std::optional<double> cc
     return result;
 }
 
-QString puffGridText(const PuffGrid &grid)
+PuffInputs puffInputs(const PuffBoxes &boxes)
 {
-    GridHandOffFile file{grid.xValues, grid.yValues, {}};
-    file.valueTexts.reserve(grid.values.size());
-    for (float value : grid.values)
-        file.valueTexts.append(SingleText(value));
-    return file.text();
+    return {.q = ToDouble(boxes.q), .sigmaX = ToDouble(boxes.sigmaX), .sigmaY = ToDouble(boxes.sigmaY),
+            .sigmaZ = ToDouble(boxes.sigmaZ), .x0 = ToDouble(boxes.x0), .y0 = ToDouble(boxes.y0),
+            .z0 = ToDouble(boxes.z0)};
+}
+
+QString puffPointText(const PuffBoxes &boxes, const QString &x, const QString &y)
+{
+    return SingleText(pointConcentration(puffInputs(boxes), ToDouble(x), ToDouble(y)));
+}
+
+GridResult puffGrid(const PuffBoxes &boxes, const GridBoxes &grid)
+{
+    const PuffInputs in = puffInputs(boxes);
+    // One set of factors for the whole grid: a step that fails at a point
+    // keeps the factor of the point before.
+    PuffFactors factors;
+    return walkGrid(grid, kPuffGridRules, [&in, &factors](double x, double y) {
+        evaluatePuff(in, x, y, factors);
+        return SingleText(roundedGridValue(factors.c));
+    });
+}
+
+PuffDistance puffDistance(const PuffBoxes &boxes, const QString &cc)
+{
+    PuffDistance distance;
+    distance.search = criticalDistance(puffInputs(boxes), ToDouble(cc));
+    distance.text = distance.search.found ? DoubleText(distance.search.x) : QStringLiteral("25000M内未找到临界距离");
+    return distance;
 }
 
 } // namespace corvalen

@@ -1,10 +1,23 @@
 #pragma once
 
+#include "common/grid_walk.h"
+
 #include <QString>
-#include <QVector>
 #include <optional>
 
 namespace corvalen {
+
+// The window's puff boxes as typed: Q in mg, lengths in m.
+struct PuffBoxes
+{
+    QString q;       // Text1
+    QString sigmaX;  // Text2
+    QString sigmaY;  // Text3
+    QString sigmaZ;  // Text4
+    QString x0;      // Text8
+    QString y0;      // Text9
+    QString z0;      // Text10
+};
 
 // The puff's inputs as the window's boxes give them: each box's text taken as
 // a double, or nothing when the text is not a number (the steps that use it
@@ -33,6 +46,8 @@ struct PuffFactors
     float c = 0;   // ground-level concentration, mg/m³
 };
 
+PuffInputs puffInputs(const PuffBoxes &boxes);
+
 // One puff at a ground point (guideline puff formula, ground reflection
 // included); evaluates every step in order into `factors`.
 void evaluatePuff(const PuffInputs &in, std::optional<double> x, std::optional<double> y,
@@ -43,40 +58,6 @@ float pointConcentration(const PuffInputs &in, std::optional<double> x, std::opt
 // Rounds a grid value to six decimals (kept unrounded when that text holds no
 // digit) and lifts it to the floor value 1E-8.
 float roundedGridValue(float c);
-
-// The grid's bounds: floors of the four boxes, or nothing for a box that does
-// not hold a number.
-struct PuffGridBounds
-{
-    std::optional<double> xEnd;
-    std::optional<double> xStep;
-    std::optional<double> yEnd;
-    std::optional<double> yStep;
-};
-
-enum class PuffGridOutcome { Done, BadBounds, TooManyPoints };
-
-struct PuffGrid
-{
-    PuffGridOutcome outcome = PuffGridOutcome::Done;
-    QVector<double> xValues;  // from 0
-    QVector<double> yValues;  // from 0
-    QVector<float> values;    // row by row, rounded and floored
-};
-
-// Most grid points a grid may have: the file and its window stay usable and
-// a run stays well under a second.
-inline constexpr qsizetype kMaxGridPoints = 100000;
-
-// BadBounds when a box does not hold a number or a step is not above 0.
-PuffGrid computePuffGrid(const PuffInputs &in, const PuffGridBounds &bounds);
-
-// The grid as its hand-off file holds it: x and y from 0, each value in the
-// default single text.
-QString puffGridText(const PuffGrid &grid);
-
-// Floor of a box's number, or nothing.
-std::optional<double> floorOf(std::optional<double> value);
 
 // Rounds of the critical-distance search: 25,000 m at one per centimetre.
 inline constexpr long kMaxSearchRounds = 2500000;
@@ -93,5 +74,30 @@ struct CriticalDistance
 // (nor at all when cc is 0 or not a number, for which the test is never met).
 CriticalDistance criticalDistance(const PuffInputs &in, std::optional<double> cc,
                                   long maxRounds = kMaxSearchRounds);
+
+// The grid: rows from x = 0, the boxes' whole metres, the bar left at the
+// last row.
+inline constexpr GridRules kPuffGridRules{
+    .firstX = 0,
+    .numbers = GridNumbers::WholeMetres,
+    .barFullAtEnd = false,
+    .badBoundsMessage = u"纵向、横向的范围和网格须为数值，且网格取整后不能为0，网格计算未进行！",
+};
+
+// The point button: the text of C at (x, y) as Text7 shows it.
+QString puffPointText(const PuffBoxes &boxes, const QString &x, const QString &y);
+
+// The grid button: each value rounded and floored, in the default single
+// text, one set of factors carried from point to point.
+GridResult puffGrid(const PuffBoxes &boxes, const GridBoxes &grid);
+
+// The critical-distance button: the distance as Text16 shows it, and how
+// the search went (the bar follows it).
+struct PuffDistance
+{
+    QString text;
+    CriticalDistance search;
+};
+PuffDistance puffDistance(const PuffBoxes &boxes, const QString &cc);
 
 } // namespace corvalen

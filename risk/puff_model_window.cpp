@@ -1,12 +1,10 @@
 #include "risk/puff_model_window.h"
 
 #include "common/form_window.h"
-#include "common/message_box.h"
-#include "common/number_text.h"
+#include "common/grid_model_window.h"
 #include "common/result_window.h"
 #include "risk/puff_model.h"
 
-#include <QProgressBar>
 #include <memory>
 
 namespace corvalen {
@@ -15,17 +13,14 @@ namespace {
 const QString kModel = QStringLiteral("风险评价之烟团模式");
 const QString kComputeCaption = QStringLiteral("计     算 ");
 
-std::optional<double> numberIn(const Form &f, const char *box)
+PuffBoxes puffBoxes(const Form &f)
 {
-    return ToDouble(f.text(box));
+    return {.q = f.text("Text1"), .sigmaX = f.text("Text2"), .sigmaY = f.text("Text3"), .sigmaZ = f.text("Text4"),
+            .x0 = f.text("Text8"), .y0 = f.text("Text9"), .z0 = f.text("Text10")};
 }
 
-PuffInputs readInputs(const Form &f)
-{
-    return {.q = numberIn(f, "Text1"), .sigmaX = numberIn(f, "Text2"), .sigmaY = numberIn(f, "Text3"),
-            .sigmaZ = numberIn(f, "Text4"), .x0 = numberIn(f, "Text8"), .y0 = numberIn(f, "Text9"),
-            .z0 = numberIn(f, "Text10")};
-}
+// X range, X step, Y range, Y step.
+constexpr GridBoxNames kGridBoxes{"Text13", "Text12", "Text14", "Text11"};
 
 void design(Form &f)
 {
@@ -69,61 +64,24 @@ void design(Form &f)
     f.top().progress("ProgressBar1");
 }
 
-// The progress bar's state is the window's only value between clicks.
-struct PuffState
+void computeGrid(Form &f, ProgressState &bar)
 {
-    ProgressState progress;
-
-    void show(Form &f) { showProgress(f.get<QProgressBar>("ProgressBar1"), progress); }
-};
-
-void computeGrid(Form &f, PuffState &state)
-{
-    const PuffGridBounds bounds{floorOf(numberIn(f, "Text13")), floorOf(numberIn(f, "Text12")),
-                                floorOf(numberIn(f, "Text14")), floorOf(numberIn(f, "Text11"))};
-    const PuffGrid grid = computePuffGrid(readInputs(f), bounds);
-    if (grid.outcome == PuffGridOutcome::BadBounds) {
-        showMessage(QStringLiteral("纵向、横向的范围和网格须为数值，且网格取整后不能为0，网格计算未进行！"));
-        return;
-    }
-    if (grid.outcome == PuffGridOutcome::TooManyPoints) {
-        showMessage(QStringLiteral("网格点数超过%1个，网格计算未进行，请加大网格或缩小范围！").arg(kMaxGridPoints));
-        return;
-    }
-    // The bar follows the rows: 0 to the x range, at the last row's x.
-    for (double x : grid.xValues) {
-        state.progress.setMinimum(0);
-        state.progress.setMaximum(*bounds.xEnd);
-        state.progress.visible = true;
-        state.progress.setValue(x);
-    }
-    state.show(f);
-    WriteHandOffFile(puffHandOffTarget(), puffGridText(grid));
+    handOverGrid(f, bar, puffGrid(puffBoxes(f), readGridBoxes(f, kGridBoxes)), kPuffGridRules, puffHandOffTarget());
 }
 
-void computeDistance(Form &f, PuffState &state)
+void computeDistance(Form &f, ProgressState &bar)
 {
-    const CriticalDistance found = criticalDistance(readInputs(f), numberIn(f, "Text15"));
+    const PuffDistance distance = puffDistance(puffBoxes(f), f.text("Text15"));
     // Every round that goes on sets the bar to 0..100 and shows it; a search
     // met in its first round has set nothing before it ends the bar at 100.
-    if (!found.found || found.rounds > 1) {
-        state.progress.setMinimum(0);
-        state.progress.setMaximum(100);
-        state.progress.visible = true;
+    if (!distance.search.found || distance.search.rounds > 1) {
+        bar.setMinimum(0);
+        bar.setMaximum(100);
+        bar.visible = true;
     }
-    state.progress.setValue(100);
-    state.show(f);
-    f.write("Text16", found.found ? DoubleText(found.x) : QStringLiteral("25000M内未找到临界距离"));
-}
-
-void resetProgress(Form &f, PuffState &state)
-{
-    state.progress.setMinimum(0);
-    if (const std::optional<double> range = floorOf(numberIn(f, "Text13")))
-        state.progress.setMaximum(*range);
-    state.progress.visible = true;
-    state.progress.setValue(0);
-    state.show(f);
+    bar.setValue(100);
+    showGridBar(f, bar);
+    f.write("Text16", distance.text);
 }
 
 // A box set to the text it holds would raise another change, so the pair
@@ -138,27 +96,32 @@ Step mirror(const char *from, const char *to)
 
 FormSpec puffSpec()
 {
-    auto state = std::make_shared<PuffState>();
+    // The progress bar's state is the window's only value between clicks.
+    auto bar = std::make_shared<ProgressState>();
     FormSpec spec;
     spec.caption = QStringLiteral("风险评价之多烟团模式计算");
     spec.size = QSize(860, 440);
     spec.design = design;
-    spec.load = [state](Form &f) {
-        state->progress = ProgressState();
-        state->show(f);
+    spec.load = [bar](Form &f) {
+        *bar = ProgressState();
+        showGridBar(f, *bar);
     };
     spec.steps["point"] = [](Form &f) {
-        f.write("Text7", SingleText(pointConcentration(readInputs(f), numberIn(f, "Text18"), numberIn(f, "Text17"))));
+        f.write("Text7", puffPointText(puffBoxes(f), f.text("Text18"), f.text("Text17")));
     };
-    spec.steps["grid"] = [state](Form &f) { computeGrid(f, *state); };
-    spec.steps["distance"] = [state](Form &f) { computeDistance(f, *state); };
+    spec.steps["grid"] = [bar](Form &f) { computeGrid(f, *bar); };
+    spec.steps["distance"] = [bar](Form &f) { computeDistance(f, *bar); };
     spec.steps["help"] = [](Form &) { ShowToolWindow(QStringLiteral("风险评价之烟团帮助")); };
     spec.steps["sigmaXToY"] = mirror("Text2", "Text3");
     spec.steps["sigmaYToX"] = mirror("Text3", "Text2");
     spec.steps["pointLabel"] = [](Form &f) {
         f.write("Label12", f.text("Text18") + u',' + f.text("Text17") + QStringLiteral(",0"));
     };
-    spec.steps["resetProgress"] = [state](Form &f) { resetProgress(f, *state); };
+    // A grid input empties the bar, 0 to the X range's whole metres.
+    spec.steps["resetProgress"] = [bar](Form &f) {
+        resetGridProgress(*bar, gridNumber(f.text(kGridBoxes.xEnd), kPuffGridRules));
+        showGridBar(f, *bar);
+    };
     spec.triggers = {
         {On::Press, {"Command1"}, {"point"}},
         {On::Press, {"Command2"}, {"grid"}},

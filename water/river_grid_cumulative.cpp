@@ -1,5 +1,7 @@
 #include "water/river_grid_cumulative.h"
 
+#include "common/number_text.h"
+
 #include <cmath>
 
 namespace corvalen {
@@ -97,20 +99,28 @@ double cumulativePoint(const CumulativeInputs &in, std::optional<double> x,
     return terms.c;
 }
 
-RiverGrid computeCumulativeGrid(const CumulativeInputs &in, const RiverGridBounds &bounds)
+CumulativeInputs cumulativeInputs(const CumulativeBoxes &boxes)
 {
-    RiverGrid grid = riverGridAxes(bounds);
-    if (grid.outcome != RiverGridOutcome::Done)
-        return grid;
-    grid.values.reserve(grid.xValues.size() * grid.yValues.size());
+    return {.qh = singleOrZero(boxes.qh), .h = singleOrZero(boxes.h), .ch = singleOrZero(boxes.ch),
+            .qp = singleOrZero(boxes.qp), .my = singleOrZero(boxes.my), .cp = singleOrZero(boxes.cp),
+            .a = singleOrZero(boxes.a), .u = singleOrZero(boxes.u), .decays = boxes.decays,
+            .k1 = boxes.decays ? singleOrZero(boxes.k1) : 0.0f};
+}
+
+QString cumulativePointText(const CumulativeBoxes &boxes, const QString &x, const QString &y)
+{
+    return ApplyDisplayPattern(cumulativePoint(cumulativeInputs(boxes), ToDouble(x), ToDouble(y)),
+                               kRiverPointPattern);
+}
+
+GridResult cumulativeGrid(const CumulativeBoxes &boxes, const GridBoxes &grid)
+{
+    const CumulativeInputs in = cumulativeInputs(boxes);
     CumulativeTerms terms;
-    for (double x : grid.xValues) {
-        for (double y : grid.yValues) {
-            evaluateCumulative(in, x, y, terms);
-            grid.values.append(terms.c);
-        }
-    }
-    return grid;
+    return walkGrid(grid, kRiverGridRules, [&in, &terms](double x, double y) {
+        evaluateCumulative(in, x, y, terms);
+        return ApplyDisplayPattern(terms.c, kCumulativeGridPattern);
+    });
 }
 
 } // namespace corvalen

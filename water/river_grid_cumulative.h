@@ -13,6 +13,21 @@ namespace corvalen {
 // The grid cells' display pattern, as the point's.
 inline constexpr QStringView kCumulativeGridPattern = kRiverPointPattern;
 
+// The parameter boxes as typed.
+struct CumulativeBoxes
+{
+    QString qh;  // Text1, river flow, m³/s
+    QString h;   // Text2, depth, m
+    QString ch;  // Text3, background concentration, mg/L
+    QString qp;  // Text5, wastewater flow, m³/s
+    QString my;  // Text6, transverse mixing coefficient, m²/s
+    QString cp;  // Text7, concentration of the discharge, mg/L
+    QString a;   // Text8, outfall's distance from the bank, m
+    QString u;   // Text16, velocity, m/s
+    QString k1;  // Text4, overall decay coefficient, 1/d (model 8 only)
+    bool decays = false;  // model 8
+};
+
 // The parameter boxes, each converted to a single (0 when its text is no
 // number).
 struct CumulativeInputs
@@ -55,12 +70,18 @@ struct CumulativeTerms
 void evaluateCumulative(const CumulativeInputs &in, std::optional<double> x,
                         std::optional<double> y, CumulativeTerms &terms);
 
+// The boxes converted, each to a single.
+CumulativeInputs cumulativeInputs(const CumulativeBoxes &boxes);
+
 // The point button: a fresh set of terms, the concentration.
 double cumulativePoint(const CumulativeInputs &in, std::optional<double> x,
                        std::optional<double> y);
 
+// The point's text as Text11 shows it; X and Y as doubles from their texts.
+QString cumulativePointText(const CumulativeBoxes &boxes, const QString &x, const QString &y);
+
 // The grid button: rows from x = 10, one set of terms carried from point to
-// point.
-RiverGrid computeCumulativeGrid(const CumulativeInputs &in, const RiverGridBounds &bounds);
+// point, each value through kCumulativeGridPattern.
+GridResult cumulativeGrid(const CumulativeBoxes &boxes, const GridBoxes &grid);
 
 } // namespace corvalen

@@ -1,5 +1,6 @@
 #include "water/river_grid_mixing.h"
 
+#include "common/number_text.h"
 #include "common/steps.h"
 
 #include <cmath>
@@ -86,27 +87,35 @@ double mixingPoint(const MixingInputs &in, float x, float y)
     return terms.c;
 }
 
-RiverGrid computeMixingGrid(const MixingInputs &in, const RiverGridBounds &bounds)
+MixingInputs mixingInputs(const MixingBoxes &boxes)
 {
-    RiverGrid grid = riverGridAxes(bounds);
-    if (grid.outcome != RiverGridOutcome::Done)
-        return grid;
-    grid.values.reserve(grid.xValues.size() * grid.yValues.size());
+    return {.ch = singleOrZero(boxes.ch), .cp = singleOrZero(boxes.cp), .h = singleOrZero(boxes.h),
+            .my = singleOrZero(boxes.my), .u = singleOrZero(boxes.u), .qp = singleOrZero(boxes.qp),
+            .b = singleOrZero(boxes.b), .a = singleOrZero(boxes.a), .decays = boxes.decays,
+            .k1 = boxes.decays ? ToDouble(boxes.k1) : std::nullopt};
+}
+
+QString mixingPointText(const MixingBoxes &boxes, const QString &x, const QString &y)
+{
+    return ApplyDisplayPattern(mixingPoint(mixingInputs(boxes), singleOrZero(x), singleOrZero(y)),
+                               kRiverPointPattern);
+}
+
+GridResult mixingGrid(const MixingBoxes &boxes, const GridBoxes &grid)
+{
+    const MixingInputs in = mixingInputs(boxes);
     MixingTerms terms;
     // The cell's coordinates as singles; one beyond the single range keeps
     // the previous cell's, as every failed step does.
     float xSingle = 0, ySingle = 0;
-    for (double x : grid.xValues) {
-        if (finite(StoredSingle(x)))
+    return walkGrid(grid, kRiverGridRules, [&](double x, double y) {
+        if (std::isfinite(StoredSingle(x)))
             xSingle = StoredSingle(x);
-        for (double y : grid.yValues) {
-            if (finite(StoredSingle(y)))
-                ySingle = StoredSingle(y);
-            evaluateMixing(in, xSingle, ySingle, terms);
-            grid.values.append(terms.c);
-        }
-    }
-    return grid;
+        if (std::isfinite(StoredSingle(y)))
+            ySingle = StoredSingle(y);
+        evaluateMixing(in, xSingle, ySingle, terms);
+        return ApplyDisplayPattern(terms.c, kMixingGridPattern);
+    });
 }
 
 } // namespace corvalen

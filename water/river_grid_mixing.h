@@ -14,6 +14,21 @@ namespace corvalen {
 // The grid cells' display pattern: always four decimals.
 inline constexpr QStringView kMixingGridPattern = u"####0.0000";
 
+// The parameter boxes as typed.
+struct MixingBoxes
+{
+    QString ch;  // Text1, upstream concentration, mg/L
+    QString cp;  // Text2, concentration in the wastewater, mg/L
+    QString h;   // Text3, mean depth, m
+    QString my;  // Text4, transverse mixing coefficient, m²/s
+    QString u;   // Text5, mean velocity, m/s
+    QString qp;  // Text6, wastewater flow, m³/s
+    QString b;   // Text7, river width, m
+    QString a;   // Text8, outfall's distance from the bank, m
+    QString k1;  // Text16, decay rate, 1/d (model 6 only)
+    bool decays = false;  // model 6
+};
+
 // The parameter boxes, each converted to a single (0 when its text is no
 // number).
 struct MixingInputs
@@ -46,11 +61,18 @@ struct MixingTerms
 // Every step in order at (x, y), into `terms`.
 void evaluateMixing(const MixingInputs &in, float x, float y, MixingTerms &terms);
 
+// The boxes converted: singles, K1 as a double.
+MixingInputs mixingInputs(const MixingBoxes &boxes);
+
 // The point button: a fresh set of terms, the concentration.
 double mixingPoint(const MixingInputs &in, float x, float y);
 
+// The point's text as Text11 shows it; X and Y as singles (0 when no number).
+QString mixingPointText(const MixingBoxes &boxes, const QString &x, const QString &y);
+
 // The grid button: rows from x = 10, one set of terms carried from cell to
-// cell, x and y of each cell as singles.
-RiverGrid computeMixingGrid(const MixingInputs &in, const RiverGridBounds &bounds);
+// cell, x and y of each cell as singles, each value through
+// kMixingGridPattern.
+GridResult mixingGrid(const MixingBoxes &boxes, const GridBoxes &grid);
 
 } // namespace corvalen

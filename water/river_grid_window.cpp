@@ -1,14 +1,12 @@
 #include "water/river_grid_window.h"
 
 #include "common/form_window.h"
-#include "common/message_box.h"
-#include "common/number_text.h"
+#include "common/grid_model_window.h"
 #include "common/result_window.h"
 #include "water/river_grid_cumulative.h"
 #include "water/river_grid_mixing.h"
 
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <memory>
 #include <vector>
@@ -168,83 +166,36 @@ void design(Form &f, const RiverGridForm &form)
     top.progress("ProgressBar1");
 }
 
-MixingInputs mixingInputs(const Form &f, bool decays)
+MixingBoxes mixingBoxes(const Form &f, bool decays)
 {
-    return {.ch = singleOrZero(f.text("Text1")), .cp = singleOrZero(f.text("Text2")),
-            .h = singleOrZero(f.text("Text3")), .my = singleOrZero(f.text("Text4")),
-            .u = singleOrZero(f.text("Text5")), .qp = singleOrZero(f.text("Text6")),
-            .b = singleOrZero(f.text("Text7")), .a = singleOrZero(f.text("Text8")),
-            .decays = decays, .k1 = decays ? ToDouble(f.text("Text16")) : std::nullopt};
+    return {.ch = f.text("Text1"), .cp = f.text("Text2"), .h = f.text("Text3"), .my = f.text("Text4"),
+            .u = f.text("Text5"), .qp = f.text("Text6"), .b = f.text("Text7"), .a = f.text("Text8"),
+            .k1 = decays ? f.text("Text16") : QString(), .decays = decays};
 }
 
-CumulativeInputs cumulativeInputs(const Form &f, bool decays)
+CumulativeBoxes cumulativeBoxes(const Form &f, bool decays)
 {
-    return {.qh = singleOrZero(f.text("Text1")), .h = singleOrZero(f.text("Text2")),
-            .ch = singleOrZero(f.text("Text3")), .qp = singleOrZero(f.text("Text5")),
-            .my = singleOrZero(f.text("Text6")), .cp = singleOrZero(f.text("Text7")),
-            .a = singleOrZero(f.text("Text8")), .u = singleOrZero(f.text("Text16")),
-            .decays = decays, .k1 = decays ? singleOrZero(f.text("Text4")) : 0.0f};
+    return {.qh = f.text("Text1"), .h = f.text("Text2"), .ch = f.text("Text3"), .qp = f.text("Text5"),
+            .my = f.text("Text6"), .cp = f.text("Text7"), .a = f.text("Text8"), .u = f.text("Text16"),
+            .k1 = decays ? f.text("Text4") : QString(), .decays = decays};
 }
 
 void computePoint(Form &f, const RiverGridForm &form)
 {
-    double c = 0;
-    if (form.family == Family::Mixing) {
-        c = mixingPoint(mixingInputs(f, form.decays), singleOrZero(f.text("Text9")),
-                        singleOrZero(f.text("Text10")));
-    } else {
-        c = cumulativePoint(cumulativeInputs(f, form.decays), ToDouble(f.text("Text9")),
-                            ToDouble(f.text("Text10")));
-    }
-    f.write("Text11", ApplyDisplayPattern(c, kRiverPointPattern));
+    f.write("Text11", form.family == Family::Mixing
+                          ? mixingPointText(mixingBoxes(f, form.decays), f.text("Text9"), f.text("Text10"))
+                          : cumulativePointText(cumulativeBoxes(f, form.decays), f.text("Text9"), f.text("Text10")));
 }
 
-// The bar as the window keeps it: visible from the design on, 0 to 100.
-ProgressState designProgress()
-{
-    ProgressState state;
-    state.visible = true;
-    return state;
-}
+// XL, Xc, YL, Yc.
+constexpr GridBoxNames kGridBoxes{"Text12", "Text14", "Text13", "Text15"};
 
 void computeGrid(Form &f, const RiverGridForm &form, ProgressState &progress)
 {
-    const RiverGridBounds bounds{ToDouble(f.text("Text12")), ToDouble(f.text("Text14")),
-                                 ToDouble(f.text("Text13")), ToDouble(f.text("Text15"))};
-    const RiverGrid grid = form.family == Family::Mixing
-                               ? computeMixingGrid(mixingInputs(f, form.decays), bounds)
-                               : computeCumulativeGrid(cumulativeInputs(f, form.decays), bounds);
-    if (grid.outcome == RiverGridOutcome::BadBounds) {
-        showMessage(QStringLiteral("流线、横向的范围和网格须为数值，且网格不能为0，网格计算未进行！"));
-        return;
-    }
-    if (grid.outcome == RiverGridOutcome::TooManyPoints) {
-        showMessage(QStringLiteral("网格点数超过%1个，网格计算未进行，请加大网格或缩小范围！")
-                        .arg(kMaxRiverGridPoints));
-        return;
-    }
-    // After each row the bar runs from 0 to XL and stands at the row's x;
-    // after the last row it is full. Settings the bar refuses are skipped.
-    for (double x : grid.xValues) {
-        progress.setMinimum(0);
-        progress.setMaximum(*bounds.xEnd);
-        progress.visible = true;
-        progress.setValue(x);
-    }
-    progress.setValue(*bounds.xEnd);
-    showProgress(f.get<QProgressBar>("ProgressBar1"), progress);
-
-    const QStringView pattern = form.family == Family::Mixing ? kMixingGridPattern : kCumulativeGridPattern;
-    WriteHandOffFile(form.target, riverGridText(grid, pattern));
-}
-
-void resetProgress(Form &f, ProgressState &progress)
-{
-    progress.setMinimum(0);
-    progress.setMaximum(100);
-    progress.visible = true;
-    progress.setValue(0);
-    showProgress(f.get<QProgressBar>("ProgressBar1"), progress);
+    const GridBoxes boxes = readGridBoxes(f, kGridBoxes);
+    const GridResult grid = form.family == Family::Mixing ? mixingGrid(mixingBoxes(f, form.decays), boxes)
+                                                          : cumulativeGrid(cumulativeBoxes(f, form.decays), boxes);
+    handOverGrid(f, progress, grid, kRiverGridRules, form.target);
 }
 
 FormSpec riverGridSpec(const RiverGridForm &form)
@@ -254,9 +205,11 @@ FormSpec riverGridSpec(const RiverGridForm &form)
     spec.caption = form.name;
     spec.size = QSize(760, 480);
     spec.design = [&form](Form &f) { design(f, form); };
+    // The bar as the window keeps it: shown from the design on, 0 to 100.
     spec.load = [progress](Form &f) {
-        *progress = designProgress();
-        showProgress(f.get<QProgressBar>("ProgressBar1"), *progress);
+        *progress = ProgressState();
+        progress->visible = true;
+        showGridBar(f, *progress);
     };
     spec.steps["point"] = [&form](Form &f) { computePoint(f, form); };
     spec.steps["grid"] = [&form, progress](Form &f) { computeGrid(f, form, *progress); };
@@ -270,7 +223,10 @@ FormSpec riverGridSpec(const RiverGridForm &form)
         {On::Change, {"Text9", "Text10"}, {"label"}},
     };
     if (form.family == Family::Cumulative) {
-        spec.steps["reset"] = [progress](Form &f) { resetProgress(f, *progress); };
+        spec.steps["reset"] = [progress](Form &f) {
+            resetGridProgress(*progress, 100);
+            showGridBar(f, *progress);
+        };
         spec.triggers.push_back({On::Change, {"Text8"}, {"reset"}});
     }
     if (hasHelp(form)) {

@@ -36,40 +36,64 @@ TEST(PuffModel, GridValueRoundingAndFloor)
         EXPECT_EQ(text(roundedGridValue(c.in)), c.expected) << c.in;
 }
 
-// The axes are counted loops (checked with the hand-off file); the message
-// of bad bounds is checked through the window.
+// The window's puff boxes at design time, one of them changed.
+PuffBoxes designBoxes(QString PuffBoxes::*field = nullptr, const char *text = "")
+{
+    PuffBoxes boxes{"12000000", "200", "200", "100", "0", "0", "1"};
+    if (field)
+        boxes.*field = QString::fromUtf8(text);
+    return boxes;
+}
+
+// The axes from the grid boxes' whole metres, counted from 0; the message of
+// bad bounds is checked through the window.
 TEST(PuffModel, GridShapes)
 {
-    const struct { const char *name; PuffGridBounds bounds; PuffGridOutcome outcome; int rows, columns; } cases[] = {
-        {"range below step", {400, 500, 50, 100}, PuffGridOutcome::Done, 1, 1},
-        {"x step 0", {5000, 0, 1000, 100}, PuffGridOutcome::BadBounds, 0, 0},
-        {"x step negative", {5000, -500, 1000, 100}, PuffGridOutcome::BadBounds, 0, 0},
-        {"y step negative", {5000, 500, 1000, -100}, PuffGridOutcome::BadBounds, 0, 0},
-        {"negative step towards a negative range", {-5000, -500, 1000, 100}, PuffGridOutcome::BadBounds, 0, 0},
-        {"x range not a number", {std::nullopt, 500, 1000, 100}, PuffGridOutcome::BadBounds, 0, 0},
-        {"y range below 0", {500, 500, -1, 100}, PuffGridOutcome::Done, 2, 0},
-        {"too many points", {100000, 1, 100, 1}, PuffGridOutcome::TooManyPoints, 0, 0},
-        {"no rows, endless header", {-1, 1, 1e39, 1}, PuffGridOutcome::TooManyPoints, 0, 0},
+    const struct { const char *name; GridBoxes boxes; GridOutcome outcome; int rows, columns; } cases[] = {
+        {"range below step", {"400", "500", "50", "100"}, GridOutcome::Done, 1, 1},
+        {"whole metres", {"1000.9", "499.9", "9.9", "9.9"}, GridOutcome::Done, 3, 2},
+        {"x step 0", {"5000", "0", "1000", "100"}, GridOutcome::BadBounds, 0, 0},
+        {"x step below 1", {"5000", "0.5", "1000", "100"}, GridOutcome::BadBounds, 0, 0},
+        {"x step negative", {"5000", "-500", "1000", "100"}, GridOutcome::BadBounds, 0, 0},
+        {"y step negative", {"5000", "500", "1000", "-100"}, GridOutcome::BadBounds, 0, 0},
+        {"negative step towards a negative range", {"-5000", "-500", "1000", "100"}, GridOutcome::BadBounds, 0, 0},
+        {"x range not a number", {"", "500", "1000", "100"}, GridOutcome::BadBounds, 0, 0},
+        {"y range below 0", {"500", "500", "-1", "100"}, GridOutcome::Done, 2, 0},
+        {"too many points", {"100000", "1", "100", "1"}, GridOutcome::TooManyPoints, 0, 0},
+        {"no rows, endless header", {"-1", "1", "1e39", "1"}, GridOutcome::TooManyPoints, 0, 0},
     };
     for (const auto &c : cases) {
-        const PuffGrid grid = computePuffGrid(design(), c.bounds);
-        EXPECT_EQ(grid.outcome, c.outcome) << c.name;
-        EXPECT_EQ(grid.xValues.size(), c.rows) << c.name;
-        EXPECT_EQ(grid.yValues.size(), c.columns) << c.name;
-        EXPECT_EQ(grid.values.size(), c.rows * c.columns) << c.name;
+        const GridResult grid = puffGrid(designBoxes(), c.boxes);
+        EXPECT_EQ(grid.axes.outcome, c.outcome) << c.name;
+        EXPECT_EQ(grid.axes.xValues.size(), c.rows) << c.name;
+        EXPECT_EQ(grid.axes.yValues.size(), c.columns) << c.name;
+        // One ";" after the header sign, each x and y field and each value.
+        const int fields = c.outcome == GridOutcome::Done ? 1 + c.rows * c.columns + c.rows + c.columns : 0;
+        EXPECT_EQ(grid.text.count(u';'), fields) << c.name;
     }
+}
+
+// The three buttons from the boxes as typed to the texts their boxes show.
+TEST(PuffModel, TextsFromTheBoxes)
+{
+    EXPECT_EQ(puffPointText(designBoxes(), "200", "100"), QStringLiteral("0.203904"));
+    EXPECT_EQ(puffPointText(designBoxes(&PuffBoxes::q, "-12000000"), "200", "100"), QStringLiteral("-0.203904"));
+    EXPECT_EQ(puffPointText(designBoxes(&PuffBoxes::sigmaZ, "abc"), "200", "100"), QStringLiteral("0"));
+    EXPECT_EQ(puffPointText(designBoxes(), "200", ""), QStringLiteral("0"));
+    EXPECT_EQ(puffDistance(designBoxes(), "0.03").text, QStringLiteral("450.47"));
+    EXPECT_EQ(puffDistance(designBoxes(), "abc").text, QStringLiteral("25000M内未找到临界距离"));
+    EXPECT_EQ(puffGrid(designBoxes(), {"500", "500", "100", "100"}).text.toStdString(),
+              "X=\\c/Y=;y=0;y=100;\rx=0;0.380943;0.336181;\rx=500;0.016737;0.014771;\r");
 }
 
 // A factor beyond the single range fails its step: at the point it stays 0,
 // in the grid every value is the floor.
 TEST(PuffModel, BeyondTheSingleRange)
 {
-    const PuffInputs huge = design(&PuffInputs::q, 1e300);  // A some 3E+292
-    EXPECT_EQ(text(pointConcentration(huge, 200.0, 100.0)), "0");
-    const PuffGrid grid = computePuffGrid(huge, {500, 500, 100, 100});
-    ASSERT_EQ(grid.values.size(), 4);
-    for (float value : grid.values)
-        EXPECT_EQ(text(value), "1E-08");
+    const PuffBoxes huge = designBoxes(&PuffBoxes::q, "1e300");  // A some 3E+292
+    EXPECT_EQ(puffPointText(huge, "200", "100"), QStringLiteral("0"));
+    EXPECT_EQ(puffGrid(huge, {"500", "500", "100", "100"}).text,
+              QStringLiteral("X=\\c/Y=;y=0;y=100;\rx=0;1E-08;1E-08;\rx=500;1E-08;1E-08;\r"));
 }
 
 // The search as the guideline tool runs it: each round writes the distance
