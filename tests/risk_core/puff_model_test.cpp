@@ -82,6 +82,8 @@ TEST(PuffModel, TextsFromTheBoxes)
     EXPECT_EQ(puffPointText(designBoxes(), "200", ""), QStringLiteral("0"));
     EXPECT_EQ(puffDistance(designBoxes(), "0.03").text, QStringLiteral("450.47"));
     EXPECT_EQ(puffDistance(designBoxes(), "abc").text, QStringLiteral("25000M内未找到临界距离"));
+    EXPECT_EQ(puffGrid(designBoxes(), {"5000", "0.5", "1000", "100"}).message,
+              QStringLiteral("纵向、横向的范围和网格须为数值，且网格取整后不能为0，网格计算未进行！"));
     EXPECT_EQ(puffGrid(designBoxes(), {"500", "500", "100", "100"}).text.toStdString(),
               "X=\\c/Y=;y=0;y=100;\rx=0;0.380943;0.336181;\rx=500;0.016737;0.014771;\r");
 }
