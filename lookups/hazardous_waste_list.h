@@ -27,8 +27,8 @@ struct HazardousWasteListResult
 };
 
 // Parses the list file (`complete:`, `code:`, `name:`, `line:`; see the
-// README) into the list text. The blocks must be HW01 to HW47 in order, each with its name,
-// and no other line may begin with "HW".
+// README) into the list text. The blocks must be HW01 to HW47 in order,
+// each with its name, and no other line may begin with "HW".
 HazardousWasteListResult parseHazardousWasteList(const QString &text, const QString &fileName);
 
 // The list built in.
