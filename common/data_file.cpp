@@ -46,6 +46,15 @@ QList<DataFileLine> dataFileLines(const QString &text)
     return result;
 }
 
+bool completeFlag(const DataFileLine &line)
+{
+    if (line.value == QLatin1String("yes"))
+        return true;
+    if (line.value == QLatin1String("no"))
+        return false;
+    throw DataFileFailure{line.number, QStringLiteral("complete takes yes or no")};
+}
+
 QString readDataFile(const QString &path, QString *error)
 {
     QFile file(path);

@@ -64,6 +64,10 @@ Result loadDataFileWith(const QString &path, Parse parse)
     return result;
 }
 
+// Reads a `complete:` line, which says whether a file holds its published
+// text whole: "yes" or "no"; anything else throws.
+bool completeFlag(const DataFileLine &line);
+
 // Splits a row's value into cells at unescaped '|', decoding \| \\ and \n;
 // every cell trimmed. Throws on an unknown escape.
 QStringList splitDataCells(const QString &value, int line);

@@ -26,6 +26,10 @@ void EmbeddedDocumentWindow::build(QWidget *window)
     window->setWindowTitle(m_file ? m_file->caption : QString());
     m_form = std::make_unique<Form>(window);
     Panel &top = m_form->top();
+    if (m_file && !m_file->heading.isEmpty())
+        top.title(QStringLiteral("Label1"), m_file->heading);
+    if (m_file && !m_file->complete)
+        addNotice(top, m_file->notice);
     m_box = new QTextBrowser(window);
     m_box->setObjectName(QStringLiteral("OLE1"));
     m_box->setAccessibleName(window->windowTitle());

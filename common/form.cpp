@@ -478,6 +478,16 @@ void setTipColours(QWidget *widget)
     widget->setPalette(palette);
 }
 
+QLabel *addNotice(Panel &panel, const QString &text)
+{
+    QLabel *notice = panel.label(QStringLiteral("LabelNotice"), text);
+    notice->setWordWrap(true);
+    QPalette palette = notice->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    notice->setPalette(palette);
+    return notice;
+}
+
 int widestLineWidth(const QPlainTextEdit *note)
 {
     int widest = 0;

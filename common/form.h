@@ -221,6 +221,10 @@ void writeControl(QWidget *widget, const QString &text);
 // and note boxes that the windows set apart.
 void setTipColours(QWidget *widget);
 
+// A warning the reader must not miss, such as a look-up whose text is
+// incomplete: a word-wrapped line in red, `LabelNotice`, as the next row.
+QLabel *addNotice(Panel &panel, const QString &text);
+
 // The width of a note's longest line in its font, so that a table laid out
 // in text can be shown without wrapping.
 int widestLineWidth(const QPlainTextEdit *note);

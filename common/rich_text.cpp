@@ -51,6 +51,7 @@ RichTextFile parse(const QString &text)
 {
     RichTextFile file;
     QList<TableLines> tableLines;  // one per block
+    bool completeGiven = false;
     for (const DataFileLine &l : dataFileLines(text)) {
         auto fail = [&](const QString &why) { throw Failure{l.number, why}; };
         auto once = [&](QString &field) {
@@ -71,6 +72,15 @@ RichTextFile parse(const QString &text)
             once(file.frame);
         } else if (l.key == QLatin1String("label")) {
             once(file.label);
+        } else if (l.key == QLatin1String("heading")) {
+            once(file.heading);
+        } else if (l.key == QLatin1String("notice")) {
+            once(file.notice);
+        } else if (l.key == QLatin1String("complete")) {
+            if (completeGiven || !file.blocks.isEmpty())
+                fail(QStringLiteral("complete takes yes or no, once, before the text"));
+            file.complete = completeFlag(l);
+            completeGiven = true;
         } else if (l.key == QLatin1String("size")) {
             static const QRegularExpression form(QStringLiteral("^([0-9]{2,4}) *x *([0-9]{2,4})$"));
             const QRegularExpressionMatch m = form.match(l.value);
@@ -138,6 +148,12 @@ RichTextFile parse(const QString &text)
     requireWindowAndCaption(file.window, file.caption, end);
     if (file.blocks.isEmpty())
         throw Failure{end, QStringLiteral("no text")};
+    if (!file.heading.isEmpty() && (!file.label.isEmpty() || file.inLabel))
+        throw Failure{end, QStringLiteral("heading, label and box: label each make Label1: give one")};
+    // The notice says the text is incomplete: it goes with complete: no.
+    if (file.complete != file.notice.isEmpty())
+        throw Failure{end, file.complete ? QStringLiteral("a notice is for a text that is not complete")
+                                         : QStringLiteral("complete: no needs a notice for the reader")};
     if (file.inLabel) {
         if (!file.frame.isEmpty() || !file.label.isEmpty() || !file.buttons.isEmpty())
             throw Failure{end, QStringLiteral("a text in a label has no frame, source label or buttons")};

@@ -30,6 +30,9 @@ struct RichTextFile
     QString caption;
     QString frame;             // caption of a frame around the text; may be empty
     QString label;             // source label `Label1` under the text; may be empty
+    QString heading;           // title label `Label1` over the text, which does not scroll; may be empty
+    bool complete = true;      // the file holds its published text whole
+    QString notice;            // shown in red over the text while it is not complete
     QSize size;                // the window's size; invalid: fitted to the text
     QStringList buttons;       // documents only: captions of the activate and close buttons
     bool inLabel = false;      // the paragraphs stand in one word-wrapped label `Label1` filling the window

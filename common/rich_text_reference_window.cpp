@@ -30,6 +30,11 @@ void RichTextReferenceWindow::build(QWidget *window)
     window->resize(m_file->size.isValid() ? m_file->size : kDefaultSize);
     m_form = std::make_unique<Form>(window);
     Panel &top = m_form->top();
+    // Title and notice stand over the text, so that scrolling never hides them.
+    if (!m_file->heading.isEmpty())
+        top.title(QStringLiteral("Label1"), m_file->heading);
+    if (!m_file->complete)
+        addNotice(top, m_file->notice);
     if (m_file->inLabel) {
         // A note that is only read: one label filling the window, wrapped.
         QLabel *label = top.label(QStringLiteral("Label1"), m_file->plainText());

@@ -13,15 +13,21 @@ QString codeText(int number)
     return QStringLiteral("HW%1").arg(number, 2, 10, QLatin1Char('0'));
 }
 
-QString parseList(const QString &text)
+HazardousWasteList parseList(const QString &text)
 {
-    QString out;
+    HazardousWasteList list;
+    QString &out = list.text;
     int blocks = 0;
     bool named = false;
-    int last = 1;
+    int last = 0;  // the line before, 0 at the first
     for (const DataFileLine &line : dataFileLines(text)) {
+        const bool first = last == 0;
         last = line.number;
-        if (line.key == QLatin1String("code")) {
+        if (line.key == QLatin1String("complete")) {
+            if (!first)
+                throw DataFileFailure{line.number, QStringLiteral("complete: must come first, once")};
+            list.complete = completeFlag(line);
+        } else if (line.key == QLatin1String("code")) {
             if (blocks > 0 && !named)
                 throw DataFileFailure{line.number, QStringLiteral("the block before has no name:")};
             if (blocks == kCategories)
@@ -46,8 +52,8 @@ QString parseList(const QString &text)
         }
     }
     if (blocks != kCategories || !named)
-        throw DataFileFailure{last, QStringLiteral("the list must end with the named block %1").arg(codeText(kCategories))};
-    return out;
+        throw DataFileFailure{qMax(last, 1), QStringLiteral("the list must end with the named block %1").arg(codeText(kCategories))};
+    return list;
 }
 
 } // namespace
@@ -57,16 +63,21 @@ HazardousWasteListResult parseHazardousWasteList(const QString &text, const QStr
     return parseDataFileWith<HazardousWasteListResult>(text, fileName, parseList);
 }
 
-const QString &hazardousWasteListText()
+const HazardousWasteList &hazardousWasteList()
 {
-    static const QString text = [] {
+    static const HazardousWasteList list = [] {
         HazardousWasteListResult result =
             loadDataFileWith<HazardousWasteListResult>(QStringLiteral(":/data/lookups/hazardous_waste_1998.list"), parseList);
         if (!result.ok())
             qFatal("%s", qPrintable(result.error));
         return result.file;
     }();
-    return text;
+    return list;
+}
+
+const QString &hazardousWasteListText()
+{
+    return hazardousWasteList().text;
 }
 
 QStringList hazardousWasteCodes()

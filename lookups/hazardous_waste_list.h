@@ -13,19 +13,26 @@
 
 namespace corvalen {
 
+struct HazardousWasteList
+{
+    QString text;          // the list text
+    bool complete = true;  // false while blocks lack the published sources and components
+};
+
 struct HazardousWasteListResult
 {
-    QString file;   // the list text
+    HazardousWasteList file;
     QString error;  // "file:line: reason"; empty when the file is sound
     bool ok() const { return error.isEmpty(); }
 };
 
-// Parses the list file (`code:`, `name:`, `line:`; see the README) into the
-// list text. The blocks must be HW01 to HW47 in order, each with its name,
-// and no other line may begin with "HW".
+// Parses the list file (`complete:`, `code:`, `name:`, `line:`; see the
+// README) into the list text. The blocks must be HW01 to HW47 in order,
+// each with its name, and no other line may begin with "HW".
 HazardousWasteListResult parseHazardousWasteList(const QString &text, const QString &fileName);
 
 // The list built in.
+const HazardousWasteList &hazardousWasteList();
 const QString &hazardousWasteListText();
 
 // The items of the code list: "HW01" to "HW47".

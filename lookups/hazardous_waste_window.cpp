@@ -15,6 +15,8 @@ void design(Form &f)
 {
     Panel &top = f.top();
     top.title("Label1", QStringLiteral("危险废物名录查询"));
+    if (!hazardousWasteList().complete)
+        addNotice(top, QStringLiteral("注意：本程序所附名录文本不完整，缺少HW02至HW47的废物来源和常见危害组分。"));
     QLabel *prompt = top.label(QString(), QStringLiteral("按危废编号查询："));
     Panel query = top.line();
     QComboBox *codes = query.list({.name = "Combo1", .accessibleName = QStringLiteral("按危废编号查询：")});

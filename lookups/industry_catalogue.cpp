@@ -32,6 +32,7 @@ CatalogueClass parseClass(const QString &text)
     CatalogueClass out;
     QString pending;  // the text since the last item
     bool named = false;
+    bool completeGiven = false;
     for (const DataFileLine &line : dataFileLines(text)) {
         if (line.key == QLatin1String("class")) {
             if (named)
@@ -44,6 +45,13 @@ CatalogueClass parseClass(const QString &text)
         }
         if (!named)
             throw DataFileFailure{line.number, QStringLiteral("class: must come first")};
+        if (line.key == QLatin1String("complete")) {
+            if (completeGiven)
+                throw DataFileFailure{line.number, QStringLiteral("a second complete:")};
+            out.complete = completeFlag(line);
+            completeGiven = true;
+            continue;
+        }
         if (line.raw.isEmpty())
             throw DataFileFailure{line.number, QStringLiteral("%1: without a text").arg(line.key)};
         if (line.key == QLatin1String("heading")) {
@@ -107,13 +115,30 @@ QStringList catalogueClassNames()
     return names;
 }
 
+bool catalogueComplete()
+{
+    for (const CatalogueClass &c : builtInClasses()) {
+        if (!c.complete)
+            return false;
+    }
+    return true;
+}
+
+QString catalogueClassResult(const CatalogueClass &catalogueClass, QStringView keyword)
+{
+    if (const std::optional<QString> found = KeywordItemSearch(catalogueClass.entries, keyword))
+        return *found;
+    // A class that lacks items cannot tell that an item is not listed.
+    if (!catalogueClass.complete)
+        return QStringLiteral("查无此项目\r\n（所附目录文本不完整，查无此项目不表示目录中没有此项目）");
+    return QStringLiteral("查无此项目");
+}
+
 CatalogueSearch searchCatalogue(QStringView className, QStringView keyword)
 {
     for (const ClassInfo &info : classInfos()) {
-        if (info.name != className)
-            continue;
-        const std::optional<QString> found = KeywordItemSearch(catalogueClass(info.name)->entries, keyword);
-        return {info.caption, found.value_or(QStringLiteral("查无此项目"))};
+        if (info.name == className)
+            return {info.caption, catalogueClassResult(*catalogueClass(info.name), keyword)};
     }
     return {std::nullopt, QString()};
 }

@@ -22,6 +22,7 @@ struct CatalogueClass
     // the last item make a last entry of their own.
     QStringList entries;
     int items = 0;        // the items the file holds
+    bool complete = true; // false while the file lacks items of the published text
 };
 
 struct CatalogueClassResult
@@ -41,6 +42,14 @@ const CatalogueClass *catalogueClass(QStringView name);
 // The three class names in the order of the window's list.
 QStringList catalogueClassNames();
 
+// Whether every class file holds its published text whole.
+bool catalogueComplete();
+
+// What a search in the class shows in the result box: the items that hold
+// the keyword, or "查无此项目", which a class known to be incomplete
+// qualifies on a line of its own.
+QString catalogueClassResult(const CatalogueClass &catalogueClass, QStringView keyword);
+
 // What a search shows once its keyword passed the keyword test.
 struct CatalogueSearch
 {
@@ -50,8 +59,7 @@ struct CatalogueSearch
 
 // The search in the class named `className` (the list's text, compared
 // exactly): no such class empties the result and keeps the caption;
-// otherwise the class's caption and the items that hold the keyword, or
-// "查无此项目".
+// otherwise the class's caption and catalogueClassResult.
 CatalogueSearch searchCatalogue(QStringView className, QStringView keyword);
 
 } // namespace corvalen

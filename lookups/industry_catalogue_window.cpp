@@ -20,6 +20,8 @@ void design(Form &f)
     QFont font = title->font();
     font.setBold(false);
     title->setFont(font);
+    if (!catalogueComplete())
+        addNotice(top, QStringLiteral("注意：本程序所附目录文本不完整，查询结果仅供参考。"));
 
     Panel query = top.line();
     query.box({.name = "Text1", .label = QStringLiteral("请输入你所要查询项目的关键字："),

@@ -1,9 +1,14 @@
 #include "lookups/unit_converter_window.h"
 
+#include "common/controls.h"
 #include "common/form_window.h"
 #include "lookups/unit_converter.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
 
 namespace corvalen {
 
@@ -27,6 +32,32 @@ QComboBox *boldList(Panel &panel, const char *name, const QStringList &items, co
     return list;
 }
 
+// Some relations run to eighty characters: the list opens as wide as its
+// widest item, within the screen, and one wider than the screen loses its
+// end, never its middle (where the factor stands).
+void fitPopupToItems(QComboBox *list)
+{
+    QAbstractItemView *view = list->view();
+    view->setTextElideMode(Qt::ElideRight);
+    int width = view->sizeHintForColumn(0) + 2 * view->frameWidth();
+    if (list->count() > list->maxVisibleItems())
+        width += view->verticalScrollBar()->sizeHint().width();
+    if (const QScreen *screen = list->screen())
+        width = std::min(width, screen->availableGeometry().width());
+    view->setMinimumWidth(width);
+}
+
+// The box shows a chosen relation from its start, and its tooltip holds the
+// whole text, which the box may be too narrow for.
+void showWholeRelation(QComboBox *list)
+{
+    QObject::connect(list, &QComboBox::editTextChanged, list, [list](const QString &text) { list->setToolTip(text); });
+    onChosen(list, list, [list] {
+        if (QLineEdit *edit = list->lineEdit())
+            edit->setCursorPosition(0);
+    });
+}
+
 FormSpec unitConverterSpec()
 {
     FormSpec spec;
@@ -39,7 +70,7 @@ FormSpec unitConverterSpec()
         title->setFont(titleFont);
         top.label("Label3", QStringLiteral("常用度量衡单位查询"));
         boldList(top, "Combo1", {}, QStringLiteral("单位类别"));
-        boldList(top, "Combo2", {}, QStringLiteral("单位关系"));
+        showWholeRelation(boldList(top, "Combo2", {}, QStringLiteral("单位关系")));
         top.label("Label2", QStringLiteral("常用度量衡单位转换"));
         Panel value = top.line();
         value.box({.name = "Text1", .label = {}, .flags = Bold, .accessibleName = QStringLiteral("换算的数值")});
@@ -76,6 +107,7 @@ FormSpec unitConverterSpec()
             relations->setCurrentIndex(-1);
             relations->setEditText(QString());
         }
+        fitPopupToItems(relations);
     };
     spec.steps["relation"] = [](Form &f) {
         const UnitConversion *conversion = unitTables().conversionOf(f.text("Combo2"));

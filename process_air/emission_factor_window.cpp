@@ -7,11 +7,14 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
 #include <memory>
 #include <vector>
 
 namespace corvalen {
 namespace {
+
+const QString kIncinerator = QStringLiteral("焚烧垃圾烟尘排放量");
 
 // A row of the left column: a list or an input box, with its label, an
 // element of the label array Label2.
@@ -39,22 +42,21 @@ struct EmissionFactorForm
 };
 
 // The incinerator writes "q=" and E's text onto the window itself after two
-// of its furnaces: one more line at the print position each time, from the
-// window's top-left corner down.
+// of its furnaces: one more line each time, from the top-left corner of a
+// print area down. The area lies under the result, where nothing else
+// stands, and grows with its lines up to the bottom of the screen; lines
+// beyond it are out of sight, as on a window's surface.
 void printLine(Form &f, const QString &line)
 {
-    QWidget *window = f.window();
-    auto *printed = window->findChild<QLabel *>(QStringLiteral("PrintedLines"), Qt::FindDirectChildrenOnly);
-    if (!printed) {
-        printed = new QLabel(window);
-        printed->setObjectName(QStringLiteral("PrintedLines"));
-        printed->setAttribute(Qt::WA_TransparentForMouseEvents);
-        printed->move(0, 0);
-    }
+    auto *printed = f.get<QLabel>(QStringLiteral("PrintedLines"));
     printed->setText(printed->text().isEmpty() ? line : printed->text() + u'\n' + line);
-    printed->adjustSize();
+    QWidget *window = f.window();
+    if (const QScreen *screen = window->screen()) {
+        const int others = window->frameGeometry().height() - (printed->isVisible() ? printed->height() : 0);
+        printed->setMaximumHeight(std::max(printed->fontMetrics().lineSpacing(),
+                                           screen->availableGeometry().height() - others));
+    }
     printed->show();
-    printed->raise();
 }
 
 const std::vector<EmissionFactorForm> &emissionFactorForms()
@@ -190,10 +192,15 @@ FormSpec emissionFactorSpec(const EmissionFactorForm &form)
         columns[0].stretch();
         columns[1].note("Text7", emissionFactorBasisNote(form.name), QStringLiteral("计算依据"))->setMinimumSize(240, 200);
         top.result({.name = "Text6", .label = form.resultLabel, .text = QStringLiteral(" "), .labelName = "Label3_0"});
+        if (form.name == kIncinerator) {
+            QLabel *printed = top.label(QStringLiteral("PrintedLines"), QString());
+            printed->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            printed->hide();
+        }
     };
     spec.steps["compute"] = [press = form.newPress()](Form &f) mutable { f.write("Text6", SingleText(press(f))); };
     spec.triggers = {{On::Press, {"Command2"}, {"compute"}}};
-    if (form.name == QStringLiteral("焚烧垃圾烟尘排放量")) {
+    if (form.name == kIncinerator) {
         spec.steps["mode"] = switchIncineratorMode;
         spec.triggers.push_back({On::Choose, {"Combo4"}, {"mode"}});
     }

@@ -2,6 +2,7 @@
 // and the rich-text reference windows, opened offscreen.
 #include "common/addresses.h"
 #include "common/embedded_document_window.h"
+#include "common/rich_text_reference_window.h"
 #include "common/rich_text_document.h"
 #include "common/tool_registry.h"
 #include "message_recorder.h"
@@ -172,6 +173,53 @@ TEST(DocumentWindow, FormulaFiguresTakeTheirRoomInTheLine)
     EXPECT_GT(height(1), 1.6 * height(0));
     EXPECT_GT(height(2), 1.6 * height(0));
     EXPECT_EQ(document.findBlockByNumber(1).text(), QStringLiteral("E = ") + QChar(QChar::ObjectReplacementCharacter));
+}
+
+// A text that says it is incomplete warns in red over the text, in both
+// kinds of window; a whole one does not. A heading stands over the text too,
+// outside it, so that it never scrolls away.
+TEST(RichTextWindow, HeadingAndNoticeStandOverTheText)
+{
+    const struct { const char *name; const char *keys; bool document; const char *heading; const char *notice; } cases[] = {
+        {"whole text", "", false, nullptr, nullptr},
+        {"incomplete text", "complete: no\nnotice: 注意：文本不完整。\n", false, nullptr, "注意：文本不完整。"},
+        {"text with a heading", "heading: 帮助文档\ncomplete: no\nnotice: 注意：缺。\n", false, "帮助文档", "注意：缺。"},
+        {"whole document", "", true, nullptr, nullptr},
+        {"incomplete document", "complete: no\nnotice: 注意：名录不完整。\n", true, nullptr, "注意：名录不完整。"},
+    };
+    for (const auto &c : cases) {
+        const RichTextFileResult r = parseRichTextFile(QStringLiteral("window: w\ncaption: 资料\n") + QString::fromUtf8(c.keys)
+                                                           + QStringLiteral("para: 正文\n"),
+                                                       QStringLiteral("w.text"));
+        ASSERT_TRUE(r.ok()) << c.name << ": " << r.error.toStdString();
+        auto file = std::make_shared<const RichTextFile>(r.file);
+        std::unique_ptr<ToolWindow> window;
+        if (c.document)
+            window = std::make_unique<EmbeddedDocumentWindow>(file);
+        else
+            window = std::make_unique<RichTextReferenceWindow>(file);
+        window->show();
+        QWidget *box = window->widget()->findChild<QWidget *>(QLatin1String(c.document ? "OLE1" : "RichTextBox1"));
+        ASSERT_TRUE(box) << c.name;
+        auto *notice = window->widget()->findChild<QLabel *>(QStringLiteral("LabelNotice"));
+        auto *heading = window->widget()->findChild<QLabel *>(QStringLiteral("Label1"));
+        EXPECT_EQ(notice != nullptr, c.notice != nullptr) << c.name;
+        EXPECT_EQ(heading != nullptr, c.heading != nullptr) << c.name;
+        if (notice) {
+            EXPECT_EQ(notice->text(), QString::fromUtf8(c.notice)) << c.name;
+            EXPECT_EQ(notice->palette().color(QPalette::WindowText), QColor(Qt::red)) << c.name;
+            EXPECT_TRUE(notice->isVisible()) << c.name;
+            EXPECT_LE(notice->geometry().bottom(), box->geometry().top()) << c.name << ": over the text";
+        }
+        if (heading) {
+            EXPECT_EQ(heading->text(), QString::fromUtf8(c.heading)) << c.name;
+            EXPECT_LE(heading->geometry().bottom(), box->geometry().top()) << c.name << ": over the text";
+            if (notice) {
+                EXPECT_LE(heading->geometry().bottom(), notice->geometry().top()) << c.name << ": the notice under it";
+            }
+        }
+        window->close();
+    }
 }
 
 TEST(RichTextWindow, PuffHelpShowsItsNotesAsStored)

@@ -46,6 +46,13 @@ TEST(RichTextFormat, AFaultNamesTheFileLineAndReason)
         {"source label beside a label", "box: label\nlabel: 来源\npara: a\n",
          "t.text:6: a text in a label has no frame, source label or buttons"},
         {"text after a rule", "rule: ——\n", "t.text:3: rule takes no text"},
+        {"a notice on a whole text", "notice: 注意\npara: a\n", "t.text:5: a notice is for a text that is not complete"},
+        {"an incomplete text without its notice", "complete: no\npara: a\n",
+         "t.text:5: complete: no needs a notice for the reader"},
+        {"complete neither yes nor no", "complete: partly\n", "t.text:3: complete takes yes or no"},
+        {"complete after the text", "para: a\ncomplete: no\n", "t.text:4: complete takes yes or no, once, before the text"},
+        {"heading beside a source label", "heading: 标题\nlabel: 来源\npara: a\n",
+         "t.text:6: heading, label and box: label each make Label1: give one"},
         {"fraction in a cell checked too", "align: l\nrow: @frac{1}\n", "t.text:4: @frac needs {numerator}{denominator}, each closed with }"},
     };
     for (const Case &c : cases)

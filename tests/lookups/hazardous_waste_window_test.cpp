@@ -2,6 +2,7 @@
 #include "common/tool_registry.h"
 #include "common/tool_window.h"
 #include "lookups/hazardous_waste_list.h"
+#include "expect_notice.h"
 #include "message_recorder.h"
 #include "window_driver.h"
 
@@ -53,6 +54,20 @@ TEST(HazardousWasteWindow, ChoiceShowsTheNameAndTheQueryTheEntry)
         EXPECT_EQ(w.text("Text3"), first) << typed.left(8).toStdString() << ": the entry stays";
     }
     EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+// The list lacks the bodies of HW02 to HW47, and both windows say so in red
+// over what they show.
+TEST(HazardousWasteWindow, BothWindowsWarnThatTheListIsIncomplete)
+{
+    const QString notice = QStringLiteral("注意：本程序所附名录文本不完整，缺少HW02至HW47的废物来源和常见危害组分。");
+    WindowDriver w(kWindow);
+    w.press("Command3");
+    ToolWindow *document = ToolRegistry::global().existingInstance(kDocument);
+    ASSERT_TRUE(document && document->widget());
+    expectNotice(w.window(), notice, w.find("Label1"), w.find("Combo1"));
+    expectNotice(document->widget(), notice, nullptr, document->widget()->findChild<QWidget *>(QStringLiteral("OLE1")));
+    ToolRegistry::global().resetInstances();
 }
 
 TEST(HazardousWasteWindow, DocumentOpensFromTheQueryAndShowsTheList)

@@ -2,6 +2,7 @@
 #include "common/tool_registry.h"
 #include "common/tool_window.h"
 #include "lookups/industry_catalogue.h"
+#include "expect_notice.h"
 #include "message_recorder.h"
 #include "window_driver.h"
 
@@ -17,6 +18,10 @@ namespace {
 const QString kWindow = QStringLiteral("产业结构调整指导目录");
 const QString kFullText = QStringLiteral("产业结构调整目录全文");
 const QString kAskForKeyword = QStringLiteral("请输入你要查询的关键字");
+// The class texts lack most published items, so no hit is no proof.
+const QString kNoHit = QStringLiteral("查无此项目\r\n（所附目录文本不完整，查无此项目不表示目录中没有此项目）");
+const QString kNotice = QStringLiteral("注意：本程序所附目录文本不完整，查询结果仅供参考。");
+
 
 TEST(IndustryCatalogueWindow, SearchesTheChosenClass)
 {
@@ -65,7 +70,7 @@ TEST(IndustryCatalogueWindow, RefusedKeywordsChangeNothing)
     for (const QString &keyword : {QStringLiteral("１２"), QStringLiteral("（太阳能）"), QString(20000, u'能')}) {
         w.set("Text1", keyword);
         w.press("Command1");
-        EXPECT_EQ(w.text("Text2"), QStringLiteral("查无此项目")) << keyword.left(10).toStdString();
+        EXPECT_EQ(w.text("Text2"), kNoHit) << keyword.left(10).toStdString();
     }
     EXPECT_TRUE(messages.messages.isEmpty());
 }
@@ -82,6 +87,25 @@ TEST(IndustryCatalogueWindow, AnEmptiedKeywordIsNamedAtOnce)
     w.press("Command1");
     EXPECT_EQ(messages.messages.size(), 3) << "the search refuses the empty keyword";
     EXPECT_EQ(w.text("Frame1"), QStringLiteral("查询结果"));
+}
+
+// The catalogue texts are incomplete and both windows say so; a search that
+// finds nothing says that it proves nothing.
+TEST(IndustryCatalogueWindow, BothWindowsWarnThatTheTextsAreIncomplete)
+{
+    WindowDriver w(kWindow);
+    expectNotice(w.window(), kNotice, w.find("Label1"), w.find("Frame1"));
+    w.set("Text1", QStringLiteral("交通"));
+    w.choose("Combo1", QStringLiteral("鼓励类"));
+    w.press("Command1");
+    EXPECT_EQ(w.text("Frame1"), QStringLiteral("你查询的关键词属鼓励的有以下项目："));
+    EXPECT_EQ(w.text("Text2"), kNoHit);
+
+    w.press("Command2");
+    ToolWindow *full = ToolRegistry::global().existingInstance(kFullText);
+    ASSERT_TRUE(full && full->widget());
+    expectNotice(full->widget(), kNotice, nullptr, full->widget()->findChild<QTextEdit *>(QStringLiteral("RichTextBox1")));
+    ToolRegistry::global().resetInstances();
 }
 
 TEST(IndustryCatalogueWindow, FullTextOpensApartAndStaysOpen)

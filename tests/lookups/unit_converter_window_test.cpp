@@ -2,8 +2,10 @@
 // type a value.
 #include "window_driver.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,6 +106,36 @@ TEST(UnitConverterWindow, TypedRelationConvertsOnlyAsAWholeKey)
     relations->setEditText(QStringLiteral("1英里（mile）=5280英尺"));
     w.type("Text1", "3");
     EXPECT_EQ(w.text("Text2"), "10560");
+}
+
+// The longest relations run to eighty characters: the open list is as wide
+// as its widest one (within the screen), and a chosen one is read from its
+// start, whole in its tooltip.
+TEST(UnitConverterWindow, LongRelationsAreReadWhole)
+{
+    const QString heatTransfer = QStringLiteral("传热系数查询");
+    WindowDriver w(kConverter);
+    auto *relations = w.find<QComboBox>("Combo2");
+    for (const QString &category : {heatTransfer, kLength}) {
+        w.choose("Combo1", category);
+        QAbstractItemView *view = relations->view();
+        int widest = 0;
+        for (int i = 0; i < relations->count(); ++i)
+            widest = std::max(widest, view->fontMetrics().horizontalAdvance(relations->itemText(i)));
+        const int screen = relations->screen()->availableGeometry().width();
+        EXPECT_GE(view->minimumWidth(), std::min(widest, screen)) << category.toStdString();
+        EXPECT_LE(view->minimumWidth(), screen) << category.toStdString();
+        EXPECT_EQ(view->textElideMode(), Qt::ElideRight) << category.toStdString() << ": the factor is never cut out";
+    }
+    w.choose("Combo1", heatTransfer);
+    for (int i = 0; i < relations->count(); ++i) {
+        const QString relation = relations->itemText(i);
+        w.choose("Combo2", relation);
+        EXPECT_EQ(relations->lineEdit()->cursorPosition(), 0) << i << ": shown from its start";
+        EXPECT_EQ(relations->toolTip(), relation) << i;
+    }
+    relations->setEditText(QStringLiteral("1英里"));
+    EXPECT_EQ(relations->toolTip(), QStringLiteral("1英里")) << "the tooltip follows a typed text";
 }
 
 } // namespace

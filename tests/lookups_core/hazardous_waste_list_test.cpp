@@ -57,6 +57,27 @@ TEST(HazardousWasteList, LookUpsOnAFixture)
     EXPECT_EQ(wasteEntry(list(), longText), std::nullopt);
 }
 
+// Whether the blocks hold their published bodies is the file's to say, so
+// that the windows stop warning once the bodies are dropped in.
+TEST(HazardousWasteList, CompletenessComesFromTheFile)
+{
+    QString whole;
+    for (const QString &code : hazardousWasteCodes())
+        whole += QStringLiteral("code: %1\nname: 某废物\n").arg(code);
+    const struct { const char *name; QString key; bool complete; } cases[] = {
+        {"no key: whole", QString(), true},
+        {"said whole", QStringLiteral("complete: yes\n"), true},
+        {"said incomplete, after a comment", QStringLiteral("# 缺正文\ncomplete: no\n"), false},
+    };
+    for (const auto &c : cases) {
+        const HazardousWasteListResult r = parseHazardousWasteList(c.key + whole, QStringLiteral("l.list"));
+        ASSERT_TRUE(r.ok()) << c.name << ": " << r.error.toStdString();
+        EXPECT_EQ(r.file.complete, c.complete) << c.name;
+        EXPECT_TRUE(r.file.text.startsWith(QStringLiteral("HW01\r\n某废物\r\nHW02\r\n"))) << c.name;
+    }
+    EXPECT_FALSE(hazardousWasteList().complete) << "the built-in list lacks the bodies of HW02 to HW47";
+}
+
 TEST(HazardousWasteList, AFaultNamesTheFileLineAndReason)
 {
     QString whole;
@@ -70,6 +91,8 @@ TEST(HazardousWasteList, AFaultNamesTheFileLineAndReason)
         {QStringLiteral("code: HW01\nname: 某废物\nline: hw02 混入\n"), "l.list:3: only a code may begin with HW"},
         {QStringLiteral("code: HW01\nname: 某废物\n"), "l.list:2: the list must end with the named block HW47"},
         {whole + QStringLiteral("code: HW48\n"), "l.list:95: a block after HW47"},
+        {QStringLiteral("complete: maybe\n") + whole, "l.list:1: complete takes yes or no"},
+        {QStringLiteral("code: HW01\ncomplete: no\n"), "l.list:2: complete: must come first, once"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(parseHazardousWasteList(c.text, QStringLiteral("l.list")).error, QString::fromUtf8(c.error))

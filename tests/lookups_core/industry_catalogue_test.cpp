@@ -78,11 +78,37 @@ TEST(CatalogueClass, AFaultNamesTheFileLineAndReason)
         {"class: 鼓励类\nclass: 限制类\n", "f.items:2: a second class:"},
         {"class: 鼓励类\nitem:\n", "f.items:2: item: without a text"},
         {"class: 鼓励类\nitme: 1.某项\n", "f.items:2: unknown key \"itme\""},
+        {"complete: no\nclass: 鼓励类\n", "f.items:1: class: must come first"},
+        {"class: 鼓励类\ncomplete: partly\n", "f.items:2: complete takes yes or no"},
+        {"class: 鼓励类\ncomplete: no\ncomplete: yes\n", "f.items:3: a second complete:"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(parseCatalogueClass(QString::fromUtf8(c.text), QStringLiteral("f.items")).error,
                   QString::fromUtf8(c.error))
             << c.text;
+}
+
+// A class file says whether it holds the published items whole; while it
+// does not, a search that finds nothing must not read as "not listed".
+TEST(CatalogueClass, AnIncompleteClassQualifiesItsNoHit)
+{
+    const QString notListed = QStringLiteral("查无此项目");
+    const QString qualified = notListed + QStringLiteral("\r\n（所附目录文本不完整，查无此项目不表示目录中没有此项目）");
+    const struct { const char *name; const char *key; bool complete; QString noHit; } cases[] = {
+        {"no key: whole", "", true, notListed},
+        {"said whole", "complete: yes\n", true, notListed},
+        {"said incomplete", "complete: no\n", false, qualified},
+    };
+    for (const auto &c : cases) {
+        QString text = QString::fromUtf8(kFixture);
+        text.replace(QStringLiteral("class: 鼓励类\n"), QStringLiteral("class: 鼓励类\n") + QString::fromUtf8(c.key));
+        const CatalogueClassResult r = parseCatalogueClass(text, QStringLiteral("fixture.items"));
+        ASSERT_TRUE(r.ok()) << c.name << ": " << r.error.toStdString();
+        EXPECT_EQ(r.file.complete, c.complete) << c.name;
+        EXPECT_EQ(catalogueClassResult(r.file, u"核能"), c.noHit) << c.name;
+        EXPECT_EQ(catalogueClassResult(r.file, u"轻工"), QStringLiteral("\n\r\n\r\n二、轻工\r\n1.高技术绿色电池\n"))
+            << c.name << ": a hit is shown alike";
+    }
 }
 
 TEST(BuiltInCatalogue, ClassesHoldTheirHeadingsInOrder)
@@ -119,8 +145,10 @@ TEST(BuiltInCatalogue, SearchInAClass)
     EXPECT_TRUE(solar.result.startsWith(QStringLiteral("\n第一类  鼓励类 A\r\n一、农林业\r\n")));
     EXPECT_TRUE(solar.result.endsWith(QStringLiteral("\r\n5.风力发电及太阳能、地热能、海洋能、生物质能等可再生能源开发利用\n")));
 
+    // The class files lack most published items, and say so.
+    EXPECT_FALSE(catalogueComplete());
     const CatalogueSearch none = searchCatalogue(u"淘汰类", u"太阳能");
-    EXPECT_EQ(none.result, QStringLiteral("查无此项目"));
+    EXPECT_EQ(none.result, QStringLiteral("查无此项目\r\n（所附目录文本不完整，查无此项目不表示目录中没有此项目）"));
 
     for (const char16_t *other : {u"", u"鼓励", u"鼓励类 ", u"其他"}) {
         const CatalogueSearch s = searchCatalogue(QStringView(other), u"太阳能");

@@ -6,6 +6,7 @@
 
 #include "common/tool_registry.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTextEdit>
@@ -179,7 +180,13 @@ TEST(Highway1996Window, HelpOpensTheModelText)
     EXPECT_EQ(opened->widget()->windowTitle(), QStringLiteral("公路噪声预测帮助文档 JTJ 005-96"));
     auto *box = opened->widget()->findChild<QTextEdit *>(QStringLiteral("RichTextBox1"));
     ASSERT_NE(box, nullptr);
+    // The title stands over the text, outside it, so that it never scrolls away.
+    auto *title = opened->widget()->findChild<QLabel *>(QStringLiteral("Label1"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->text(), QStringLiteral("公路噪声预测帮助文档"));
+    EXPECT_LE(title->geometry().bottom(), box->geometry().top());
     const QString text = box->toPlainText();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("1.1.1\t交通部公路模型\n"))) << "the text begins with its first heading";
     const char *headings[] = {"1.1.1\t交通部公路模型", "1.1.1.1\t模型概述", "1.1.1.2\t预测模型",
                               "1.1.1.3\t平均行驶速度的计算", "1.1.1.4\t其它参数的计算"};
     qsizetype from = 0;

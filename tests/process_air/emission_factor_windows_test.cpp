@@ -5,6 +5,7 @@
 #include "window_script.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -90,7 +91,31 @@ TEST(EmissionFactorWindows, IncineratorModeSwitchAndPrintedLines)
     auto *printed = w.find<QLabel>(QStringLiteral("PrintedLines"));
     ASSERT_NE(printed, nullptr);
     EXPECT_EQ(printed->text(), QStringLiteral("q=908\nq=1542"));
-    EXPECT_EQ(printed->pos(), QPoint(0, 0));
+}
+
+// However many lines are printed, they cover no control and every one of
+// them stays in sight.
+TEST(EmissionFactorWindows, PrintedLinesCoverNoControl)
+{
+    WindowDriver w(kIncinerator);
+    w.choose("Combo4", kFurnaceMode);
+    w.choose("Combo1", QStringLiteral("商业系统单室炉"));
+    auto *printed = w.find<QLabel>(QStringLiteral("PrintedLines"));
+    ASSERT_NE(printed, nullptr);
+    for (int lines = 1; lines <= 6; ++lines) {
+        w.press("Command2");
+        QCoreApplication::processEvents();
+        ASSERT_EQ(printed->text().count(u'\n') + 1, lines);
+        const QRect area(printed->mapTo(w.window(), QPoint(0, 0)), printed->size());
+        EXPECT_GE(area.height(), lines * printed->fontMetrics().lineSpacing()) << lines << " lines";
+        EXPECT_TRUE(w.window()->rect().contains(area)) << lines << " lines";
+        for (QWidget *other : w.window()->findChildren<QWidget *>()) {
+            if (other == printed || !other->isVisible() || other->isAncestorOf(printed))
+                continue;
+            const QRect at(other->mapTo(w.window(), QPoint(0, 0)), other->size());
+            EXPECT_FALSE(area.intersects(at)) << lines << " lines cover " << other->objectName().toStdString();
+        }
+    }
 }
 
 TEST(FoundryWindow, BlocksMessagesAndClear)
