@@ -46,6 +46,16 @@ QList<DataFileLine> dataFileLines(const QString &text)
     return result;
 }
 
+void stopOnDataFileFault(const QString &error)
+{
+    qFatal("%s", qPrintable(error));
+}
+
+int dataFileLineCount(const QString &text)
+{
+    return int(text.count(QLatin1Char('\n'))) + 1;
+}
+
 QString readDataFile(const QString &path, QString *error)
 {
     QFile file(path);

@@ -59,13 +59,8 @@ HazardousWasteListResult parseHazardousWasteList(const QString &text, const QStr
 
 const QString &hazardousWasteListText()
 {
-    static const QString text = [] {
-        HazardousWasteListResult result =
-            loadDataFileWith<HazardousWasteListResult>(QStringLiteral(":/data/lookups/hazardous_waste_1998.list"), parseList);
-        if (!result.ok())
-            qFatal("%s", qPrintable(result.error));
-        return result.file;
-    }();
+    static const QString text =
+        loadBuiltInDataFile(QStringLiteral(":/data/lookups/hazardous_waste_1998.list"), parseList);
     return text;
 }
 
