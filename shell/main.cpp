@@ -83,12 +83,15 @@ int main(int argc, char *argv[])
         });
     }
     // Every data file is read and checked then too, the files that windows
-    // read only when they open included: a broken file stops the program
-    // at start, with the file, the line and the reason.
+    // read only when they open included, in a turn of the event loop of its
+    // own, after the enabled menu items are painted: a broken file stops the
+    // program at start, with the file, the line and the reason.
     corvalen::afterFirstPaint(&window, [&window, &registerWindows] {
         registerWindows();
-        corvalen::checkDataFiles();
-        corvalen::warmUpToolWindows(&window);
+        QTimer::singleShot(0, &window, [&window] {
+            corvalen::checkDataFiles();
+            corvalen::warmUpToolWindows(&window);
+        });
     });
     window.show();
     const int code = app.exec();
