@@ -2,14 +2,12 @@
 
 #include "atmosphere/air_index_window.h"
 #include "atmosphere/guideline_windows.h"
-#include "common/picture_reference_window.h"
 #include "common/tool_registry.h"
 
 namespace corvalen {
 
 void registerAtmosphereWindows(ToolRegistry &registry)
 {
-    registerReferenceTables(registry, QStringLiteral("atmosphere"));
     registerAirIndexWindow(registry);
     registerGuidelineWindows(registry);
 }

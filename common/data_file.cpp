@@ -55,6 +55,16 @@ bool completeFlag(const DataFileLine &line)
     throw DataFileFailure{line.number, QStringLiteral("complete takes yes or no")};
 }
 
+void stopOnDataFileFault(const QString &error)
+{
+    qFatal("%s", qPrintable(error));
+}
+
+int dataFileLineCount(const QString &text)
+{
+    return int(text.count(QLatin1Char('\n'))) + 1;
+}
+
 QString readDataFile(const QString &path, QString *error)
 {
     QFile file(path);

@@ -39,6 +39,15 @@ void requireWindowAndCaption(const QString &window, const QString &caption, int 
 // text is empty and `error` names the file and the reason.
 QString readDataFile(const QString &path, QString *error);
 
+// The result of reading and parsing one data file into a `File`.
+template <class File>
+struct DataFileResult
+{
+    File file;
+    QString error;    // "file:line: reason"; empty when the file is sound
+    bool ok() const { return error.isEmpty(); }
+};
+
 // A data file's parse result: `Result` has `file`, `error` and `ok()`. The
 // error names the file, the line and the reason.
 template <class Result, class Parse>
@@ -67,6 +76,24 @@ Result loadDataFileWith(const QString &path, Parse parse)
 // Reads a `complete:` line, which says whether a file holds its published
 // text whole: "yes" or "no"; anything else throws.
 bool completeFlag(const DataFileLine &line);
+// Stops the program with the fault of a data file ("file:line: reason").
+[[noreturn]] void stopOnDataFileFault(const QString &error);
+
+// Reads and parses a data file that is part of the program. The files are
+// compiled in, so a fault is a fault of the build: it stops the program with
+// the file, the line and the reason.
+template <class Parse>
+auto loadBuiltInDataFile(const QString &path, Parse parse)
+{
+    auto result = loadDataFileWith<DataFileResult<decltype(parse(QString()))>>(path, parse);
+    if (!result.ok())
+        stopOnDataFileFault(result.error);
+    return std::move(result.file);
+}
+
+// The number of lines of a text, the last one counted also when it is
+// empty: the line a fault found at the end of a file names.
+int dataFileLineCount(const QString &text);
 
 // Splits a row's value into cells at unescaped '|', decoding \| \\ and \n;
 // every cell trimmed. Throws on an unknown escape.

@@ -3,9 +3,7 @@
 #include "common/embedded_object.h"
 #include "common/form.h"
 #include "common/rich_text_document.h"
-#include "common/tool_registry.h"
 
-#include <QDir>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -93,23 +91,6 @@ void EmbeddedDocumentWindow::closeObject()
         return;
     m_active = false;
     m_box->setReadOnly(true);
-}
-
-void registerDocuments(ToolRegistry &registry, const QString &toolbox)
-{
-    const QString folder = QStringLiteral(":/data/%1/docs").arg(toolbox);
-    const QStringList files = QDir(folder).entryList({QStringLiteral("*.text")}, QDir::Files, QDir::Name);
-    for (const QString &file : files) {
-        RichTextFileResult result = loadRichTextFile(folder + QLatin1Char('/') + file);
-        if (!result.ok())
-            qFatal("%s", qPrintable(result.error));
-        if (result.file.inLabel)
-            qFatal("%s/%s: a document shows its text in its box; box: label is for texts only", qPrintable(folder),
-                   qPrintable(file));
-        auto document = std::make_shared<const RichTextFile>(std::move(result.file));
-        registry.add(ToolInfo{document->window, toolbox, ToolKind::EmbeddedDocument,
-                              [document] { return std::make_unique<EmbeddedDocumentWindow>(document); }});
-    }
 }
 
 } // namespace corvalen

@@ -11,7 +11,6 @@ class QTextBrowser;
 namespace corvalen {
 
 class Form;
-class ToolRegistry;
 
 // A window showing a stored document (ruled tables, raised and lowered
 // runs, a Song-style face with a serif Latin face) in its box OLE1, the whole
@@ -41,10 +40,5 @@ private:
     QPointer<QTextBrowser> m_box;
     bool m_active = false;
 };
-
-// Registers every text file of ":/data/<toolbox>/docs/" as an
-// EmbeddedDocument window under the name its file gives. A file that cannot
-// be read or parsed stops the program with the file, line and reason.
-void registerDocuments(ToolRegistry &registry, const QString &toolbox);
 
 } // namespace corvalen

@@ -3,9 +3,7 @@
 #include "common/embedded_object.h"
 #include "common/form.h"
 #include "common/sheet_view.h"
-#include "common/tool_registry.h"
 
-#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -139,20 +137,6 @@ void EmbeddedSpreadsheetWindow::commitEditLine()
         return;
     m_editLine->setModified(false);
     m_model->setInput(m_editRow, m_editColumn, m_editLine->text());
-}
-
-void registerSpreadsheets(ToolRegistry &registry, const QString &toolbox)
-{
-    const QString folder = QStringLiteral(":/data/%1/sheets").arg(toolbox);
-    const QStringList files = QDir(folder).entryList({QStringLiteral("*.sheet")}, QDir::Files, QDir::Name);
-    for (const QString &file : files) {
-        SheetFileResult result = loadSheetFile(folder + QLatin1Char('/') + file);
-        if (!result.ok())
-            qFatal("%s", qPrintable(result.error));
-        auto sheet = std::make_shared<const SheetFile>(std::move(result.file));
-        registry.add(ToolInfo{sheet->window, toolbox, ToolKind::EmbeddedSpreadsheet,
-                              [sheet] { return std::make_unique<EmbeddedSpreadsheetWindow>(sheet); }});
-    }
 }
 
 } // namespace corvalen

@@ -15,7 +15,6 @@ namespace corvalen {
 class Form;
 class SheetItemModel;
 class SheetView;
-class ToolRegistry;
 
 // A window holding a stored sheet. Inactive, the grid is the sheet's picture:
 // read-only, without headers. Activated (Command5 or a double-click into the
@@ -61,10 +60,5 @@ private:
     int m_editRow = -1;
     int m_editColumn = -1;
 };
-
-// Registers every sheet file of ":/data/<toolbox>/sheets/" as an
-// EmbeddedSpreadsheet window under the name its file gives. A file that
-// cannot be read or parsed stops the program with the file, line and reason.
-void registerSpreadsheets(ToolRegistry &registry, const QString &toolbox);
 
 } // namespace corvalen

@@ -1,8 +1,6 @@
 #include "common/picture_reference_window.h"
 
-#include "common/tool_registry.h"
 
-#include <QDir>
 #include <QGridLayout>
 #include <QHash>
 #include <QHBoxLayout>
@@ -113,12 +111,8 @@ void PictureReferenceWindow::showPage(int index)
 const ReferencePage &formulaPage(const QString &path)
 {
     static QHash<QString, ReferenceTable> tables;
-    if (!tables.contains(path)) {
-        const ReferenceTableResult loaded = loadReferenceTable(path);
-        if (!loaded.ok())
-            qFatal("%s", qPrintable(loaded.error));
-        tables.insert(path, loaded.table);
-    }
+    if (!tables.contains(path))
+        tables.insert(path, loadBuiltInReferenceTable(path));
     return tables[path].pages.first();
 }
 
@@ -127,21 +121,6 @@ TablePicture *formulaPicture(const QString &path, QWidget *parent)
     const ReferencePage &page = formulaPage(path);
     auto layout = std::make_shared<const TablePageLayout>(page, TablePageLayout::columnTextWidths(page));
     return new TablePicture(layout, page.picture, parent);
-}
-
-void registerReferenceTables(ToolRegistry &registry, const QString &toolbox)
-{
-    const QString folder = QStringLiteral(":/data/%1/tables").arg(toolbox);
-    const QStringList files = QDir(folder).entryList({QStringLiteral("*.table")}, QDir::Files, QDir::Name);
-    for (const QString &file : files) {
-        ReferenceTableResult result = loadReferenceTable(folder + QLatin1Char('/') + file);
-        if (!result.ok())
-            qFatal("%s", qPrintable(result.error));
-        auto table = std::make_shared<const ReferenceTable>(std::move(result.table));
-        auto layouts = std::make_shared<PictureReferenceWindow::PageLayouts>();
-        registry.add(ToolInfo{table->window, toolbox, ToolKind::PictureReference,
-                              [table, layouts] { return std::make_unique<PictureReferenceWindow>(table, layouts); }});
-    }
 }
 
 } // namespace corvalen

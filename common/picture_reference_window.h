@@ -10,7 +10,6 @@
 
 namespace corvalen {
 
-class ToolRegistry;
 
 // The drawn picture of one table page: a ruled, read-only handbook page,
 // exactly as large as its content.
@@ -69,10 +68,5 @@ private:
     std::shared_ptr<PageLayouts> m_layouts;
     QList<QPointer<QWidget>> m_pictures;
 };
-
-// Registers every table file of ":/data/<toolbox>/tables/" as a
-// PictureReference window under the name its file gives. A file that cannot
-// be read or parsed stops the program with the file, line and reason.
-void registerReferenceTables(ToolRegistry &registry, const QString &toolbox);
 
 } // namespace corvalen

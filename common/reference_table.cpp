@@ -19,19 +19,10 @@ ReferenceTable parse(const QString &text)
 {
     ReferenceTable table;
     QList<PageLines> pageLines;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        const int lineNo = i + 1;
-        QString raw = lines.at(i);
-        if (raw.endsWith(QLatin1Char('\r')))
-            raw.chop(1);
-        if (raw.trimmed().isEmpty() || raw.startsWith(QLatin1Char('#')))
-            continue;
-        const int colon = raw.indexOf(QLatin1Char(':'));
-        if (colon <= 0)
-            throw Failure{lineNo, QStringLiteral("expected \"key: value\"")};
-        const QString key = raw.left(colon).trimmed();
-        const QString value = raw.mid(colon + 1).trimmed();
+    for (const DataFileLine &line : dataFileLines(text)) {
+        const int lineNo = line.number;
+        const QString &key = line.key;
+        const QString &value = line.value;
         auto fail = [&](const QString &why) { throw Failure{lineNo, why}; };
         auto once = [&](QString &field) {
             if (!table.pages.isEmpty())
@@ -113,7 +104,7 @@ ReferenceTable parse(const QString &text)
         }
     }
 
-    const int end = lines.size();
+    const int end = dataFileLineCount(text);
     requireWindowAndCaption(table.window, table.caption, end);
     if (table.pages.isEmpty())
         throw Failure{end, QStringLiteral("no picture")};
@@ -178,27 +169,37 @@ QString ReferencePage::bodyText(int row, int column) const
     return body[row][column].plainText();
 }
 
+namespace {
+
+// The shape the shared reader fills; the table's result names its file
+// `table`.
+struct Parsed
+{
+    ReferenceTable file;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+ReferenceTableResult tableResult(Parsed parsed)
+{
+    return {std::move(parsed.file), std::move(parsed.error)};
+}
+
+} // namespace
+
 ReferenceTableResult parseReferenceTable(const QString &text, const QString &fileName)
 {
-    ReferenceTableResult result;
-    try {
-        result.table = parse(text);
-    } catch (const Failure &failure) {
-        result.error = QStringLiteral("%1:%2: %3").arg(fileName).arg(failure.line).arg(failure.reason);
-    }
-    return result;
+    return tableResult(parseDataFileWith<Parsed>(text, fileName, parse));
 }
 
 ReferenceTableResult loadReferenceTable(const QString &path)
 {
-    QString error;
-    const QString text = readDataFile(path, &error);
-    if (!error.isEmpty()) {
-        ReferenceTableResult result;
-        result.error = error;
-        return result;
-    }
-    return parseReferenceTable(text, path);
+    return tableResult(loadDataFileWith<Parsed>(path, parse));
+}
+
+ReferenceTable loadBuiltInReferenceTable(const QString &path)
+{
+    return loadBuiltInDataFile(path, parse);
 }
 
 } // namespace corvalen

@@ -72,5 +72,8 @@ QString referencePlainText(const QString &markup);
 ReferenceTableResult parseReferenceTable(const QString &text, const QString &fileName);
 // Reads and parses a table file (a resource path or a file on disk).
 ReferenceTableResult loadReferenceTable(const QString &path);
+// Reads and parses a table file of the program; a fault stops the program
+// with the file, the line and the reason.
+ReferenceTable loadBuiltInReferenceTable(const QString &path);
 
 } // namespace corvalen

@@ -254,4 +254,9 @@ RichTextFileResult loadRichTextFile(const QString &path)
     return loadDataFileWith<RichTextFileResult>(path, parse);
 }
 
+RichTextFile loadBuiltInRichTextFile(const QString &path)
+{
+    return loadBuiltInDataFile(path, parse);
+}
+
 } // namespace corvalen

@@ -69,5 +69,8 @@ struct RichTextFileResult
 
 RichTextFileResult parseRichTextFile(const QString &text, const QString &fileName);
 RichTextFileResult loadRichTextFile(const QString &path);
+// Reads and parses a file of the program; a fault stops the program with
+// the file, the line and the reason.
+RichTextFile loadBuiltInRichTextFile(const QString &path);
 
 } // namespace corvalen

@@ -2,9 +2,7 @@
 
 #include "common/form.h"
 #include "common/rich_text_document.h"
-#include "common/tool_registry.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QTextEdit>
 #include <optional>
@@ -64,20 +62,6 @@ void RichTextReferenceWindow::build(QWidget *window)
 void RichTextReferenceWindow::unload()
 {
     m_form.reset();
-}
-
-void registerRichTexts(ToolRegistry &registry, const QString &toolbox)
-{
-    const QString folder = QStringLiteral(":/data/%1/texts").arg(toolbox);
-    const QStringList files = QDir(folder).entryList({QStringLiteral("*.text")}, QDir::Files, QDir::Name);
-    for (const QString &file : files) {
-        RichTextFileResult result = loadRichTextFile(folder + QLatin1Char('/') + file);
-        if (!result.ok())
-            qFatal("%s", qPrintable(result.error));
-        auto text = std::make_shared<const RichTextFile>(std::move(result.file));
-        registry.add(ToolInfo{text->window, toolbox, ToolKind::RichTextReference,
-                              [text] { return std::make_unique<RichTextReferenceWindow>(text); }});
-    }
 }
 
 } // namespace corvalen

@@ -10,7 +10,6 @@ class QTextEdit;
 namespace corvalen {
 
 class Form;
-class ToolRegistry;
 
 // A window showing a stored rich text in its read-only box RichTextBox1,
 // with an optional frame caption and source label, all from a text file; or,
@@ -30,10 +29,5 @@ private:
     std::shared_ptr<const RichTextFile> m_file;
     std::unique_ptr<Form> m_form;
 };
-
-// Registers every text file of ":/data/<toolbox>/texts/" as a
-// RichTextReference window under the name its file gives. A file that
-// cannot be read or parsed stops the program with the file, line and reason.
-void registerRichTexts(ToolRegistry &registry, const QString &toolbox);
 
 } // namespace corvalen

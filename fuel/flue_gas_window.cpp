@@ -4,7 +4,7 @@
 #include "common/message_box.h"
 #include "common/number_text.h"
 #include "fuel/flue_gas.h"
-#include "fuel/fuel_texts.h"
+#include "common/note_file.h"
 
 #include <memory>
 
@@ -34,7 +34,9 @@ void design(Form &form)
     left.stretch();
 
     QPlainTextEdit *basis =
-        columns[1].note(QStringLiteral("Text5"), fuelText(QStringLiteral("flue_gas_basis.txt")), QStringLiteral("计算依据"));
+        columns[1].note(QStringLiteral("Text5"),
+                        noteText(QStringLiteral("fuel"), QStringLiteral("flue_gas_basis.txt")),
+                        QStringLiteral("计算依据"));
     basis->setMinimumSize(230, 200);
 
     top.result({.name = QStringLiteral("Text4"), .label = QStringLiteral("每kg燃料燃烧时产生的烟气量="),

@@ -1,6 +1,5 @@
 #include "fuel/fuel_windows.h"
 
-#include "common/picture_reference_window.h"
 #include "common/tool_registry.h"
 #include "fuel/flue_gas_window.h"
 #include "fuel/mass_balance_window.h"
@@ -10,7 +9,6 @@ namespace corvalen {
 
 void registerFuelWindows(ToolRegistry &registry)
 {
-    registerReferenceTables(registry, QStringLiteral("fuel"));
     registerFlueGasWindow(registry);
     registerSmallFurnaceWindows(registry);
     registerMassBalanceWindows(registry);

@@ -3,7 +3,7 @@
 #include "common/form_window.h"
 #include "common/input_helpers.h"
 #include "common/number_text.h"
-#include "fuel/fuel_texts.h"
+#include "common/note_file.h"
 #include "fuel/mass_balance.h"
 
 #include <QGridLayout>
@@ -230,7 +230,9 @@ void design(Form &form, const MassBalanceForm &f)
     }
 
     Panel frame = top.frame(QStringLiteral("Frame1"), kFrameCaption);
-    QPlainTextEdit *method = frame.note(QStringLiteral("Text15"), fuelText(f.methodFile), kFrameCaption);
+    QPlainTextEdit *method = frame.note(QStringLiteral("Text15"),
+                                        noteText(QStringLiteral("fuel"), f.methodFile),
+                                        kFrameCaption);
     method->setReadOnly(true);
     method->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     method->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

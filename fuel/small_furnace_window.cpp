@@ -2,7 +2,7 @@
 
 #include "common/form_window.h"
 #include "common/number_text.h"
-#include "fuel/fuel_texts.h"
+#include "common/note_file.h"
 #include "fuel/small_furnace.h"
 
 #include <memory>
@@ -55,7 +55,9 @@ void design(Form &form, const SmallFurnaceForm &furnace)
         columns[1].result(result);
 
     QPlainTextEdit *basis =
-        top.note(QStringLiteral("Text1"), fuelText(QStringLiteral("small_furnace_basis.txt")), QStringLiteral("计算依据"));
+        top.note(QStringLiteral("Text1"),
+                 noteText(QStringLiteral("fuel"), QStringLiteral("small_furnace_basis.txt")),
+                 QStringLiteral("计算依据"));
     basis->setMinimumHeight(170);
 }
 

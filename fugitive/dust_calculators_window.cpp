@@ -1,6 +1,7 @@
 #include "fugitive/dust_calculators_window.h"
 
 #include "common/form_window.h"
+#include "common/note_file.h"
 #include "common/steps.h"
 #include "fugitive/dust_formulas.h"
 
@@ -24,7 +25,7 @@ struct DustForm
     QString formulaLabel;  // Label6, a one-line formula
     QString frameCaption;  // Frame1 around the formula text
     QString formulaBox;    // the formula text's box
-    QStringList formula;   // its lines
+    QString formulaFile;   // its text, a note of data/fugitive/notes
     std::map<QString, Step> steps;
     std::vector<Trigger> triggers;
 };
@@ -129,19 +130,7 @@ DustForm portRoadForm()
     };
     f.frameCaption = kRoadFormulaCaption;
     f.formulaBox = QStringLiteral("Text7");
-    f.formula = {
-        "来源：国内某港口道路扬尘的实测试验研究公式",
-        "",
-        "Qi =0.123*(v/5)*(w/6.8)^0.65*(p/0.05)^0.72",
-        "",
-        "式中：Qi-每辆汽车行驶扬尘量(kg/km辆)；",
-        "      V-汽车速度(km/h)；",
-        "      W-汽车重量(T)；",
-        "      P-道路表面粉尘量(kg/m2)。",
-        "P的取值，采取洒水措施后，取P=0.2kg/m^2；港口",
-        "的运输汽车行驶速度一般在10km/h左右，载重量45T",
-        "，具体的请参照当地相关数据！",
-    };
+    f.formulaFile = QStringLiteral("dust_port_road.txt");
     f.steps = {{"Qi", writes("Text6", kPortRoadPattern, [](auto box) {
                     return portRoadDust({.speed = box("Text1"), .weight = box("Text2"), .surfaceDust = box("Text3")});
                 })}};
@@ -163,13 +152,7 @@ DustForm vehicleRoadForm()
     };
     f.frameCaption = kRoadFormulaCaption;
     f.formulaBox = QStringLiteral("Text7");
-    f.formula = {
-        "     Qi = 0.0079 * v * w ^ 0.85 * p ^ 0.72",
-        "式中：Qi-每辆汽车行驶扬尘量(kg/km辆)；",
-        "      V-汽车速度(km/h)；",
-        "      W-汽车重量(T)；",
-        "      P-道路表面粉尘量(kg/m2)。",
-    };
+    f.formulaFile = QStringLiteral("dust_vehicle_road.txt");
     f.steps = {{"Qi", writes("Text6", kVehicleRoadPattern, [](auto box) {
                     return vehicleRoadDust({.speed = box("Text1"), .weight = box("Text2"), .surfaceDust = box("Text3")});
                 })}};
@@ -194,17 +177,7 @@ DustForm siteForm()
     };
     f.frameCaption = kRoadFormulaCaption;
     f.formulaBox = QStringLiteral("Text7");
-    f.formula = {
-        "      E=P*0.81*S*(V/30)*((365-W)/365)*(T/4)",
-        "",
-        "式中：E-单辆车引起的工地起尘量散发因子，kg/km；",
-        "      P-可扬起尘粒(直径<30um)比例数；石子路面为0.62，泥",
-        "土路面为0.32；",
-        "      S-表面粉矿成分百分比，12%；",
-        "      V-车辆驶过工地的平均车速，km/h；",
-        "      W-一年中降水量大于0.254mm的天数；",
-        "      T-每辆车的平均轮胎数，一般取6。",
-    };
+    f.formulaFile = QStringLiteral("dust_building_site.txt");
     f.steps = {{"E", writes("Text6", kSitePattern, [](auto box) {
                     return siteDustFactor({.liftable = box("Text1"), .silt = box("Text2"), .speed = box("Text3"),
                                            .rainDays = box("Text4"), .tyres = box("Text5")});
@@ -229,14 +202,7 @@ DustForm windPileForm()
     };
     f.frameCaption = QStringLiteral("计算公式及说明:");
     f.formulaBox = QStringLiteral("Text5");
-    f.formula = {
-        "Qm=11.7*(u^2.45)*(s^0.345)*Exp(-0.5 *ω/100)*Exp(-0.55*(w - 0.07))",
-        "    式中：Qm-煤堆起尘量，mg/s；",
-        "          U-临界风速，m/s，取大于5.5m/s；",
-        "          S-煤堆表面积，m2；",
-        "          ω-空气相对湿度，取60%；",
-        "          W-煤物料湿度，原煤6%。",
-    };
+    f.formulaFile = QStringLiteral("dust_wind_pile.txt");
     f.steps = {{"Qm", writes("Text6", kWindPilePattern, [](auto box) {
                     return windPileDust({.windSpeed = box("Text1"), .area = box("Text2"), .humidity = box("Text3"),
                                          .moisture = box("Text4")});
@@ -259,13 +225,7 @@ DustForm roadFactorForm()
     };
     f.frameCaption = kRoadFormulaCaption;
     f.formulaBox = QStringLiteral("Text7");
-    f.formula = {
-        "      E = 0.000501*v*0.823*u*0.139*(t/4)",
-        "式中：E-单辆车引起的道路起尘量散发因子，kg/km",
-        "      V-车辆驶过的平均车速，km/h；",
-        "      U-起尘风速，一般取5m/s；",
-        "      T-每辆车的平均轮胎数，一般取6。",
-    };
+    f.formulaFile = QStringLiteral("dust_road.txt");
     f.steps = {{"E", writes("Text6", kRoadFactorPattern, [](auto box) {
                     return roadDustFactor({.speed = box("Text1"), .tyres = box("Text2"), .windSpeed = box("Text3")});
                 })}};
@@ -297,7 +257,9 @@ void design(Form &form, const DustForm &f)
         top.label(QStringLiteral("Label6"), f.formulaLabel);
     if (!f.formulaBox.isEmpty()) {
         Panel frame = top.frame(QStringLiteral("Frame1"), f.frameCaption);
-        QPlainTextEdit *text = frame.note(f.formulaBox, f.formula.join(u'\n') + u'\n', f.frameCaption);
+        QPlainTextEdit *text = frame.note(f.formulaBox,
+                                          noteText(QStringLiteral("fugitive"), f.formulaFile),
+                                          f.frameCaption);
         text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setTipColours(text);
@@ -305,7 +267,8 @@ void design(Form &form, const DustForm &f)
         const int widest = widestLineWidth(text);
         text->setMinimumWidth(std::min(widest, 520) + 40);
         const int lineHeight = text->fontMetrics().lineSpacing();
-        text->setMinimumHeight(lineHeight * std::min<int>(int(f.formula.size()) + 1, 9) + 12);
+        // Its lines and one more: the text ends with a line feed.
+        text->setMinimumHeight(lineHeight * std::min(text->blockCount(), 9) + 12);
     }
 }
 

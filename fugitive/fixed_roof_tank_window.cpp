@@ -3,6 +3,7 @@
 #include "common/form_window.h"
 #include "common/input_helpers.h"
 #include "common/message_box.h"
+#include "common/note_file.h"
 #include "fugitive/fixed_roof_tank.h"
 
 #include <QColor>
@@ -20,10 +21,6 @@ const QColor kResultGreen(0, 128, 0);
 
 const QString kWindow = QStringLiteral("固定顶罐的呼吸排放量和工作排放量");
 const QString kSourceText = QStringLiteral("固顶贮罐呼吸排放量和工作排放量资料");
-
-const QString kNote = QStringLiteral(
-    "储存有机液体的基本罐型有固定顶罐、浮顶罐、可变蒸气空间罐和压力罐等五种，而固定顶罐是一种最普通的罐型，"
-    "在国内最常被使用，是储存有机液体的普通罐型，一般认为是最低的接受水平，特别是在加油站和石油库用于储存汽油和柴油。\n");
 
 // An option button without a caption of its own, and the label beside it.
 void optionWithLabel(Panel &line, const QString &name, const QString &caption)
@@ -76,7 +73,9 @@ void design(Form &f)
     boxes.stretch();
 
     Panel frame = columns[1].frame("Frame1", QStringLiteral("说明"));
-    QPlainTextEdit *note = frame.note("Text13", kNote, QStringLiteral("说明"));
+    QPlainTextEdit *note = frame.note("Text13",
+                                      noteText(QStringLiteral("fugitive"), QStringLiteral("fixed_roof_tank.txt")),
+                                      QStringLiteral("说明"));
     note->setMinimumSize(200, 240);
     note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     note->setMaximumWidth(240);

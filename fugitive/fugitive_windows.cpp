@@ -1,6 +1,5 @@
 #include "fugitive/fugitive_windows.h"
 
-#include "common/picture_reference_window.h"
 #include "common/tool_registry.h"
 #include "fugitive/dust_calculators_window.h"
 #include "fugitive/fixed_roof_tank_window.h"
@@ -12,7 +11,6 @@ namespace corvalen {
 
 void registerFugitiveWindows(ToolRegistry &registry)
 {
-    registerReferenceTables(registry, QStringLiteral("fugitive"));
     registerDustCalculatorWindows(registry);
     registerFixedRoofTankWindow(registry);
     registerOpenAirStorageWindow(registry);

@@ -1,6 +1,7 @@
 #include "fugitive/untight_equipment_window.h"
 
 #include "common/form_window.h"
+#include "common/note_file.h"
 #include "fugitive/untight_equipment.h"
 
 #include <QColor>
@@ -16,21 +17,6 @@ const QString kWindow = QStringLiteral("不严密处散发量计算");
 
 // The coefficient C by the pressure in the equipment (absolute atmospheres),
 // laid out in text; the user reads it and types C.
-const QString kCoefficientTable = QStringLiteral(
-    "            不同压力时系数C值：\n"
-    "          （压力的单位为绝对大气压）\n"
-    "—————————————————————————\n"
-    " 压力  |  <2 |   2 |   7 |  17 |  41 | 101 \n"
-    "—————————————————————————\n"
-    " 系数C |0.24 |0.166|0.182|0.189|0.25 |0.29 \n"
-    "—————————————————————————\n"
-    " 压力  | 401 |1001 \n"
-    "———————————\n"
-    " 系数C |0.31 |0.37 \n"
-    "———————————\n"
-    "对于以上没有给出的压力值,可以采用内插法的方法求得\n"
-    "C值,后进行计算!\n");
-
 void design(Form &f)
 {
     Panel &top = f.top();
@@ -50,7 +36,9 @@ void design(Form &f)
     rows.grid()->setColumnStretch(1, 1);
 
     Panel frame = top.frame("Frame1", QStringLiteral("计算来源：《八五环境统计手册》P83"));
-    QPlainTextEdit *table = frame.note("Text7", kCoefficientTable, QStringLiteral("不同压力时系数C值"));
+    QPlainTextEdit *table = frame.note("Text7",
+                                       noteText(QStringLiteral("fugitive"), QStringLiteral("untight_pressure_coefficients.txt")),
+                                       QStringLiteral("不同压力时系数C值"));
     QFont mono(QStringLiteral("Noto Sans Mono CJK SC"));
     mono.setStyleHint(QFont::TypeWriter);
     table->setFont(mono);

@@ -65,13 +65,8 @@ HazardousWasteListResult parseHazardousWasteList(const QString &text, const QStr
 
 const HazardousWasteList &hazardousWasteList()
 {
-    static const HazardousWasteList list = [] {
-        HazardousWasteListResult result =
-            loadDataFileWith<HazardousWasteListResult>(QStringLiteral(":/data/lookups/hazardous_waste_1998.list"), parseList);
-        if (!result.ok())
-            qFatal("%s", qPrintable(result.error));
-        return result.file;
-    }();
+    static const HazardousWasteList list =
+        loadBuiltInDataFile(QStringLiteral(":/data/lookups/hazardous_waste_1998.list"), parseList);
     return list;
 }
 

@@ -78,13 +78,11 @@ const QList<CatalogueClass> &builtInClasses()
     static const QList<CatalogueClass> classes = [] {
         QList<CatalogueClass> loaded;
         for (const ClassInfo &info : classInfos()) {
-            CatalogueClassResult result =
-                loadDataFileWith<CatalogueClassResult>(QStringLiteral(":/data/lookups/catalogue/") + info.file, parseClass);
-            if (!result.ok())
-                qFatal("%s", qPrintable(result.error));
-            if (result.file.name != info.name)
-                qFatal("%s: holds the class %s", qPrintable(info.file), qPrintable(result.file.name));
-            loaded.append(std::move(result.file));
+            const QString path = QStringLiteral(":/data/lookups/catalogue/") + info.file;
+            CatalogueClass read = loadBuiltInDataFile(path, parseClass);
+            if (read.name != info.name)
+                stopOnDataFileFault(QStringLiteral("%1: holds the class %2").arg(path, read.name));
+            loaded.append(std::move(read));
         }
         return loaded;
     }();

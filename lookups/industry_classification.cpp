@@ -1,10 +1,11 @@
 #include "lookups/industry_classification.h"
 
+#include "common/data_file.h"
 #include "lookups/keyword_search.h"
 
-#include <QFile>
 #include <QHash>
 #include <QSet>
+#include <utility>
 
 namespace corvalen {
 namespace {
@@ -43,13 +44,18 @@ QString classificationResultHeader()
 IndustryClassification IndustryClassification::fromTable(const QString &table)
 {
     QList<Row> rows;
-    const QStringList lines = table.split(u'\n', Qt::SkipEmptyParts);
-    for (int i = 1; i < lines.size(); ++i) {
+    const QStringList lines = table.split(u'\n');
+    bool headingRow = true;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines[i].isEmpty())
+            continue;
+        if (std::exchange(headingRow, false))
+            continue;
         const QStringList fields = lines[i].trimmed().split(u'\t');
         static const QSet<QString> levels = {QStringLiteral("section"), QStringLiteral("division"),
                                              QStringLiteral("group"), QStringLiteral("class")};
         if (fields.size() != 3 || !levels.contains(fields[0]))
-            qFatal("industry classification, row %d: expected level, code and name", i + 1);
+            throw DataFileFailure{i + 1, QStringLiteral("expected level, code and name")};
         rows.append({fields[0], fields[1], fields[2]});
     }
     // A group is listed only where it is subdivided: not where its one
@@ -78,12 +84,8 @@ IndustryClassification IndustryClassification::fromTable(const QString &table)
 
 const IndustryClassification &IndustryClassification::builtIn()
 {
-    static const IndustryClassification classification = [] {
-        QFile file(QStringLiteral(":/data/lookups/classification/gbt4754-2002.tsv"));
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("the industry classification is missing from the program");
-        return fromTable(QString::fromUtf8(file.readAll()));
-    }();
+    static const IndustryClassification classification =
+        loadBuiltInDataFile(QStringLiteral(":/data/lookups/classification/gbt4754-2002.tsv"), &fromTable);
     return classification;
 }
 

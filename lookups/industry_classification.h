@@ -17,7 +17,8 @@ public:
     // The classification built in.
     static const IndustryClassification &builtIn();
     // Builds the layout from the table's rows (level, code, name; tab-
-    // separated, with a heading row). Fails loudly on a malformed row.
+    // separated, with a heading row). Throws DataFileFailure on a malformed
+    // row.
     static IndustryClassification fromTable(const QString &table);
 
     // The whole text: the 58-character header, then the sections.

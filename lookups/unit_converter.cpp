@@ -66,18 +66,7 @@ UnitTables parseUnitTables(const QString &text)
 
 const UnitTables &unitTables()
 {
-    static const UnitTables tables = [] {
-        QString error;
-        const QString text = readDataFile(kFile, &error);
-        if (!error.isEmpty())
-            qFatal("%s", qPrintable(error));
-        try {
-            return parseUnitTables(text);
-        } catch (const DataFileFailure &failure) {
-            qFatal("%s:%d: %s", qPrintable(kFile), failure.line, qPrintable(failure.reason));
-        }
-        return UnitTables();
-    }();
+    static const UnitTables tables = loadBuiltInDataFile(kFile, parseUnitTables);
     return tables;
 }
 

@@ -1,6 +1,7 @@
 #include "noise/decibel_windows.h"
 
 #include "common/form_window.h"
+#include "common/note_file.h"
 #include "noise/decibel.h"
 
 #include <QFrame>
@@ -30,8 +31,7 @@ FormSpec superpositionSpec()
         columns[0].stretch();
         columns[1]
             .note("Text7",
-                  QStringLiteral("计算依据：《环境评价上岗培训教材》P181页；最多可算5个噪声源相互叠加后的结果；\n"
-                                 "注意：当噪声源少于5个，其它的噪声源值请输入0\n"),
+                  noteText(QStringLiteral("noise"), QStringLiteral("superposition_basis.txt")),
                   QStringLiteral("计算依据"))
             ->setMinimumWidth(240);
         Panel buttons = top.line();
@@ -71,7 +71,8 @@ FormSpec attenuationSpec()
         columns[0].stretch();
         // The handbook's title breaks across the two lines as stored.
         columns[1]
-            .note("Text7", QStringLiteral("计算依据：《环境评价上岗培训教\n材》P185页；计算距点声源X米处衰减结果值！\n"),
+            .note("Text7",
+                  noteText(QStringLiteral("noise"), QStringLiteral("attenuation_basis.txt")),
                   QStringLiteral("计算依据"))
             ->setMinimumWidth(240);
     };

@@ -1,5 +1,6 @@
 #include "noise/highway_window_designs.h"
 
+#include "common/note_file.h"
 #include "common/tool_registry.h"
 #include "noise/highway_1996.h"
 
@@ -9,29 +10,6 @@
 
 namespace corvalen {
 namespace {
-
-// The notes under the report, each line ending in a line break.
-QString notes()
-{
-    const char *lines[] = {
-        "1、预测点距公路的距离为预测点距公路外沿的距离；本程序仅限双向四车道交通噪声预测！",
-        "2、车道的宽度为每条车道的宽度；",
-        "3、预测点与公路两端的夹角应输入；",
-        "4、ΔL2建筑物为建筑障碍物引起的等效A声级衰减量，按下述方法取值：",
-        "   当第一排建筑物占预测点与路面中心线间面积的40%~60%时，ΔL2建筑物=3dB；",
-        "   当第一排建筑物占预测点与路面中心线间面积的70%~90%时，ΔL2建筑物=5dB；",
-        "   每增加一排建筑物，ΔL2建筑物值增加1.5dB，最多为10dB。",
-        "5、ΔL2树林为树林障碍物引起的等效A声级衰减量。",
-        "   预测点的视线被树林遮挡看不见公路，且树林高度为4.5m以上时：",
-        "   当树林深度为30m，ΔL2树林=5dB;",
-        "   当树林深度为60m，ΔL2树林=10dB;",
-        "   最大修正量为10dB。",
-    };
-    QString text;
-    for (const char *line : lines)
-        text += QString::fromUtf8(line) + u'\n';
-    return text;
-}
 
 Field input(const char *name, const char *label, const char *text, const char *labelName, const char *unit = "")
 {
@@ -88,7 +66,9 @@ void design(Form &f)
     report->setLineWrapMode(QPlainTextEdit::NoWrap);
     report->setMinimumHeight(110);
     Panel remarks = top.frame("Frame5", QStringLiteral("说明"));
-    QPlainTextEdit *note = remarks.note("Text15", notes(), QStringLiteral("说明"));
+    QPlainTextEdit *note = remarks.note("Text15",
+                                        noteText(QStringLiteral("noise"), QStringLiteral("highway_1996_remarks.txt")),
+                                        QStringLiteral("说明"));
     note->setMinimumHeight(250);
     widenBoxes(f, "Text10");
 }

@@ -1,6 +1,5 @@
 #include "noise/noise_windows.h"
 
-#include "common/picture_reference_window.h"
 #include "common/tool_registry.h"
 #include "noise/decibel_windows.h"
 #include "noise/highway_window_designs.h"
@@ -15,7 +14,6 @@ void registerNoiseWindows(ToolRegistry &registry)
                        highway2006Spec);
     registerFormWindow(registry, QStringLiteral("公路交通噪声预测3"), toolbox, ToolKind::ComputeButtonCalculator,
                        highway1996Spec);
-    registerReferenceTables(registry, toolbox);
 }
 
 } // namespace corvalen

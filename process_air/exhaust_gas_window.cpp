@@ -1,6 +1,7 @@
 #include "process_air/exhaust_gas_window.h"
 
 #include "common/form_window.h"
+#include "common/note_file.h"
 #include "common/number_text.h"
 #include "process_air/exhaust_gas.h"
 
@@ -25,7 +26,7 @@ struct ExhaustGasForm
     QString name;  // the window's name, also its caption
     QString title;
     std::vector<Input> inputs;
-    QString basisSentence;
+    QString basisFile;  // the basis note, a note of data/process_air/notes
     QString resultLabel;
     QString unitLabel;  // empty where the window has none
     std::function<Press()> newPress;  // a calculator with its values at zero
@@ -44,7 +45,7 @@ const std::vector<ExhaustGasForm> &exhaustGasForms()
                 {"Text4", QStringLiteral("废气回收利用率（%）：")},
                 {"Text5", QStringLiteral("窑气中CO2所占体积百分数（%）：")},
             },
-            QStringLiteral("石灰窑废气量的计算，其中，石灰窑气中CO2所占的体积百分比浓度一般在25%-30%之间波动！"),
+            QStringLiteral("lime_kiln_exhaust_basis.txt"),
             QStringLiteral("石灰窑全年排放废气量="),
             QStringLiteral("标立方米"),
             [] {
@@ -66,8 +67,7 @@ const std::vector<ExhaustGasForm> &exhaustGasForms()
                 {"Text5", QStringLiteral("窑气中CO2所占体积百分数（%）：")},
                 {"Text8", QStringLiteral("白云石中氧化钙的含量（%）：")},
             },
-            QStringLiteral("白云石窑废气量的计算，白云石主要含碳酸钙和碳酸镁。煅烧后的白云石主要用做耐火材料。"
-                           "炼钢厂一般都有白云石窑。"),
+            QStringLiteral("dolomite_kiln_exhaust_basis.txt"),
             QStringLiteral("白云石窑全年排放废气量="),
             QStringLiteral("标立方米"),
             [] {
@@ -86,8 +86,7 @@ const std::vector<ExhaustGasForm> &exhaustGasForms()
                 {"Text2", QStringLiteral("物料干燥前的湿度（%）：")},
                 {"Text3", QStringLiteral("物料干燥后的湿度（%）：")},
             },
-            QStringLiteral("干燥废气的计算。凡从固体物料中借热能使水分汽化而被惰性气体带走可以除去物料水分的方法，"
-                           "称为干燥。但是并不是所有的固体干燥的废气都要求统计，而只统计含有素有害物质干燥过程的蒸汽！"),
+            QStringLiteral("drying_exhaust_basis.txt"),
             QStringLiteral("干燥工艺废气产生量（Kg）："),
             QString(),
             [] {
@@ -105,8 +104,7 @@ const std::vector<ExhaustGasForm> &exhaustGasForms()
                 {"Text2", QStringLiteral("溶液蒸发前的重量百分比浓度：")},
                 {"Text3", QStringLiteral("溶液蒸后前的重量百分比浓度：")},
             },
-            QStringLiteral("蒸发废量的计算；蒸发是借加热作用使溶液的溶剂气化，以提高溶液中的溶质浓度，"
-                           "或者使溶质检出的物理操作过程，在石油化工、轻工等行业中大量采用蒸发工艺。"),
+            QStringLiteral("evaporation_exhaust_basis.txt"),
             QStringLiteral("溶液的蒸发量（Kg/h）："),
             QString(),
             [] {
@@ -135,8 +133,7 @@ FormSpec exhaustGasSpec(const ExhaustGasForm &form)
         }
         columns[0].stretch();
         // The handbook's title breaks across two lines in the note.
-        columns[1].note("Text7", QStringLiteral("计算依据：编《环境保护计\n算手册》") + form.basisSentence + u'\n',
-                        QStringLiteral("计算依据"))
+        columns[1].note("Text7", noteText(QStringLiteral("process_air"), form.basisFile), QStringLiteral("计算依据"))
             ->setMinimumWidth(220);
         top.button("Command2", QStringLiteral("计算"));
         top.box({.name = "Text6", .label = form.resultLabel, .text = QStringLiteral(" "), .unit = form.unitLabel,

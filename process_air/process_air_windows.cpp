@@ -1,6 +1,5 @@
 #include "process_air/process_air_windows.h"
 
-#include "common/picture_reference_window.h"
 #include "common/tool_registry.h"
 #include "process_air/emission_factor_window.h"
 #include "process_air/exhaust_gas_window.h"
@@ -10,7 +9,6 @@ namespace corvalen {
 
 void registerProcessAirWindows(ToolRegistry &registry)
 {
-    registerReferenceTables(registry, QStringLiteral("process_air"));
     registerExhaustGasWindows(registry);
     registerEmissionFactorWindows(registry);
     registerFoundryWindow(registry);

@@ -1,6 +1,7 @@
 #include "risk/pool_evaporation_window.h"
 
 #include "common/form_window.h"
+#include "common/note_file.h"
 #include "common/number_text.h"
 #include "risk/pool_evaporation.h"
 
@@ -13,9 +14,6 @@ namespace corvalen {
 namespace {
 
 const QString kTotalTip = QStringLiteral("总蒸发量必须在前面三种蒸发量计算完毕后，再输入相应时间，后计算！");
-const QString kMassNote = QStringLiteral("不推荐用此处公式计算质量蒸发，风险评价导则公式传闻有误，但导则未改！此\n"
-                                         "处也未修正，此处算出的结果偏大！\n");
-
 void design(Form &f)
 {
     Panel &top = f.top();
@@ -64,7 +62,9 @@ void design(Form &f)
     total.result({.name = "Text23", .label = QStringLiteral("液体蒸发总量，kg:"), .flags = Bold});
     pages[3].stretch();
 
-    QPlainTextEdit *note = top.note("Text24", kMassNote, QStringLiteral("质量蒸发公式说明"));
+    QPlainTextEdit *note = top.note("Text24",
+                                    noteText(QStringLiteral("risk"), QStringLiteral("pool_mass_evaporation.txt")),
+                                    QStringLiteral("质量蒸发公式说明"));
     note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Room for the note's lines as they wrap; Chinese lines stand taller than the
     // font's Latin metrics say.

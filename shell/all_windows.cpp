@@ -27,8 +27,8 @@ void registerAllWindows(ToolRegistry &registry)
     registerWaterWindows(registry);
     registerSolidWasteWindows(registry);
     registerLookupsWindows(registry);
-    // Reference texts, documents and sheets of every toolbox, from their
-    // data folders.
+    // Handbook tables, reference texts, documents and sheets of every
+    // toolbox, from one scan of the data folders.
     registerDataWindows(registry);
 }
 

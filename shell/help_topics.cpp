@@ -1,9 +1,9 @@
 #include "shell/help_topics.h"
 
 #include "common/addresses.h"
+#include "common/data_file.h"
 #include "shell/main_window.h"
 
-#include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -61,78 +61,84 @@ const HelpTopic *helpTopicByTitle(const QList<HelpTopic> &topics, const QString 
     return nullptr;
 }
 
-std::optional<QList<HelpTopic>> parseHelpTopics(const QString &text, QString *error)
+namespace {
+
+QList<HelpTopic> parseTopics(const QString &text)
 {
     const QHash<QString, QString> values = placeholders();
     QList<HelpTopic> topics;
+    QList<int> topicLines;
     QSet<QString> keys;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         QString line = lines.at(i);
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        auto fail = [&](const QString &why) {
-            if (error)
-                *error = QStringLiteral("line %1: %2").arg(i + 1).arg(why);
-            return std::nullopt;
-        };
+        auto fail = [&](const QString &why) { throw DataFileFailure{i + 1, why}; };
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('|'))) {
             if (topics.isEmpty())
-                return fail(QStringLiteral("text line before the first topic"));
+                fail(QStringLiteral("text line before the first topic"));
             QString textLine = line.mid(1);
             if (!expand(textLine, values))
-                return fail(QStringLiteral("unknown placeholder"));
+                fail(QStringLiteral("unknown placeholder"));
             topics.last().lines.append(textLine);
             continue;
         }
         if (!line.startsWith(QLatin1Char('@')))
-            return fail(QStringLiteral("neither a topic nor a text line"));
+            fail(QStringLiteral("neither a topic nor a text line"));
         const QStringList cols = line.mid(1).split(QLatin1Char('\t'));
         if (cols.size() < 3 || cols.size() > 4)
-            return fail(QStringLiteral("a topic needs key, parent and title"));
+            fail(QStringLiteral("a topic needs key, parent and title"));
         HelpTopic topic;
         topic.key = cols.at(0);
         topic.parent = cols.at(1) == QLatin1String("-") ? QString() : cols.at(1);
         topic.title = cols.at(2);
         if (cols.size() == 4) {
             if (cols.at(3) != QLatin1String("notitle"))
-                return fail(QStringLiteral("unknown flag ") + cols.at(3));
+                fail(QStringLiteral("unknown flag ") + cols.at(3));
             topic.titleInPane = false;
         }
         if (topic.key.isEmpty() || topic.title.isEmpty())
-            return fail(QStringLiteral("empty key or title"));
+            fail(QStringLiteral("empty key or title"));
         if (keys.contains(topic.key))
-            return fail(QStringLiteral("key used twice: ") + topic.key);
+            fail(QStringLiteral("key used twice: ") + topic.key);
         if (!topic.parent.isEmpty()
             && (!keys.contains(topic.parent) || !topic.key.startsWith(topic.parent)))
-            return fail(QStringLiteral("parent unknown or not a prefix of the key"));
+            fail(QStringLiteral("parent unknown or not a prefix of the key"));
         keys.insert(topic.key);
         topics.append(topic);
+        topicLines.append(i + 1);
     }
-    for (const HelpTopic &topic : topics) {
-        if (topic.lines.isEmpty()) {
-            if (error)
-                *error = QStringLiteral("topic %1 has no text").arg(topic.key);
-            return std::nullopt;
-        }
+    for (int t = 0; t < topics.size(); ++t) {
+        if (topics[t].lines.isEmpty())
+            throw DataFileFailure{topicLines[t], QStringLiteral("topic %1 has no text").arg(topics[t].key)};
     }
     return topics;
 }
 
+} // namespace
+
+std::optional<QList<HelpTopic>> parseHelpTopics(const QString &text, QString *error)
+{
+    try {
+        return parseTopics(text);
+    } catch (const DataFileFailure &failure) {
+        if (error)
+            *error = QStringLiteral("line %1: %2").arg(failure.line).arg(failure.reason);
+        return std::nullopt;
+    }
+}
+
+QList<HelpTopic> parseHelpTopicFile(const QString &text)
+{
+    return parseTopics(text);
+}
+
 const QList<HelpTopic> &helpTopics()
 {
-    static const QList<HelpTopic> topics = [] {
-        QFile file(QString::fromLatin1(topicFile));
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("help topics missing: %s", topicFile);
-        QString error;
-        const auto parsed = parseHelpTopics(QString::fromUtf8(file.readAll()), &error);
-        if (!parsed)
-            qFatal("%s: %s", topicFile, qPrintable(error));
-        return *parsed;
-    }();
+    static const QList<HelpTopic> topics = loadBuiltInDataFile(QString::fromLatin1(topicFile), parseTopics);
     return topics;
 }
 

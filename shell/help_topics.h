@@ -27,8 +27,11 @@ const HelpTopic *helpTopicByTitle(const QList<HelpTopic> &topics, const QString 
 // line `error` names the line and the reason and the result is empty.
 std::optional<QList<HelpTopic>> parseHelpTopics(const QString &text, QString *error);
 
+// The same parse for the shared reader: throws DataFileFailure.
+QList<HelpTopic> parseHelpTopicFile(const QString &text);
+
 // The program's topics, read once from the compiled-in file; a missing or
-// malformed file is a fatal error.
+// malformed file stops the program with the file, the line and the reason.
 const QList<HelpTopic> &helpTopics();
 
 } // namespace corvalen

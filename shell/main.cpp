@@ -1,6 +1,7 @@
 #include "common/message_box.h"
 #include "common/tool_registry.h"
 #include "shell/all_windows.h"
+#include "shell/data_check.h"
 #include "shell/main_window.h"
 #include "shell/program_icon.h"
 #include "shell/qt_translations.h"
@@ -81,9 +82,16 @@ int main(int argc, char *argv[])
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         });
     }
+    // Every data file is read and checked then too, the files that windows
+    // read only when they open included, in a turn of the event loop of its
+    // own, after the enabled menu items are painted: a broken file stops the
+    // program at start, with the file, the line and the reason.
     corvalen::afterFirstPaint(&window, [&window, &registerWindows] {
         registerWindows();
-        corvalen::warmUpToolWindows(&window);
+        QTimer::singleShot(0, &window, [&window] {
+            corvalen::checkDataFiles();
+            corvalen::warmUpToolWindows(&window);
+        });
     });
     window.show();
     const int code = app.exec();

@@ -1,17 +1,14 @@
 #include "shell/menu_tree.h"
 
-#include <QFile>
+#include "common/data_file.h"
+
 #include <QStringList>
-#include <QtGlobal>
 
 namespace corvalen {
 
-QList<MenuNode> loadMenuTree(const QString &resourcePath)
+QList<MenuNode> parseMenuTree(const QString &text)
 {
-    QFile file(resourcePath);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("menu tree missing: %s", qPrintable(resourcePath));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QStringList lines = text.split(QLatin1Char('\n'));
 
     QList<MenuNode> roots;
     QList<MenuNode *> stack;  // stack[d] is the open submenu at depth d
@@ -24,9 +21,7 @@ QList<MenuNode> loadMenuTree(const QString &resourcePath)
         while (depth < raw.size() && raw.at(depth) == QLatin1Char('\t'))
             ++depth;
         const QStringList cols = raw.mid(depth).split(QLatin1Char('\t'));
-        auto fail = [&](const char *why) {
-            qFatal("%s:%d: %s", qPrintable(resourcePath), lineNo, why);
-        };
+        auto fail = [&](const char *why) { throw DataFileFailure{lineNo, QString::fromLatin1(why)}; };
         if (depth > stack.size())
             fail("indented deeper than its menu");
         stack.resize(depth);
@@ -62,6 +57,11 @@ QList<MenuNode> loadMenuTree(const QString &resourcePath)
             stack.append(&siblings.back());
     }
     return roots;
+}
+
+QList<MenuNode> loadMenuTree(const QString &resourcePath)
+{
+    return loadBuiltInDataFile(resourcePath, parseMenuTree);
 }
 
 } // namespace corvalen

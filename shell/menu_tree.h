@@ -16,7 +16,10 @@ struct MenuNode
     QList<MenuNode> children;
 };
 
-// Parses the menu tree; a malformed line is a fatal error naming the line.
+// Parses the menu tree's text; throws DataFileFailure on a malformed line.
+QList<MenuNode> parseMenuTree(const QString &text);
+// Reads and parses the menu tree; a file that cannot be read or a malformed
+// line stops the program with the file, the line and the reason.
 QList<MenuNode> loadMenuTree(const QString &resourcePath = QStringLiteral(":/data/shell/menu.tsv"));
 
 } // namespace corvalen

@@ -2,20 +2,12 @@
 
 #include "common/desktop.h"
 #include "common/message_box.h"
-#include "shell/registry_reader.h"
 
-#include <QFileInfo>
+#include <QStandardPaths>
 #include <utility>
 
 namespace corvalen {
 namespace {
-
-// Registry paths use the backslash; here the file system's separator is "/".
-QString localPath(const QString &registryPath)
-{
-    QString path = registryPath;
-    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
 
 SysInfoPlatform &currentPlatform()
 {
@@ -25,15 +17,17 @@ SysInfoPlatform &currentPlatform()
 
 } // namespace
 
+QStringList systemInfoPrograms()
+{
+    return {QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"), QStringLiteral("kinfocenter"),
+            QStringLiteral("cpu-x"), QStringLiteral("i-nex")};
+}
+
 SysInfoPlatform desktopSysInfoPlatform()
 {
     SysInfoPlatform platform;
-    platform.registry = std::make_shared<DesktopRegistry>();
-    platform.isOrdinaryFile = [](const QString &path) {
-        const QFileInfo info(localPath(path));
-        return info.isFile() && !info.isHidden();
-    };
-    platform.start = [](const QString &path) { return StartProgram(localPath(path)); };
+    platform.findProgram = [](const QString &name) { return QStandardPaths::findExecutable(name); };
+    platform.start = [](const QString &path) { return StartProgram(path); };
     return platform;
 }
 
@@ -49,26 +43,17 @@ const SysInfoPlatform &sysInfoPlatform()
 
 void StartSysInfo(const SysInfoPlatform &platform)
 {
-    QString path;
-    QString found;
-    if (GetKeyValue(*platform.registry, HKeyLocalMachine, sysinfo::programKey,
-                    sysinfo::programValue, found)) {
-        // The full path is used as it stands, without a test.
-        path = found;
-    } else if (GetKeyValue(*platform.registry, HKeyLocalMachine, sysinfo::folderKey,
-                           sysinfo::folderValue, found)) {
-        const QString candidate = found + sysinfo::programFile;
-        if (!platform.isOrdinaryFile(candidate)) {
+    for (const QString &name : systemInfoPrograms()) {
+        const QString path = platform.findProgram(name);
+        if (path.isEmpty())
+            continue;
+        // The first program found is the one; should it not start, the
+        // others are not tried.
+        if (!platform.start(path))
             showMessage(sysinfo::unavailable);
-            return;
-        }
-        path = candidate;
-    } else {
-        showMessage(sysinfo::unavailable);
         return;
     }
-    if (!platform.start(path))
-        showMessage(sysinfo::unavailable);
+    showMessage(sysinfo::unavailable);
 }
 
 } // namespace corvalen

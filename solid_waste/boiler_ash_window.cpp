@@ -1,6 +1,7 @@
 #include "solid_waste/boiler_ash_window.h"
 
 #include "common/form_window.h"
+#include "common/note_file.h"
 #include "solid_waste/boiler_ash.h"
 
 namespace corvalen {
@@ -11,19 +12,6 @@ const QColor kInputColor(0, 128, 0);
 const QColor kResultColor(Qt::red);
 
 // The source note beside the boxes, its lines as the window stores them.
-const QString kSourceNote = QStringLiteral(
-    "    \r\n"
-    "《八五环境统计手册》P168燃煤煤渣、\r\n"
-    "灰渣产生量的计算！ \r\n"
-    "    注表:表中数值是参考《锅炉及锅\r\n"
-    "炉房设备》、《锅炉机组热力计算标准\r\n"
-    "方法》、《工业锅炉》等书籍选取的。\r\n"
-    "    计算煤渣、炉渣的公式未给出，公\r\n"
-    "式太过如别扭！\r\n"
-    "    锅炉的灰渣由两部分组成，一部分\r\n"
-    "为炉渣，一部分为粉煤灰，其中粉煤灰\r\n"
-    "来源于烟尘的中被除尘器处理后形成粉煤灰！\r\n"
-    "    \r\n");
 
 BoilerAsh compute(const Form &f)
 {
@@ -75,7 +63,9 @@ FormSpec boilerAshSpec()
         result("Text13", QStringLiteral("灰渣产生量（排放量）(kg)："));
         left.stretch();
         Panel source = columns[1].frame("Frame1", QStringLiteral("计算来源："));
-        QPlainTextEdit *note = source.note("Text7", kSourceNote, QStringLiteral("计算来源"));
+        QPlainTextEdit *note = source.note("Text7",
+                                           noteText(QStringLiteral("solid_waste"), QStringLiteral("boiler_ash_source.txt")),
+                                           QStringLiteral("计算来源"));
         QPalette palette = note->palette();
         palette.setColor(QPalette::Base, QColor(255, 255, 225));
         palette.setColor(QPalette::Text, Qt::black);

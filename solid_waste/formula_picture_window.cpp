@@ -51,25 +51,23 @@ void registerPictureWindow(ToolRegistry &registry, const QString &name, std::fun
 QTextEdit *formulaPicture(Panel &panel, const QString &name, const QString &file)
 {
     const QString path = QStringLiteral(":/data/solid_waste/formulas/") + file;
-    const RichTextFileResult loaded = loadRichTextFile(path);
-    if (!loaded.ok())
-        qFatal("%s", qPrintable(loaded.error));
+    const RichTextFile text = loadBuiltInRichTextFile(path);
     auto *picture = new QTextEdit(panel.container());
     picture->setObjectName(name);
-    picture->setAccessibleName(loaded.file.caption);
+    picture->setAccessibleName(text.caption);
     picture->setReadOnly(true);
     picture->setFrameShape(QFrame::NoFrame);
     picture->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     picture->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fillTextDocument(picture->document(), loaded.file);
+    fillTextDocument(picture->document(), text);
     // As large as its text: the width the file asks for, the height its
     // text then takes.
-    const int width = loaded.file.size.isValid() ? loaded.file.size.width() : 460;
+    const int width = text.size.isValid() ? text.size.width() : 460;
     // Measured on a document of its own: the box's document is laid out
     // against the box's provisional width until the box is shown.
     QTextDocument measure;
     measure.setDefaultFont(picture->document()->defaultFont());
-    fillTextDocument(&measure, loaded.file);
+    fillTextDocument(&measure, text);
     measure.setTextWidth(width);
     picture->setFixedSize(width + 4, int(measure.size().height()) + 6);
     panel.place(picture);

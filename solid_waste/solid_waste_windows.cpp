@@ -1,6 +1,5 @@
 #include "solid_waste/solid_waste_windows.h"
 
-#include "common/picture_reference_window.h"
 #include "solid_waste/boiler_ash_window.h"
 #include "solid_waste/formula_picture_window.h"
 #include "solid_waste/sludge_window.h"
@@ -9,7 +8,6 @@ namespace corvalen {
 
 void registerSolidWasteWindows(ToolRegistry &registry)
 {
-    registerReferenceTables(registry, QStringLiteral("solid_waste"));
     registerBoilerAshWindow(registry);
     registerSludgeWindows(registry);
     registerFormulaPictureWindows(registry);

@@ -1,6 +1,7 @@
 #include "water/cod_bod_window.h"
 
 #include "common/form_window.h"
+#include "common/note_file.h"
 #include "water/cod_bod.h"
 
 #include <QFont>
@@ -9,11 +10,6 @@
 
 namespace corvalen {
 namespace {
-
-const QString kNote = QStringLiteral(
-    "说明：COD与BOD5无必然联系，但是却也有一定的规律可循：1机械废水、 2冷却废水、3制药废水、4纺织印染废水、"
-    "5食品加工废水、6饮食废水、 7医院废水、8生活污水，八种废水中各自的 BOD5与 CODcr(x)线性关系密切 ，"
-    "据此可以由该类污染物的COD折算BOD5，此处折算有经验算法，折算出的BOD5可供参考！");
 
 void setPoints(QWidget *widget, qreal points)
 {
@@ -41,7 +37,9 @@ void design(Form &f)
         // Wide enough for a double's 15 digits.
         bod5->setMinimumWidth(bod5->fontMetrics().horizontalAdvance(QStringLiteral("-131.210000000001")) + 12);
     }
-    QPlainTextEdit *note = columns[2].note("RichTextBox1", kNote, QStringLiteral("说明"));
+    QPlainTextEdit *note = columns[2].note("RichTextBox1",
+                                           noteText(QStringLiteral("water"), QStringLiteral("cod_bod.txt")),
+                                           QStringLiteral("说明"));
     setPoints(note, 9);
     note->setMinimumSize(220, 230);
 }

@@ -1,6 +1,7 @@
 #include "water/tannery_window.h"
 
 #include "common/form_window.h"
+#include "common/note_file.h"
 #include "water/tannery.h"
 
 #include <QComboBox>
@@ -13,14 +14,6 @@ namespace corvalen {
 namespace {
 
 const QString kName = QStringLiteral("制革行业污染物排放量");
-
-// The basis note: five lines, each ended by a line break.
-const QString kBasis = QStringLiteral(
-    "计算依据《工业污染物产生和排放系\n"
-    "数》表4.4-10 制革行业水污染物\n"
-    "产污和排污系数表中一次系数(反应\n"
-    "不同的原料)的不同的污染物产生和\n"
-    "排放情况!\n");
 
 // One pollutant: its amount, the production box with its caption and the
 // discharge box with its caption.
@@ -66,7 +59,9 @@ void design(Form &f)
     setSongPoints(list, list->font().pointSizeF(), true);
     upper[0].button("Command1", QStringLiteral("计算"));
     upper[0].stretch();
-    QPlainTextEdit *basis = upper[1].note("Text4", kBasis, QStringLiteral("计算依据"));
+    QPlainTextEdit *basis = upper[1].note("Text4",
+                                          noteText(QStringLiteral("water"), QStringLiteral("tannery_basis.txt")),
+                                          QStringLiteral("计算依据"));
     basis->setMinimumSize(260, 120);
     basis->setLineWrapMode(QPlainTextEdit::NoWrap);
 

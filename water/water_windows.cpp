@@ -1,6 +1,5 @@
 #include "water/water_windows.h"
 
-#include "common/picture_reference_window.h"
 #include "common/tool_registry.h"
 #include "water/cod_bod_window.h"
 #include "water/river_grid_window.h"
@@ -19,7 +18,6 @@ void registerWaterWindows(ToolRegistry &registry)
     registerCodBodWindow(registry);
     registerTanneryWindow(registry);
     registerWastewaterEstimateWindows(registry);
-    registerReferenceTables(registry, QStringLiteral("water"));
 }
 
 } // namespace corvalen

@@ -1,6 +1,6 @@
 // The stored basis notes and method texts: line counts, and a few lines whose
 // blanks and punctuation a transcription easily loses.
-#include "fuel/fuel_texts.h"
+#include "common/note_file.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -38,7 +38,7 @@ TEST(FuelTexts, StoredTextsKeepTheirLines)
         {"gas_method.txt", 20, {{2, method2}, {3, "    "}, {5, ""}, {14, "    GCO=1.25×V×Q×(VCO+VCH4+13VCmHn)"}}},
     };
     for (const Case &c : cases) {
-        const QString text = fuelText(QString::fromLatin1(c.file));
+        const QString text = noteText(QStringLiteral("fuel"), QString::fromLatin1(c.file));
         ASSERT_TRUE(text.endsWith(QLatin1Char('\n'))) << c.file;
         const QStringList lines = text.chopped(1).split(QLatin1Char('\n'));
         EXPECT_EQ(lines.size(), c.lines) << c.file;

@@ -1,33 +1,27 @@
 #include "shell_test.h"
 #include "shell/about_window.h"
-#include "shell/registry_reader.h"
 #include "shell/sys_info.h"
 
 using namespace corvalen;
 
 namespace {
 
-RegistryValue text(const QString &value)
-{
-    return {RegSz, registryText(value)};
-}
-
 const QStringList unavailable{QStringLiteral("此时系统信息不可用")};
 
-// A platform of memory: a registry, and the paths of the ordinary files,
-// which are also the programs that start.
+// A platform of memory: the programs on PATH (name to path) and the paths
+// that start.
 struct FakePlatform
 {
-    std::shared_ptr<MemoryRegistry> registry = std::make_shared<MemoryRegistry>();
-    QStringList files;
+    QHash<QString, QString> onPath;
+    QStringList startable;
     QStringList started;
 
     SysInfoPlatform platform()
     {
-        return {registry, [this](const QString &p) { return files.contains(p); },
+        return {[this](const QString &name) { return onPath.value(name); },
                 [this](const QString &p) {
                     started << p;
-                    return files.contains(p);
+                    return startable.contains(p);
                 }};
     }
 };
@@ -66,68 +60,35 @@ TEST(About, LoadTextsButtonsAndLayout)
     EXPECT_FALSE(about->isOpen());
 }
 
-TEST(About, GetKeyValueConvertsByType)
+TEST(About, StartSysInfoSearchesPath)
 {
-    const QString key = QStringLiteral("SOFTWARE\\Test");
-    // Value name, stored value (none: absent), result, text given back.
-    struct Row { const char *name; std::optional<RegistryValue> stored; bool ok; QString expected; };
+    // Programs on PATH, those that start, what is started.
+    struct Row { const char *name; QHash<QString, QString> onPath; QStringList startable, started; };
+    const QString hardinfo2 = QStringLiteral("/usr/bin/hardinfo2");
+    const QString cpuX = QStringLiteral("/opt/bin/cpu-x");
+    const QString iNex = QStringLiteral("/usr/bin/i-nex");
     const Row rows[] = {
-        {"sz", text(QStringLiteral("C:\\系统\\信息.exe")), true, QStringLiteral("C:\\系统\\信息.exe")},
-        {"dword", RegistryValue{RegDword, QByteArray("\x2c\x01\x00\x00", 4)}, true, QStringLiteral("&h0000012C")},
-        {"binary", RegistryValue{3, QByteArray("\x01\x02", 2)}, true, QStringLiteral("passed in")},
-        {"full", RegistryValue{RegSz, QByteArray(1024, 'a')}, true, QString(1024, QLatin1Char('a'))},
-        {"long", RegistryValue{RegSz, QByteArray(1025, 'a')}, false, QString()},
-        {"absent", std::nullopt, false, QString()},
-    };
-    MemoryRegistry registry;
-    for (const Row &row : rows)
-        if (row.stored)
-            registry.setValue(HKeyLocalMachine, key, QString::fromLatin1(row.name), *row.stored);
-    for (const Row &row : rows) {
-        QString value = QStringLiteral("passed in");
-        EXPECT_EQ(GetKeyValue(registry, HKeyLocalMachine, key, QString::fromLatin1(row.name), value), row.ok)
-            << row.name;
-        EXPECT_EQ(value, row.expected) << row.name;
-    }
-    QString value = QStringLiteral("passed in");
-    EXPECT_FALSE(GetKeyValue(registry, HKeyLocalMachine, QStringLiteral("SOFTWARE\\Absent"), "sz", value));
-    EXPECT_EQ(value, QString());
-}
-
-TEST(About, StartSysInfoPaths)
-{
-    const QString path = QStringLiteral("C:\\Tools\\msinfo.exe");
-    const QString folder = QStringLiteral("C:\\Shared");
-    const QString inFolder = folder + QStringLiteral("\\MSINFO32.EXE");
-    // "files" are the ordinary files (a hidden MSINFO32.EXE is none).
-    struct Row { const char *name; std::optional<RegistryValue> pathValue; bool folderValue; QStringList files, started; };
-    const Row rows[] = {
-        {"path names a program", text(path), true, {path, inFolder}, {path}},
-        {"program in the folder", std::nullopt, true, {inFolder}, {inFolder}},
-        {"folder without the program", std::nullopt, true, {}, {}},
-        {"path names no program", text(path), true, {inFolder}, {path}},
-        {"path of another type", RegistryValue{3, QByteArray("x")}, true, {inFolder}, {QString()}},
-        {"no key at all", std::nullopt, false, {inFolder}, {}},
+        {"first program of the list", {{"hardinfo2", hardinfo2}, {"cpu-x", cpuX}}, {hardinfo2, cpuX}, {hardinfo2}},
+        {"a later program alone", {{"i-nex", iNex}}, {iNex}, {iNex}},
+        {"earlier in the list wins", {{"i-nex", iNex}, {"cpu-x", cpuX}}, {iNex, cpuX}, {cpuX}},
+        {"found but does not start", {{"cpu-x", cpuX}, {"i-nex", iNex}}, {iNex}, {cpuX}},
+        {"none on PATH", {}, {}, {}},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         FakePlatform fake;
-        fake.files = row.files;
-        if (row.pathValue)
-            fake.registry->setValue(HKeyLocalMachine, sysinfo::programKey, sysinfo::programValue, *row.pathValue);
-        if (row.folderValue)
-            fake.registry->setValue(HKeyLocalMachine, sysinfo::folderKey, sysinfo::folderValue, text(folder));
+        fake.onPath = row.onPath;
+        fake.startable = row.startable;
         MessageRecorder recorder;
         StartSysInfo(fake.platform());
         EXPECT_EQ(fake.started, row.started);
         // The message comes exactly when no program started.
-        EXPECT_EQ(recorder.messages, row.files.contains(row.started.value(0)) ? QStringList() : unavailable);
+        EXPECT_EQ(recorder.messages, row.startable.contains(row.started.value(0)) ? QStringList() : unavailable);
     }
 }
 
-// On this desktop the program key answers with a known system-information
-// program found on PATH, and nothing without one; the folder key never.
-TEST(About, DesktopRegistryFindsAProgramOnPath)
+// On this desktop the programs are looked for on PATH.
+TEST(About, DesktopFindsAProgramOnPath)
 {
     const QByteArray oldPath = qgetenv("PATH");
     QTemporaryDir dir;
@@ -136,13 +97,10 @@ TEST(About, DesktopRegistryFindsAProgramOnPath)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     file.close();
-    DesktopRegistry desktop;
-    QString value;
+    const SysInfoPlatform desktop = desktopSysInfoPlatform();
     for (const bool onPath : {true, false}) {
         qputenv("PATH", (onPath ? dir.path() : dir.filePath("none")).toLocal8Bit());
-        EXPECT_EQ(GetKeyValue(desktop, HKeyLocalMachine, sysinfo::programKey, sysinfo::programValue, value), onPath);
-        EXPECT_EQ(value, onPath ? program : QString());
+        EXPECT_EQ(desktop.findProgram(systemInfoPrograms().at(1)), onPath ? program : QString());
     }
-    EXPECT_FALSE(GetKeyValue(desktop, HKeyLocalMachine, sysinfo::folderKey, sysinfo::folderValue, value));
     qputenv("PATH", oldPath);
 }
