@@ -290,9 +290,15 @@ QList<int> SheetView::contentWidths() const
     if (!sheetModel)
         return {};
     const Sheet &sheet = sheetModel->sheet();
+    // A sheet has a few styles; their metrics are made once per call.
+    QHash<int, QFontMetrics> metricsBySize;
     auto textWidth = [&](int r, int c) {
-        const QFontMetrics metrics(cellFont(font(), sheet.style(r, c)));
-        const int width = metrics.horizontalAdvance(sheet.displayText(r, c)) + 2 * kCellPadding;
+        const CellStyle &style = sheet.style(r, c);
+        const int key = style.pointSize * 2 + (style.bold ? 1 : 0);
+        auto found = metricsBySize.find(key);
+        if (found == metricsBySize.end())
+            found = metricsBySize.insert(key, QFontMetrics(cellFont(font(), style)));
+        const int width = found->horizontalAdvance(sheet.displayText(r, c)) + 2 * kCellPadding;
         return sheet.value(r, c).kind == SheetValue::Text ? qMin(width, kMaximumTextWidth) : width;
     };
     QList<int> widths(sheet.columnCount(), kMinimumColumnWidth);
