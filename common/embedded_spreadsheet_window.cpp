@@ -2,8 +2,10 @@
 
 #include "common/embedded_object.h"
 #include "common/form.h"
+#include "common/screen_fit.h"
 #include "common/sheet_view.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +29,6 @@ void EmbeddedSpreadsheetWindow::build(QWidget *window)
 
     window->setWindowTitle(m_file ? m_file->caption : QString());
     m_form = std::make_unique<Form>(window);
-    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     Panel &top = m_form->top();
     if (m_file && !m_file->title.isEmpty()) {
         QLabel *title = top.label(QStringLiteral("Label1"), m_file->title);
@@ -43,17 +44,32 @@ void EmbeddedSpreadsheetWindow::build(QWidget *window)
     m_cellName->setMinimumWidth(48);
     m_editLine = new QLineEdit(m_editBar);
     m_editLine->setObjectName(QStringLiteral("CellContent"));
-    m_editLine->setAccessibleName(QStringLiteral("编辑栏"));
+    // Named by the cell name beside it (showCurrentCell keeps the name).
+    m_cellName->setBuddy(m_editLine);
     editRow.place(m_editLine);
     editRow.grid()->setColumnStretch(1, 1);
+    // Escape drops what was typed into the edit line, as in a cell.
+    auto *cancel = new QAction(m_editLine);
+    cancel->setShortcut(Qt::Key_Escape);
+    cancel->setShortcutContext(Qt::WidgetShortcut);
+    m_editLine->addAction(cancel);
+    QObject::connect(cancel, &QAction::triggered, m_editLine, [this] { showCurrentCell(); });
 
     m_view = new SheetView(window);
     m_view->setObjectName(QStringLiteral("OLE1"));
-    m_view->setAccessibleName(window->windowTitle());
+    // The grid is named by what the user reads above it: the title, or the
+    // worksheet's name where the sheet has no title.
+    if (m_file)
+        m_view->setAccessibleName(m_file->title.isEmpty() ? m_file->worksheet : m_file->title);
     m_model = new SheetItemModel(&*m_sheet, m_view);
     m_view->setModel(m_model);
     auto *delegate = new SheetItemDelegate(m_model, m_view);
     m_view->setItemDelegate(delegate);
+    QObject::connect(delegate, &SheetItemDelegate::leaveRequested, m_view, [this](bool forward) {
+        m_view->leaveGrid(forward);
+    });
+    // An edit dropped with Escape leaves the edit line showing the cell again.
+    QObject::connect(delegate, &QAbstractItemDelegate::closeEditor, m_editLine, [this] { showCurrentCell(); });
     // The edit line follows what is typed into a cell, as in any sheet.
     QObject::connect(delegate, &SheetItemDelegate::editorTextEdited, m_editLine, [this](const QString &text) {
         m_editLine->setText(text);
@@ -77,6 +93,10 @@ void EmbeddedSpreadsheetWindow::build(QWidget *window)
     QObject::connect(m_model, &SheetItemModel::cellsRecomputed, m_editLine, [this] {
         if (!m_editLine->isModified())
             showCurrentCell();
+        // No amount is ever drawn cut: its column widens, and the window
+        // with it as far as the screen allows.
+        if (m_view->widenToContents())
+            refitWindowToScreen(m_view->window(), true);
     });
     setActive(false);
 }
@@ -92,6 +112,9 @@ bool EmbeddedSpreadsheetWindow::activate()
         return false;
     if (!m_active)
         setActive(true);
+    // The keyboard starts in a cell, as in any sheet.
+    if (!m_view->currentIndex().isValid())
+        m_view->setCurrentIndex(m_model->index(0, 0));
     m_view->setFocus();
     return true;
 }
@@ -114,11 +137,16 @@ void EmbeddedSpreadsheetWindow::setActive(bool active)
     m_view->setEditTriggers(active ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                          | QAbstractItemView::AnyKeyPressed
                                    : QAbstractItemView::NoEditTriggers);
+    m_view->setCellNavigation(active);
     m_editBar->setVisible(active);
     m_editLine->setReadOnly(!active);
     // The picture shows the sheet as it now stands, every text whole.
     m_view->fitToContents();
     showCurrentCell();
+    // The window follows the grid within the screen; the grid scrolls
+    // where the screen is too small for it.
+    if (m_view->window()->isVisible())
+        refitWindowToScreen(m_view->window());
 }
 
 void EmbeddedSpreadsheetWindow::showCurrentCell()
@@ -127,6 +155,7 @@ void EmbeddedSpreadsheetWindow::showCurrentCell()
     m_editRow = current.isValid() ? current.row() : -1;
     m_editColumn = current.isValid() ? current.column() : -1;
     m_cellName->setText(current.isValid() ? cellName(m_editRow, m_editColumn) : QString());
+    m_editLine->setAccessibleName(m_cellName->text());
     m_editLine->setText(current.isValid() ? m_sheet->input(m_editRow, m_editColumn) : QString());
     m_editLine->setModified(false);
 }

@@ -60,6 +60,18 @@ void moveContentsIntoScrollArea(QWidget *window)
     windowLayout->addWidget(area);
 }
 
+// A scroll bar along one side takes room from the other.
+QSize withScrollBarRoom(const QWidget *window, QSize wanted, const QSize &room)
+{
+    const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+    const QSize asked = wanted;
+    if (asked.width() > room.width())
+        wanted.rheight() += bar;
+    if (asked.height() > room.height())
+        wanted.rwidth() += bar;
+    return wanted;
+}
+
 } // namespace
 
 QSize roomOnScreen(const QWidget *window)
@@ -82,15 +94,35 @@ void fitWindowToScreen(QWidget *window)
     const QSize minimum = window->minimumSize().expandedTo(window->minimumSizeHint());
     if (minimum.width() > room.width() || minimum.height() > room.height()) {
         moveContentsIntoScrollArea(window);
-        wanted = window->sizeHint();
-        // A scroll bar along one side takes room from the other.
-        const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
-        if (wanted.width() > room.width())
-            wanted.rheight() += bar;
-        if (wanted.height() > room.height())
-            wanted.rwidth() += bar;
+        wanted = withScrollBarRoom(window, window->sizeHint(), room);
     }
     window->resize(wanted.boundedTo(room));
+}
+
+void refitWindowToScreen(QWidget *window, bool growOnly)
+{
+    if (window->isMaximized() || window->isFullScreen())
+        return;
+    if (QLayout *layout = window->layout())
+        layout->activate();
+    const QSize room = roomOnScreen(window);
+    QSize wanted = withScrollBarRoom(window, window->sizeHint().expandedTo(window->minimumSize()), room);
+    if (growOnly)
+        wanted = wanted.expandedTo(window->size());
+    wanted = wanted.boundedTo(room);
+    if (wanted != window->size())
+        window->resize(wanted);
+    const QScreen *screen = window->screen();
+    if (!screen || !window->isVisible())
+        return;
+    // A window that grew past the right or bottom edge moves back inside.
+    const QRect available = screen->availableGeometry();
+    QRect frame = window->frameGeometry();
+    frame.setSize(frame.size() - window->size() + wanted);
+    const QPoint shift(qMax(available.left() - frame.left(), qMin(0, available.right() - frame.right())),
+                       qMax(available.top() - frame.top(), qMin(0, available.bottom() - frame.bottom())));
+    if (!shift.isNull())
+        window->move(window->pos() + shift);
 }
 
 ContentScrollArea::ContentScrollArea(QWidget *parent)

@@ -20,6 +20,12 @@ QSize roomOnScreen(const QWidget *window);
 // room.
 void fitWindowToScreen(QWidget *window);
 
+// Gives an open window whose contents changed the size they now ask for,
+// bounded by the room on its screen, and keeps it inside the screen's
+// available area. With `growOnly` a window that is already larger keeps its
+// size. A maximised or full-screen window is left as it is.
+void refitWindowToScreen(QWidget *window, bool growOnly = false);
+
 // A scroll area that asks for the whole of its contents (a plain
 // QScrollArea asks for a few dozen lines at most) and can shrink to a
 // small size, scrolling what no longer fits.

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include <optional>
+
 namespace corvalen {
 
 namespace {
@@ -25,8 +27,22 @@ QFont cellFont(const QFont &base, const CellStyle &style)
 // Text margin inside a cell, left and right.
 constexpr int kCellPadding = 8;
 constexpr int kMinimumColumnWidth = 48;
-// A typed text longer than this is cut at the cell's edge, as in any sheet.
-constexpr int kMaximumColumnWidth = 400;
+// A typed text longer than this is cut at the cell's edge, as in any sheet;
+// numbers and error texts are never cut.
+constexpr int kMaximumTextWidth = 400;
+
+// Ctrl+Tab leaves the grid forward, Ctrl+Shift+Tab backward; Tab alone
+// moves between cells. Empty for any other key.
+std::optional<bool> leavingForward(const QKeyEvent *key)
+{
+    if (!(key->modifiers() & Qt::ControlModifier))
+        return std::nullopt;
+    if (key->key() == Qt::Key_Backtab)
+        return false;
+    if (key->key() == Qt::Key_Tab)
+        return !(key->modifiers() & Qt::ShiftModifier);
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -184,6 +200,20 @@ QWidget *SheetItemDelegate::createEditor(QWidget *parent, const QStyleOptionView
     return editor;
 }
 
+bool SheetItemDelegate::eventFilter(QObject *object, QEvent *event)
+{
+    auto *editor = qobject_cast<QWidget *>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+        if (const std::optional<bool> forward = leavingForward(static_cast<QKeyEvent *>(event))) {
+            Q_EMIT commitData(editor);
+            Q_EMIT closeEditor(editor, QAbstractItemDelegate::NoHint);
+            Q_EMIT leaveRequested(*forward);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
 SheetView::SheetView(QWidget *parent) : QTableView(parent)
 {
     setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -193,8 +223,25 @@ SheetView::SheetView(QWidget *parent) : QTableView(parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 }
 
+void SheetView::setCellNavigation(bool on)
+{
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+    setTabKeyNavigation(on);
+}
+
+void SheetView::leaveGrid(bool forward)
+{
+    // The item view's own handling would take Tab as a move to the next cell.
+    QWidget::focusNextPrevChild(forward);
+}
+
 void SheetView::keyPressEvent(QKeyEvent *event)
 {
+    if (const std::optional<bool> forward = leavingForward(event)) {
+        leaveGrid(*forward);
+        event->accept();
+        return;
+    }
     // The view's own copy takes the current cell alone.
     if (event->matches(QKeySequence::Copy)) {
         copySelection();
@@ -214,6 +261,21 @@ void SheetView::keyPressEvent(QKeyEvent *event)
     QTableView::keyPressEvent(event);
 }
 
+void SheetView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Tab out of a cell editor moves to the next cell without opening it,
+    // as in any sheet; the item view would open the next cell's editor.
+    if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem) {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        const QModelIndex next =
+            moveCursor(hint == QAbstractItemDelegate::EditNextItem ? MoveNext : MovePrevious, Qt::NoModifier);
+        if (next.isValid())
+            selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect);
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
+}
+
 void SheetView::commitOpenEdit()
 {
     if (QWidget *editor = indexWidget(currentIndex())) {
@@ -222,15 +284,22 @@ void SheetView::commitOpenEdit()
     }
 }
 
-void SheetView::fitToContents()
+QList<int> SheetView::contentWidths() const
 {
     auto *sheetModel = dynamic_cast<SheetItemModel *>(model());
     if (!sheetModel)
-        return;
+        return {};
     const Sheet &sheet = sheetModel->sheet();
+    // A sheet has a few styles; their metrics are made once per call.
+    QHash<int, QFontMetrics> metricsBySize;
     auto textWidth = [&](int r, int c) {
-        const QFontMetrics metrics(cellFont(font(), sheet.style(r, c)));
-        return metrics.horizontalAdvance(sheet.displayText(r, c)) + 2 * kCellPadding;
+        const CellStyle &style = sheet.style(r, c);
+        const int key = style.pointSize * 2 + (style.bold ? 1 : 0);
+        auto found = metricsBySize.find(key);
+        if (found == metricsBySize.end())
+            found = metricsBySize.insert(key, QFontMetrics(cellFont(font(), style)));
+        const int width = found->horizontalAdvance(sheet.displayText(r, c)) + 2 * kCellPadding;
+        return sheet.value(r, c).kind == SheetValue::Text ? qMin(width, kMaximumTextWidth) : width;
     };
     QList<int> widths(sheet.columnCount(), kMinimumColumnWidth);
     for (int r = 0; r < sheet.rowCount(); ++r)
@@ -244,8 +313,18 @@ void SheetView::fitToContents()
             span += widths[c];
         widths[m.right] += qMax(0, textWidth(m.top, m.left) - span);
     }
-    for (int c = 0; c < sheet.columnCount(); ++c)
-        setColumnWidth(c, qMin(widths[c], kMaximumColumnWidth));
+    return widths;
+}
+
+void SheetView::fitToContents()
+{
+    auto *sheetModel = dynamic_cast<SheetItemModel *>(model());
+    if (!sheetModel)
+        return;
+    const Sheet &sheet = sheetModel->sheet();
+    const QList<int> widths = contentWidths();
+    for (int c = 0; c < widths.size(); ++c)
+        setColumnWidth(c, widths[c]);
     int height = QFontMetrics(cellFont(font(), CellStyle())).height() + 6;
     for (int r = 0; r < sheet.rowCount(); ++r)
         for (int c = 0; c < sheet.columnCount(); ++c)
@@ -253,6 +332,21 @@ void SheetView::fitToContents()
     verticalHeader()->setDefaultSectionSize(height);
     verticalHeader()->setMinimumSectionSize(height);
     updateGeometry();
+}
+
+bool SheetView::widenToContents()
+{
+    const QList<int> widths = contentWidths();
+    bool widened = false;
+    for (int c = 0; c < widths.size(); ++c) {
+        if (widths[c] > columnWidth(c)) {
+            setColumnWidth(c, widths[c]);
+            widened = true;
+        }
+    }
+    if (widened)
+        updateGeometry();
+    return widened;
 }
 
 QString SheetView::selectionText() const

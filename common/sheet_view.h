@@ -54,6 +54,12 @@ public:
 Q_SIGNALS:
     // The text of an open cell editor as the user types it.
     void editorTextEdited(const QString &text) const;
+    // Ctrl+Tab (forward) or Ctrl+Shift+Tab in a cell editor, after the
+    // editor committed and closed: the keyboard leaves the grid.
+    void leaveRequested(bool forward);
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
     const SheetItemModel *m_model;
@@ -68,12 +74,25 @@ public:
     // Sizes the columns to the shown texts (merged cells included), the
     // rows to the text height, and the view to the whole grid.
     void fitToContents();
+    // Widens every column whose shown texts no longer fit, as after an
+    // edit; no column narrows. Answers whether any column widened.
+    bool widenToContents();
+    // Active, the grid takes Tab between its cells; inactive, it is a
+    // picture that Tab passes by (a click still selects for copying).
+    void setCellNavigation(bool on);
+    // Moves the keyboard focus out of the grid to the next or previous
+    // control of the window.
+    void leaveGrid(bool forward);
     // The selected cells' shown texts, tab-separated, onto the clipboard.
     void copySelection();
     QString selectionText() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+private:
+    QList<int> contentWidths() const;
 };
 
 } // namespace corvalen

@@ -1,11 +1,12 @@
 // The sheet windows, opened by name offscreen: the picture, activation,
 // edits in place, closing the sheet and the window, copying.
 #include "common/embedded_spreadsheet_window.h"
+#include "common/screen_fit.h"
 #include "common/sheet_view.h"
 #include "common/tool_registry.h"
 #include "shell/menu_tree.h"
 #include "message_recorder.h"
-#include "window_driver.h"
+#include "sheet_window_fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,7 +14,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -23,40 +26,6 @@ using namespace corvalen;
 namespace {
 
 const QString kConcentrate = QStringLiteral("铜精矿污染物");
-
-class SheetWindow : public ::testing::Test
-{
-protected:
-    void open(const QString &name) { m_driver.emplace(name); }
-    WindowDriver &driver() { return *m_driver; }
-    EmbeddedSpreadsheetWindow *sheetWindow() { return dynamic_cast<EmbeddedSpreadsheetWindow *>(driver().instance()); }
-    SheetView *view() { return driver().find<SheetView>(QStringLiteral("OLE1")); }
-    QString cell(const char *name)
-    {
-        const CellAddress a = *parseCellName(QString::fromLatin1(name));
-        return sheetWindow()->sheet()->displayText(a.row, a.column);
-    }
-    QModelIndex index(const char *name)
-    {
-        const CellAddress a = *parseCellName(QString::fromLatin1(name));
-        return view()->model()->index(a.row, a.column);
-    }
-    // Types into a cell as a user does: select it, type, Return.
-    void typeInto(const char *name, const QString &text)
-    {
-        view()->setCurrentIndex(index(name));
-        // The first key opens the cell's editor, which takes the rest.
-        QTest::keyClicks(view(), text.left(1));
-        QWidget *editor = view()->indexWidget(index(name));
-        ASSERT_TRUE(qobject_cast<QLineEdit *>(editor)) << "no cell editor opened";
-        QTest::keyClicks(editor, text.mid(1));
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();  // the editor commits through a queued call
-    }
-    bool editable() { return view()->model()->flags(index("C1")) & Qt::ItemIsEditable; }
-
-    std::optional<WindowDriver> m_driver;
-};
 
 // Every sheet of the industry menu, opened from its item: caption, title
 // label (none in the textile sheets), the picture with its buttons; then
@@ -209,6 +178,84 @@ TEST_F(SheetWindow, AVeryLongTypedTextStaysInAWindowOfSensibleSize)
     EXPECT_EQ(cell("B3").size(), 5000);  // beyond the double range: a text
     driver().press(QStringLiteral("CommandClose"));
     EXPECT_LT(driver().window()->width(), 2000);
+}
+
+// Whether the cell's shown text fits its cell as the style draws it (a text
+// that does not fit is drawn with its end replaced by an ellipsis).
+bool shownWhole(const SheetView *view, const QModelIndex &index)
+{
+    const QFontMetrics metrics(index.data(Qt::FontRole).value<QFont>());
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    const int gridLine = view->showGrid() ? 1 : 0;
+    return metrics.horizontalAdvance(index.data().toString()) + 2 * margin <= view->visualRect(index).width() - gridLine;
+}
+
+// The numbers and error texts of the grid that are drawn cut.
+QStringList cutNumbers(const SheetView *view)
+{
+    QStringList cut;
+    const Sheet &sheet = static_cast<const SheetItemModel *>(view->model())->sheet();
+    for (int r = 0; r < sheet.rowCount(); ++r)
+        for (int c = 0; c < sheet.columnCount(); ++c)
+            if (!sheet.isCovered(r, c) && sheet.value(r, c).kind != SheetValue::Text
+                && !shownWhole(view, view->model()->index(r, c)))
+                cut << cellName(r, c) + QLatin1Char('=') + sheet.displayText(r, c);
+    return cut;
+}
+
+// An amount that outgrows its column by an edit widens the column at once,
+// in the active sheet and in the picture after closing; merged quantity
+// cells and error texts too.
+TEST_F(SheetWindow, AnEditedAmountThatOutgrowsItsColumnIsStillShownWhole)
+{
+    const struct { const char *name, *window, *cell, *input, *shown, *shownCell; } cases[] = {
+        {"concentrate amounts", "铜精矿污染物", "C1", "50000", "20880000", "F3"},
+        {"long coefficient", "铜精矿污染物", "D4", "1.23456789012345", "1.23456789012345", "D4"},
+        {"tiny coefficient", "铜精矿污染物", "C5", "0.000012345678901234", "1.2345678901234E-05", "C5"},
+        {"error text", "铜精矿污染物", "C1", "=1/0", "#DIV/0!", "E3"},
+        {"merged quantity", "铜锭铜板铅管带", "C8", "123456789012", "123456789012", "C8"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        open(QString::fromUtf8(c.window));
+        driver().press(QStringLiteral("Command5"));
+        EXPECT_EQ(cutNumbers(view()), QStringList());
+        typeInto(c.cell, QString::fromLatin1(c.input));
+        EXPECT_EQ(cell(c.shownCell), QString::fromLatin1(c.shown));
+        EXPECT_EQ(cutNumbers(view()), QStringList());
+        driver().press(QStringLiteral("CommandClose"));
+        EXPECT_EQ(cutNumbers(view()), QStringList());
+        driver().close();
+    }
+}
+
+// Texts too long for any screen: the window stays within the screen and
+// can be made smaller, and the grid scrolls inside it, while editing and
+// after closing the sheet.
+TEST_F(SheetWindow, LongTextsNeverMakeTheWindowOutgrowTheScreen)
+{
+    open(kConcentrate);
+    QWidget *window = driver().window();
+    const QRect screen = window->screen()->availableGeometry();
+    auto expectInsideScreen = [&] {
+        QCoreApplication::processEvents();
+        EXPECT_LE(window->width(), roomOnScreen(window).width());
+        EXPECT_LE(window->height(), roomOnScreen(window).height());
+        EXPECT_TRUE(screen.contains(window->frameGeometry())) << window->frameGeometry().x() << " " << window->width();
+        // Not fixed: the user can make it smaller still.
+        EXPECT_LT(window->minimumWidth(), window->width());
+    };
+    window->move(screen.topLeft() + QPoint(300, 100));
+    driver().press(QStringLiteral("Command5"));
+    for (const char *name : {"A3", "B3", "C3", "D3"}) {
+        typeInto(name, QString(120, QLatin1Char('W')));
+        expectInsideScreen();
+    }
+    driver().press(QStringLiteral("CommandClose"));
+    expectInsideScreen();
+    EXPECT_GT(view()->horizontalScrollBar()->maximum(), 0);
+    // The amounts are still there to scroll to, whole.
+    EXPECT_EQ(cutNumbers(view()), QStringList());
 }
 
 TEST_F(SheetWindow, ADoubleClickIntoThePictureActivates)
