@@ -16,9 +16,10 @@ struct Input
     QString label;  // its label, an element of the label array Label2
 };
 
-// The windows differ only in this: texts, inputs and the press, which runs
-// the window's calculator on the boxes' texts and gives the value to show.
-using Press = std::function<float(const Form &)>;
+// The windows differ only in this: texts, inputs, the calculator that holds
+// the window-level values and the press, which runs it on the boxes' texts
+// and gives the value to show.
+using Press = float (*)(const Form &);
 
 struct ExhaustGasForm
 {
@@ -28,7 +29,8 @@ struct ExhaustGasForm
     QString basisSentence;
     QString resultLabel;
     QString unitLabel;  // empty where the window has none
-    std::function<Press()> newPress;  // a calculator with its values at zero
+    std::function<WindowValues()> values;  // the calculator, its values at zero
+    Press press;
 };
 
 const std::vector<ExhaustGasForm> &exhaustGasForms()
@@ -47,12 +49,12 @@ const std::vector<ExhaustGasForm> &exhaustGasForms()
             QStringLiteral("石灰窑废气量的计算，其中，石灰窑气中CO2所占的体积百分比浓度一般在25%-30%之间波动！"),
             QStringLiteral("石灰窑全年排放废气量="),
             QStringLiteral("标立方米"),
-            [] {
-                return [kiln = LimeKiln()](const Form &f) mutable {
-                    kiln.press({.q = f.text("Text1"), .b = f.text("Text2"), .c = f.text("Text3"),
-                                .eta = f.text("Text4"), .phi = f.text("Text5")});
-                    return kiln.annualVolume;
-                };
+            WindowValues::maker<LimeKiln>(),
+            [](const Form &f) {
+                LimeKiln &kiln = f.values<LimeKiln>();
+                kiln.press({.q = f.text("Text1"), .b = f.text("Text2"), .c = f.text("Text3"),
+                            .eta = f.text("Text4"), .phi = f.text("Text5")});
+                return kiln.annualVolume;
             },
         },
         {
@@ -70,12 +72,12 @@ const std::vector<ExhaustGasForm> &exhaustGasForms()
                            "炼钢厂一般都有白云石窑。"),
             QStringLiteral("白云石窑全年排放废气量="),
             QStringLiteral("标立方米"),
-            [] {
-                return [kiln = DolomiteKiln()](const Form &f) mutable {
-                    kiln.press({.q = f.text("Text1"), .b = f.text("Text2"), .c = f.text("Text3"),
-                                .m = f.text("Text4"), .phi = f.text("Text5"), .k = f.text("Text8")});
-                    return kiln.annualVolume;
-                };
+            WindowValues::maker<DolomiteKiln>(),
+            [](const Form &f) {
+                DolomiteKiln &kiln = f.values<DolomiteKiln>();
+                kiln.press({.q = f.text("Text1"), .b = f.text("Text2"), .c = f.text("Text3"),
+                            .m = f.text("Text4"), .phi = f.text("Text5"), .k = f.text("Text8")});
+                return kiln.annualVolume;
             },
         },
         {
@@ -90,11 +92,11 @@ const std::vector<ExhaustGasForm> &exhaustGasForms()
                            "称为干燥。但是并不是所有的固体干燥的废气都要求统计，而只统计含有素有害物质干燥过程的蒸汽！"),
             QStringLiteral("干燥工艺废气产生量（Kg）："),
             QString(),
-            [] {
-                return [drying = Drying()](const Form &f) mutable {
-                    drying.press({.g = f.text("Text1"), .w1 = f.text("Text2"), .w2 = f.text("Text3")});
-                    return drying.removedMass;
-                };
+            WindowValues::maker<Drying>(),
+            [](const Form &f) {
+                Drying &drying = f.values<Drying>();
+                drying.press({.g = f.text("Text1"), .w1 = f.text("Text2"), .w2 = f.text("Text3")});
+                return drying.removedMass;
             },
         },
         {
@@ -109,11 +111,11 @@ const std::vector<ExhaustGasForm> &exhaustGasForms()
                            "或者使溶质检出的物理操作过程，在石油化工、轻工等行业中大量采用蒸发工艺。"),
             QStringLiteral("溶液的蒸发量（Kg/h）："),
             QString(),
-            [] {
-                return [evaporation = Evaporation()](const Form &f) mutable {
-                    evaporation.press({.f = f.text("Text1"), .x0 = f.text("Text2"), .x1 = f.text("Text3")});
-                    return evaporation.evaporatedAmount;
-                };
+            WindowValues::maker<Evaporation>(),
+            [](const Form &f) {
+                Evaporation &evaporation = f.values<Evaporation>();
+                evaporation.press({.f = f.text("Text1"), .x0 = f.text("Text2"), .x1 = f.text("Text3")});
+                return evaporation.evaporatedAmount;
             },
         },
     };
@@ -142,7 +144,8 @@ FormSpec exhaustGasSpec(const ExhaustGasForm &form)
         top.box({.name = "Text6", .label = form.resultLabel, .text = QStringLiteral(" "), .unit = form.unitLabel,
                  .labelName = "Label3"});
     };
-    spec.steps["compute"] = [press = form.newPress()](Form &f) mutable { f.write("Text6", SingleText(press(f))); };
+    spec.values = form.values;
+    spec.steps["compute"] = [press = form.press](Form &f) { f.write("Text6", SingleText(press(f))); };
     spec.triggers = {{On::Press, {"Command2"}, {"compute"}}};
     return spec;
 }

@@ -7,7 +7,6 @@
 #include "risk/puff_model.h"
 
 #include <QProgressBar>
-#include <memory>
 
 namespace corvalen {
 namespace {
@@ -138,27 +137,28 @@ Step mirror(const char *from, const char *to)
 
 FormSpec puffSpec()
 {
-    auto state = std::make_shared<PuffState>();
     FormSpec spec;
     spec.caption = QStringLiteral("风险评价之多烟团模式计算");
     spec.size = QSize(860, 440);
     spec.design = design;
-    spec.load = [state](Form &f) {
-        state->progress = ProgressState();
-        state->show(f);
+    spec.values = WindowValues::maker<PuffState>();
+    spec.load = [](Form &f) {
+        PuffState &state = f.values<PuffState>();
+        state.progress = ProgressState();
+        state.show(f);
     };
     spec.steps["point"] = [](Form &f) {
         f.write("Text7", SingleText(pointConcentration(readInputs(f), numberIn(f, "Text18"), numberIn(f, "Text17"))));
     };
-    spec.steps["grid"] = [state](Form &f) { computeGrid(f, *state); };
-    spec.steps["distance"] = [state](Form &f) { computeDistance(f, *state); };
+    spec.steps["grid"] = [](Form &f) { computeGrid(f, f.values<PuffState>()); };
+    spec.steps["distance"] = [](Form &f) { computeDistance(f, f.values<PuffState>()); };
     spec.steps["help"] = [](Form &) { ShowToolWindow(QStringLiteral("风险评价之烟团帮助")); };
     spec.steps["sigmaXToY"] = mirror("Text2", "Text3");
     spec.steps["sigmaYToX"] = mirror("Text3", "Text2");
     spec.steps["pointLabel"] = [](Form &f) {
         f.write("Label12", f.text("Text18") + u',' + f.text("Text17") + QStringLiteral(",0"));
     };
-    spec.steps["resetProgress"] = [state](Form &f) { resetProgress(f, *state); };
+    spec.steps["resetProgress"] = [](Form &f) { resetProgress(f, f.values<PuffState>()); };
     spec.triggers = {
         {On::Press, {"Command1"}, {"point"}},
         {On::Press, {"Command2"}, {"grid"}},

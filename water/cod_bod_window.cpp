@@ -1,9 +1,9 @@
 #include "water/cod_bod_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "water/cod_bod.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -15,24 +15,17 @@ const QString kNote = QStringLiteral(
     "5食品加工废水、6饮食废水、 7医院废水、8生活污水，八种废水中各自的 BOD5与 CODcr(x)线性关系密切 ，"
     "据此可以由该类污染物的COD折算BOD5，此处折算有经验算法，折算出的BOD5可供参考！");
 
-void setPoints(QWidget *widget, qreal points)
-{
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
-}
-
 void design(Form &f)
 {
     Panel &top = f.top();
     QLabel *title = top.label("Label1", QStringLiteral("常见几种类型的废水COD与BOD的转换"));
     title->setAlignment(Qt::AlignCenter);
-    setPoints(title, 12);
+    setPoints(title, kTitlePoints);
 
     std::vector<Panel> columns = top.columns(3);
     // Each row: caption and COD box on the left, its BOD5 box beside them.
-    setPoints(columns[0].label("Label2", QStringLiteral("COD")), 12);
-    setPoints(columns[1].label("Label3", QStringLiteral("BOD5")), 12);
+    setPoints(columns[0].label("Label2", QStringLiteral("COD")), kTitlePoints);
+    setPoints(columns[1].label("Label3", QStringLiteral("BOD5")), kTitlePoints);
     for (const CodBodLine &line : codBodLines()) {
         const QString caption = line.caption.toString();
         columns[0].box({.name = line.codBox.toString(), .label = caption});
@@ -42,7 +35,7 @@ void design(Form &f)
         bod5->setMinimumWidth(bod5->fontMetrics().horizontalAdvance(QStringLiteral("-131.210000000001")) + 12);
     }
     QPlainTextEdit *note = columns[2].note("RichTextBox1", kNote, QStringLiteral("说明"));
-    setPoints(note, 9);
+    setPoints(note, kSmallPoints);
     note->setMinimumSize(220, 230);
 }
 

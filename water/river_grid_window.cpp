@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <memory>
 #include <vector>
 
 namespace corvalen {
@@ -249,17 +248,19 @@ void resetProgress(Form &f, ProgressState &progress)
 
 FormSpec riverGridSpec(const RiverGridForm &form)
 {
-    auto progress = std::make_shared<ProgressState>();
     FormSpec spec;
     spec.caption = form.name;
     spec.size = QSize(760, 480);
     spec.design = [&form](Form &f) { design(f, form); };
-    spec.load = [progress](Form &f) {
-        *progress = designProgress();
-        showProgress(f.get<QProgressBar>("ProgressBar1"), *progress);
+    // The progress bar's state is the window's only value between clicks.
+    spec.values = WindowValues::maker<ProgressState>();
+    spec.load = [](Form &f) {
+        ProgressState &progress = f.values<ProgressState>();
+        progress = designProgress();
+        showProgress(f.get<QProgressBar>("ProgressBar1"), progress);
     };
     spec.steps["point"] = [&form](Form &f) { computePoint(f, form); };
-    spec.steps["grid"] = [&form, progress](Form &f) { computeGrid(f, form, *progress); };
+    spec.steps["grid"] = [&form](Form &f) { computeGrid(f, form, f.values<ProgressState>()); };
     spec.steps["label"] = [](Form &f) {
         f.write("Label11", QStringLiteral("C（") + f.text("Text9") + QStringLiteral("，") + f.text("Text10")
                                + QStringLiteral("）（mg/L）："));
@@ -270,7 +271,7 @@ FormSpec riverGridSpec(const RiverGridForm &form)
         {On::Change, {"Text9", "Text10"}, {"label"}},
     };
     if (form.family == Family::Cumulative) {
-        spec.steps["reset"] = [progress](Form &f) { resetProgress(f, *progress); };
+        spec.steps["reset"] = [](Form &f) { resetProgress(f, f.values<ProgressState>()); };
         spec.triggers.push_back({On::Change, {"Text8"}, {"reset"}});
     }
     if (hasHelp(form)) {
