@@ -1,11 +1,11 @@
 #include "atmosphere/air_index_window.h"
 
 #include "atmosphere/air_index.h"
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/number_text.h"
 
 #include <QLabel>
-#include <QPalette>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -51,7 +51,6 @@ const ResultRow kResults[] = {
     {"Text9", QStringLiteral("首要污染物："), "Label12"},
 };
 
-const QColor kResultColor(0, 128, 0);
 
 QString barStep(const InputRow &row)
 {
@@ -79,16 +78,14 @@ void design(Form &f)
         const AirPollutant pollutant = row.pollutant;
         QObject::connect(bar, &QScrollBar::sliderMoved, box, [box, pollutant](int position) {
             box->write(airBarText(pollutant, position));
-            QPalette palette = box->palette();
-            palette.setColor(QPalette::Text, QColor(airBarRed(position), 0, 0));
-            box->setPalette(palette);
+            setTextColour(box, redShade(airBarRed(position)));
         });
     }
     top.button("Command1", QStringLiteral("计算结果"));
     Panel results = top.frame("Frame1", QStringLiteral("结果"));
     for (const ResultRow &row : kResults)
         results.result({.name = row.box, .label = row.label, .flags = Bold, .labelName = row.labelName,
-                        .color = kResultColor});
+                        .color = kGreenText});
     top.button("Command2", QStringLiteral("对健康的影响和建议采取措施"));
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/controls.h"
 #include "common/desktop.h"
+#include "common/form_style.h"
 #include "common/input_helpers.h"
 #include "common/tool_registry.h"
 
@@ -96,23 +97,6 @@ namespace {
 // The bar's own range is fixed, so any single range maps onto it.
 constexpr int kBarSteps = 1000;
 
-void setTextColor(QWidget *widget, const QColor &color)
-{
-    if (!color.isValid())
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
-void setBold(QWidget *widget)
-{
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
-}
-
 } // namespace
 
 Panel::Panel(Form *form, QWidget *container, QGridLayout *grid)
@@ -141,8 +125,10 @@ TextBox *Panel::box(const Field &field)
         attachSelectAllOnFocus(box);
     box->setReadOnly(field.flags & ReadOnly);
     if (field.flags & Bold)
-        setBold(box);
-    setTextColor(box, field.color);
+        setBoldFont(box);
+    setTextColour(box, field.color);
+    if (field.width > 0)
+        box->setMinimumWidth(field.width);
     m_form->remember(box);
 
     QLabel *label = nullptr;
@@ -150,9 +136,9 @@ TextBox *Panel::box(const Field &field)
         label = new QLabel(field.label, m_container);
         label->setObjectName(field.labelName);
         label->setBuddy(box);
-        setTextColor(label, field.labelColor);
+        setTextColour(label, field.labelColor);
         if (field.flags & BoldLabel)
-            setBold(label);
+            setBoldFont(label);
         if (!field.labelName.isEmpty())
             m_form->remember(label);
     }
@@ -418,7 +404,14 @@ QWidget *Form::find(const QString &name) const
         return nullptr;
     if (QWidget *widget = m_controls.value(name))
         return widget;
-    return m_window->findChild<QWidget *>(name);
+    if (QWidget *widget = m_window->findChild<QWidget *>(name))
+        return widget;
+    qFatal("window %s has no control named %s", qPrintable(m_window->windowTitle()), qPrintable(name));
+}
+
+void Form::refuseType(const QString &name, const char *type) const
+{
+    qFatal("window %s: control %s is no %s", qPrintable(m_window->windowTitle()), qPrintable(name), type);
 }
 
 QString Form::text(const QString &name) const

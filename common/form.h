@@ -7,6 +7,7 @@
 // the text beside it. Every control is found again by its control name.
 
 #include "common/progress_state.h"
+#include "common/window_values.h"
 
 #include <QColor>
 #include <QHash>
@@ -109,6 +110,7 @@ struct Field
     QColor color = {};       // text colour of the box
     QColor labelColor = {};
     QString accessibleName = {};  // for a box without a label: the text beside it
+    int width = 0;  // the box's least width in pixels (kNumberWidth, ...); 0: as laid out
 };
 
 struct ListField
@@ -181,11 +183,19 @@ public:
     QWidget *window() const { return m_window; }
     Panel &top() { return m_top; }
 
+    // A name the window does not have, or a control of another type than
+    // asked for, is a programming error and stops the program with the
+    // window and the name: a misspelt name must never read as "".
     template <class T = QWidget>
     T *get(const QString &name) const
     {
-        return qobject_cast<T *>(find(name));
+        QWidget *widget = find(name);
+        T *control = qobject_cast<T *>(widget);
+        if (widget && !control)
+            refuseType(name, T::staticMetaObject.className());
+        return control;
     }
+    // Null only for an empty name (a field without that control).
     QWidget *find(const QString &name) const;
     TextBox *box(const QString &name) const { return get<TextBox>(name); }
 
@@ -201,11 +211,22 @@ public:
 
     void remember(QWidget *widget);
 
+    // The window-level values of the window's instance, of the type it keeps.
+    template <class T>
+    T &values() const
+    {
+        return m_values.get<T>();
+    }
+    void keepValues(const WindowValues &values) { m_values = values; }
+
 private:
+    [[noreturn]] void refuseType(const QString &name, const char *type) const;
+
     QWidget *m_window;
     Panel m_top;
     QHash<QString, QPointer<QWidget>> m_controls;
     QHash<QString, QButtonGroup *> m_groups;
+    WindowValues m_values;
 };
 
 // The text a control shows: a box, a list's text, a label, a report, a

@@ -45,13 +45,16 @@ struct FormSpec
     std::vector<Trigger> triggers;
     Step load = {};   // the load step, after the design and before showing
     QSize size = {};  // the opening size, where the design's own is too small
+    // Makes the window-level values (WindowValues::maker<T>()); each instance
+    // calls it once, and the design, the load step and the steps reach the
+    // values with Form::values<T>(). Empty: the window keeps none.
+    std::function<WindowValues()> values = {};
 };
 
 class FormWindow : public ToolWindow
 {
 public:
-    // Each instance gets its own spec: state that its steps capture lives
-    // as long as the instance, as window-level values do.
+    // Each instance gets its own spec and its own window-level values.
     explicit FormWindow(FormSpec spec);
 
     // The form of the open window; null while it is closed.
@@ -70,14 +73,6 @@ private:
 
     FormSpec m_spec;
     std::unique_ptr<Form> m_form;
-};
-
-// The live calculator kind: a form window whose triggers are changes,
-// clicks into result boxes and list choices.
-class LiveCalculator : public FormWindow
-{
-public:
-    using FormWindow::FormWindow;
 };
 
 // An explanation button that opens a window, or that shows a message.
@@ -111,6 +106,11 @@ Step writes(const QString &box, QStringView pattern, Compute compute)
                                     pattern));
     };
 }
+
+// Whether a trigger on `event` can fire for the control: a change of a text
+// box or an editable list, a click into a box or a label, the choice of a
+// list item, the press of a button, option or check box.
+bool canRaise(const QWidget *control, On event);
 
 // Registers a form window; `makeSpec` gives each new instance its spec.
 void registerFormWindow(ToolRegistry &registry, const QString &name, const QString &toolbox, ToolKind kind,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/window_values.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -7,9 +9,10 @@
 namespace corvalen {
 
 // A tool window's instance. It is created the first time the window is shown
-// and lives for the whole run; members of a subclass are the window-level
-// values (zero on first opening, kept across a close and a reopening). The
-// widgets are built from the design at every opening and discarded on close.
+// and lives for the whole run; it holds the window-level values (zero on
+// first opening, kept across a close and a reopening), in one struct of the
+// window's own type (WindowValues). The widgets are built from the design at
+// every opening and discarded on close.
 class ToolWindow
 {
 public:
@@ -21,6 +24,12 @@ public:
     const QString &name() const { return m_name; }
     QWidget *widget() const { return m_widget; }
     bool isOpen() const { return !m_widget.isNull(); }
+    // The window-level values, of the type the window keeps.
+    template <class T>
+    T &values() const
+    {
+        return m_values.get<T>();
+    }
 
     // Builds the window when it is closed (design, then load step) and shows
     // it modeless; an open window is only raised and activated.
@@ -37,6 +46,10 @@ public:
     void abandon() { m_widget.clear(); }
 
 protected:
+    // Gives the instance its window-level values; once, when it is created.
+    void keepValues(WindowValues values) { m_values = std::move(values); }
+    WindowValues &windowValues() { return m_values; }
+
     // Creates the controls of the design as children of `window` and sets
     // its caption. Design-time texts are set here, before any change handler
     // is connected, so they never count as changes.
@@ -56,6 +69,7 @@ private:
 
     QString m_name;
     QPointer<QWidget> m_widget;
+    WindowValues m_values;
 };
 
 // The top-level widget of a tool window; forwards its close to the instance.

@@ -6,7 +6,6 @@
 #include "fuel/flue_gas.h"
 #include "common/note_file.h"
 
-#include <memory>
 
 namespace corvalen {
 namespace {
@@ -49,12 +48,12 @@ void design(Form &form)
 
 FormSpec flueGasSpec()
 {
-    // The window-level values live as long as the window's instance.
-    auto calculator = std::make_shared<FlueGasCalculator>();
     FormSpec spec;
     spec.caption = QStringLiteral("燃料燃烧时产生的燃气量的计算");
     spec.design = design;
-    spec.steps[QStringLiteral("compute")] = [calculator](Form &form) {
+    spec.values = WindowValues::maker<FlueGasCalculator>();
+    spec.steps[QStringLiteral("compute")] = [](Form &form) {
+        auto *calculator = &form.values<FlueGasCalculator>();
         const FlueGasPress outcome = calculator->press({.fuel = form.text(QStringLiteral("Combo1")),
                                                         .heatValue = form.text(QStringLiteral("Text1")),
                                                         .excessAir = form.text(QStringLiteral("Text2")),

@@ -1,5 +1,6 @@
 #include "fuel/mass_balance_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/input_helpers.h"
 #include "common/number_text.h"
@@ -16,8 +17,6 @@ namespace {
 const QString kFrameCaption = QStringLiteral("黑龙江省燃料燃烧排放大气污染物物料衡算办法（暂行）");
 
 // Inputs in green, results and their captions in red, all bold.
-const QColor kInputColor(0, 128, 0);
-const QColor kResultColor(255, 0, 0);
 
 // The three windows share one design: a title, two columns of boxes (each
 // an input or a result, top to bottom) and the method text in a frame; they
@@ -44,13 +43,13 @@ QString labelName(int index)
 Field input(const QString &box, const QString &caption, int label, const QString &design, Explanation explain = {})
 {
     return {.name = box, .label = caption, .text = design, .flags = Bold, .explain = explain,
-            .labelName = labelName(label), .color = kInputColor};
+            .labelName = labelName(label), .color = kGreenText};
 }
 
 Field result(const QString &box, const QString &caption, int label, const Explanation &explain)
 {
     return {.name = box, .label = caption, .flags = Bold, .explain = explain, .labelName = labelName(label),
-            .color = kResultColor, .labelColor = kResultColor};
+            .color = kRedText, .labelColor = kRedText};
 }
 
 Trigger change(QStringList boxes, QStringList steps)

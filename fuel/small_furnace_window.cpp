@@ -5,7 +5,6 @@
 #include "common/note_file.h"
 #include "fuel/small_furnace.h"
 
-#include <memory>
 
 namespace corvalen {
 namespace {
@@ -63,12 +62,13 @@ void design(Form &form, const SmallFurnaceForm &furnace)
 
 FormSpec smallFurnaceSpec(const SmallFurnaceForm &furnace)
 {
-    // The five window-level values live as long as the window's instance.
-    auto calculator = std::make_shared<SmallFurnaceCalculator>(furnace.coals());
     FormSpec spec;
     spec.caption = furnace.name;
     spec.design = [&furnace](Form &form) { design(form, furnace); };
-    spec.steps[QStringLiteral("compute")] = [calculator](Form &form) {
+    // The five window-level values.
+    spec.values = [&furnace] { return WindowValues::make<SmallFurnaceCalculator>(furnace.coals()); };
+    spec.steps[QStringLiteral("compute")] = [](Form &form) {
+        auto *calculator = &form.values<SmallFurnaceCalculator>();
         calculator->press({.coal = form.text(QStringLiteral("Combo1")), .coalBurnt = form.text(QStringLiteral("Text2"))});
         form.write(QStringLiteral("Text7"), SingleText(calculator->co));
         form.write(QStringLiteral("Text8"), SingleText(calculator->so2));

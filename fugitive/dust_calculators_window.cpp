@@ -1,5 +1,6 @@
 #include "fugitive/dust_calculators_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/note_file.h"
 #include "common/steps.h"
@@ -238,8 +239,9 @@ void design(Form &form, const DustForm &f)
     Panel &top = form.top();
     top.title(QStringLiteral("Label1"), f.heading);
     Panel rows = top.columns(1).front();
-    for (const Field &field : f.rows) {
-        rows.box(field)->setMinimumWidth(110);
+    for (Field field : f.rows) {
+        field.width = kNumberWidth;
+        rows.box(field);
         if (field.explain.button.isEmpty())
             continue;
         // The "......?" buttons are only as wide as their caption.
@@ -266,9 +268,8 @@ void design(Form &form, const DustForm &f)
         // Wide enough for its longest line, so only long notes wrap.
         const int widest = widestLineWidth(text);
         text->setMinimumWidth(std::min(widest, 520) + 40);
-        const int lineHeight = text->fontMetrics().lineSpacing();
         // Its lines and one more: the text ends with a line feed.
-        text->setMinimumHeight(lineHeight * std::min(text->blockCount(), 9) + 12);
+        setNoteLines(text, std::min(text->blockCount(), 9), true);
     }
 }
 

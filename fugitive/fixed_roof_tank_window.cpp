@@ -1,12 +1,12 @@
 #include "fugitive/fixed_roof_tank_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/input_helpers.h"
 #include "common/message_box.h"
 #include "common/note_file.h"
 #include "fugitive/fixed_roof_tank.h"
 
-#include <QColor>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +17,6 @@
 namespace corvalen {
 namespace {
 
-const QColor kResultGreen(0, 128, 0);
 
 const QString kWindow = QStringLiteral("固定顶罐的呼吸排放量和工作排放量");
 const QString kSourceText = QStringLiteral("固顶贮罐呼吸排放量和工作排放量资料");
@@ -43,8 +42,8 @@ void design(Form &f)
     std::vector<Panel> columns = top.columns(2);
     Panel &boxes = columns[0];
     const auto input = [&boxes](const char *name, const char *label, const char *text, Explanation explain = {}) {
-        boxes.box({.name = name, .label = QString::fromUtf8(label), .text = QString::fromUtf8(text), .explain = explain})
-            ->setMinimumWidth(120);
+        boxes.box({.name = name, .label = QString::fromUtf8(label), .text = QString::fromUtf8(text), .explain = explain,
+                   .width = kWideNumberWidth});
     };
     const QString zeroNote = kZeroResultNoteFixedRoofTank.toString();
     input("Text1", "M-储罐内蒸气的分子量：", "150");
@@ -63,10 +62,9 @@ void design(Form &f)
           says("Command4", u"取值按年周转次数（K）确定。K<=36,KN=1；36<K<=220,KN=11.467×K^-0.7026；K>220,KN=0.26"));
     for (const auto &[name, label, button] : {std::tuple{"Text11", "LB-固定顶罐的呼吸排放量（Kg/a）：", "Command9"},
                                               std::tuple{"Text12", "LW-固定顶罐的工作损失（Kg/m3投入量）：", "Command10"}}) {
-        TextBox *result = boxes.result({.name = name, .label = QString::fromUtf8(label),
+        boxes.result({.name = name, .label = QString::fromUtf8(label),
                                         .flags = Bold | BoldLabel, .explain = {.button = button, .message = zeroNote},
-                                        .color = kResultGreen, .labelColor = kResultGreen});
-        result->setMinimumWidth(120);
+                                        .color = kGreenText, .labelColor = kGreenText, .width = kWideNumberWidth});
     }
     boxes.grid()->setColumnStretch(1, 1);
     boxes.line().button("Command8", QStringLiteral("刷新结果"));

@@ -1,17 +1,16 @@
 #include "fugitive/open_air_storage_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/picture_reference_window.h"
 #include "fugitive/open_air_storage.h"
 
-#include <QColor>
 #include <QGridLayout>
 #include <QPlainTextEdit>
 
 namespace corvalen {
 namespace {
 
-const QColor kResultGreen(0, 128, 0);
 
 const QString kWindow = QStringLiteral("有毒有害物质露天存放散发量");
 const QString kFormulaFile = QStringLiteral(":/data/fugitive/formulas/open_air_storage.table");
@@ -70,36 +69,30 @@ void design(Form &f)
     Panel &left = columns[0];
     const auto input = [&left](const char *name, const char *label, qreal points) {
         TextBox *box = left.box({.name = name, .label = QString::fromUtf8(label), .flags = Numeric | SelectAll | Bold,
-                                 .color = kResultGreen});
-        QFont font = box->font();
-        font.setPointSizeF(points);
-        box->setFont(font);
-        box->setMinimumWidth(120);
+                                 .color = kGreenText, .width = kWideNumberWidth});
+        setPoints(box, points);
     };
-    input("Text1", "室内风速（m/s）：", 10.5);
-    input("Text2", "敞露面积（m^2）：", 10.5);
-    input("Text3", "有害物质分子量：", 10.5);
-    input("Text4", "敞开存放时温度（℃）：", 9);
-    input("Text5", "有害物质A常数：", 9);
-    input("Text8", "有害物质B常数：", 9);
+    input("Text1", "室内风速（m/s）：", kBodyPoints);
+    input("Text2", "敞露面积（m^2）：", kBodyPoints);
+    input("Text3", "有害物质分子量：", kBodyPoints);
+    input("Text4", "敞开存放时温度（℃）：", kSmallPoints);
+    input("Text5", "有害物质A常数：", kSmallPoints);
+    input("Text8", "有害物质B常数：", kSmallPoints);
     left.line().button("Command2", QStringLiteral("计算"));
-    TextBox *result = left.result({.name = "Text6", .label = QStringLiteral("有害物质散发量（g/h）="),
-                                   .text = QStringLiteral(" "), .flags = Bold, .color = kResultGreen});
-    result->setMinimumWidth(120);
+    left.result({.name = "Text6", .label = QStringLiteral("有害物质散发量（g/h）="),
+                                   .text = QStringLiteral(" "), .flags = Bold, .color = kGreenText,
+                                   .width = kWideNumberWidth});
     left.grid()->setColumnStretch(1, 1);
     left.stretch();
 
     QPlainTextEdit *note = columns[1].note("Text7", basisNote(), QStringLiteral("计算依据"));
-    QFont mono(QStringLiteral("Noto Sans Mono CJK SC"));
-    mono.setStyleHint(QFont::TypeWriter);
-    mono.setPointSize(9);
-    note->setFont(mono);
+    setFace(note, Face::Mono, kSmallPoints);
     note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     note->setLineWrapMode(QPlainTextEdit::NoWrap);
     note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int widest = widestLineWidth(note);
     note->setMinimumWidth(widest + 60);
-    note->setMinimumHeight(note->fontMetrics().lineSpacing() * 14);
+    setNoteLines(note, 14, true);
 
     Panel frame = top.frame("Frame1", QStringLiteral("计算公式"));
     frame.place(formulaPicture(kFormulaFile, frame.container()), Qt::AlignLeft);
@@ -110,7 +103,9 @@ FormSpec openAirStorageSpec()
     FormSpec spec;
     spec.caption = kWindow;
     spec.design = design;
-    spec.steps["G"] = [storage = OpenAirStorage()](Form &f) mutable {
+    spec.values = WindowValues::maker<OpenAirStorage>();
+    spec.steps["G"] = [](Form &f) {
+        OpenAirStorage &storage = f.values<OpenAirStorage>();
         storage.press({.windSpeed = f.text("Text1"),
                        .area = f.text("Text2"),
                        .molecularWeight = f.text("Text3"),

@@ -1,5 +1,6 @@
 #include "fugitive/storage_tank_window.h"
 
+#include "common/form_style.h"
 #include "common/addresses.h"
 #include "common/form_window.h"
 #include "common/input_helpers.h"
@@ -20,7 +21,6 @@ const QString kWindow = QStringLiteral("各类贮罐大小呼吸量计算1");
 const QString kProtectionDistanceWindow = QStringLiteral("卫生防护距离计算工具");
 constexpr QStringView kConfirm = u"确认以上参数输入无误吗?    ：";
 constexpr QStringView kResultTip = u"汽油取1,原油取0.75";
-const QColor kResultGreen(0, 128, 0);
 constexpr int kBoxWidth = 120;
 
 // The rows of the two loss frames, top to bottom, without their results.
@@ -54,12 +54,13 @@ Field rowField(const char *box)
             .toolTip = row->toolTip.toString()};
 }
 
-TextBox *resultBox(Panel &panel, const char *box, const QColor &color)
+// A result in the Song-style face: green, or red for the total.
+TextBox *resultBox(Panel &panel, const char *box, bool total = false)
 {
     Field field = rowField(box);
-    field.color = color;
+    field.color = total ? kRedText : kGreenText;
     TextBox *result = panel.result(field);
-    result->setFont(QFont(QStringLiteral("宋体"), 10.5));
+    setFace(result, Face::Song, kBodyPoints);
     result->setMinimumWidth(kBoxWidth);
     return result;
 }
@@ -68,9 +69,7 @@ void confirmLine(Panel &frame, const QString &button)
 {
     Panel line = frame.line();
     QLabel *confirm = line.label(QString(), kConfirm.toString());
-    QFont bold = confirm->font();
-    bold.setBold(true);
-    confirm->setFont(bold);
+    setBoldFont(confirm);
     line.button(button, QStringLiteral("确认计算"));
     line.stretch();
 }
@@ -101,32 +100,29 @@ void design(Form &f)
         working.box(rowField(box))->setMinimumWidth(kBoxWidth);
     f.box("Text8")->setText(QStringLiteral("51.6"));
     confirmLine(working, QStringLiteral("Command2"));
-    resultBox(working, "Text15", kResultGreen);
+    resultBox(working, "Text15");
 
     Panel standing = columns[1].frame(QStringLiteral("Frame3"), QStringLiteral("小呼吸量计算"));
     for (const char *box : kStandingRows)
         standing.box(rowField(box))->setMinimumWidth(kBoxWidth);
     confirmLine(standing, QStringLiteral("Command3"));
-    resultBox(standing, "Text25", kResultGreen);
+    resultBox(standing, "Text25");
 
     Panel total = top.frame(QStringLiteral("Frame4"), QString()).line();
-    resultBox(total, "Text1", Qt::red);
+    resultBox(total, "Text1", true);
     total.button(QStringLiteral("Command1"), QStringLiteral("计算卫生防护距离请点击此处!"));
     total.stretch();
 
     for (const char *label : {"Label12", "Label13", "Label14", "Label15", "Label16", "Label29"})
         f.get<QLabel>(label)->setToolTip(kResultTip.toString());
-    for (const char *label : {"Label13", "Label14"}) {
-        QFont small = f.get<QLabel>(label)->font();
-        small.setPointSizeF(7.5);
-        f.get<QLabel>(label)->setFont(small);
-    }
+    for (const char *label : {"Label13", "Label14"})
+        setPoints(f.get<QLabel>(label), kFootnotePoints);
 
     QPlainTextEdit *note = top.note(QStringLiteral("Text26"), noteText(), QStringLiteral("说明"));
     setTipColours(note);
     // Tall enough for the whole note.
     note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    note->setFixedHeight(note->fontMetrics().lineSpacing() * 6 + 12);
+    setNoteLines(note, 6);
 
     // The window opens with the rows of the dome layout shown.
     for (const TankRow &row : tankRows()) {

@@ -1,17 +1,16 @@
 #include "fugitive/untight_equipment_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/note_file.h"
 #include "fugitive/untight_equipment.h"
 
-#include <QColor>
 #include <QGridLayout>
 #include <QPlainTextEdit>
 
 namespace corvalen {
 namespace {
 
-const QColor kResultGreen(0, 128, 0);
 
 const QString kWindow = QStringLiteral("不严密处散发量计算");
 
@@ -23,25 +22,24 @@ void design(Form &f)
     top.title("Label1", QStringLiteral("生产设备和管道不严处有害气体散发量"));
     Panel rows = top.columns(1).front();
     const auto input = [&rows](const char *name, const char *label, const char *text) {
-        rows.box({.name = name, .label = QString::fromUtf8(label), .text = QString::fromUtf8(text)})->setMinimumWidth(120);
+        rows.box({.name = name, .label = QString::fromUtf8(label), .text = QString::fromUtf8(text),
+                  .width = kWideNumberWidth});
     };
     input("Text1", "设备和管道内部容积V：（m^3）：", "20");
     input("Text2", "安全系数K：（1-2之间）：", "1.5");
     input("Text3", "随设备压力而定的系数内C：", "0.169");
     input("Text4", "有害气体或蒸汽的分子量M：", "34");
     input("Text5", "设备内部有害气体或蒸汽的温度T：（℃）：", "100");
-    TextBox *result = rows.result({.name = "Text6", .label = QStringLiteral("设备不严密处散发量Gc：（Kg/小时）："),
-                                   .flags = Bold | BoldLabel, .color = kResultGreen, .labelColor = kResultGreen});
-    result->setMinimumWidth(120);
+    rows.result({.name = "Text6", .label = QStringLiteral("设备不严密处散发量Gc：（Kg/小时）："),
+                                   .flags = Bold | BoldLabel, .color = kGreenText, .labelColor = kGreenText,
+                                   .width = kWideNumberWidth});
     rows.grid()->setColumnStretch(1, 1);
 
     Panel frame = top.frame("Frame1", QStringLiteral("计算来源：《八五环境统计手册》P83"));
     QPlainTextEdit *table = frame.note("Text7",
                                        noteText(QStringLiteral("fugitive"), QStringLiteral("untight_pressure_coefficients.txt")),
                                        QStringLiteral("不同压力时系数C值"));
-    QFont mono(QStringLiteral("Noto Sans Mono CJK SC"));
-    mono.setStyleHint(QFont::TypeWriter);
-    table->setFont(mono);
+    table->setFont(faceFont(Face::Mono));
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     table->setLineWrapMode(QPlainTextEdit::NoWrap);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -49,7 +47,7 @@ void design(Form &f)
     // Tall and wide enough for the whole table.
     const int widest = widestLineWidth(table);
     table->setMinimumWidth(widest + 60);
-    table->setMinimumHeight(table->fontMetrics().lineSpacing() * 14);
+    setNoteLines(table, 14, true);
 }
 
 FormSpec untightEquipmentSpec()

@@ -1,5 +1,6 @@
 #include "lookups/consulting_fee_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "lookups/consulting_fee.h"
 
@@ -90,7 +91,7 @@ FormSpec consultingFeeSpec()
     spec.design = [](Form &f) {
         Panel &top = f.top();
         QLabel *title = top.title("Label1", QStringLiteral("建设项目环境影响评价咨询收费计算"));
-        title->setFont(QFont(QStringLiteral("宋体"), 12));
+        setFace(title, Face::Song, kTitlePoints);
         top.box({.name = "Text1", .label = QStringLiteral("项目的投资额（万元）："), .text = QStringLiteral("3500"),
                  .labelName = "Label5"});
         top.label("Label2", QStringLiteral("注:此处以万元为单位，计算中自动转换亿元"));

@@ -1,5 +1,6 @@
 #include "lookups/industry_catalogue_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/message_box.h"
 #include "lookups/industry_catalogue.h"
@@ -17,9 +18,7 @@ void design(Form &f)
 {
     Panel &top = f.top();
     QLabel *title = top.title("Label1", QStringLiteral("产业结构调整指导目录（2011年本）查询"));
-    QFont font = title->font();
-    font.setBold(false);
-    title->setFont(font);
+    setBoldFont(title, false);
     if (!catalogueComplete())
         addNotice(top, QStringLiteral("注意：本程序所附目录文本不完整，查询结果仅供参考。"));
 

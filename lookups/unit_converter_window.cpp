@@ -1,6 +1,7 @@
 #include "lookups/unit_converter_window.h"
 
 #include "common/controls.h"
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "lookups/unit_converter.h"
 
@@ -25,9 +26,7 @@ const QString kUsageNote = QStringLiteral(
 QComboBox *boldList(Panel &panel, const char *name, const QStringList &items, const QString &accessibleName)
 {
     QComboBox *list = panel.list({.name = name, .label = {}, .items = items, .accessibleName = accessibleName});
-    QFont font = list->font();
-    font.setBold(true);
-    list->setFont(font);
+    setBoldFont(list);
     list->setMinimumWidth(420);
     return list;
 }
@@ -65,9 +64,7 @@ FormSpec unitConverterSpec()
     spec.design = [](Form &f) {
         Panel &top = f.top();
         QLabel *title = top.title("Label1", QStringLiteral("常用度量衡单位查询"));
-        QFont titleFont = title->font();
-        titleFont.setPointSize(12);
-        title->setFont(titleFont);
+        setPoints(title, kTitlePoints);
         top.label("Label3", QStringLiteral("常用度量衡单位查询"));
         boldList(top, "Combo1", {}, QStringLiteral("单位类别"));
         showWholeRelation(boldList(top, "Combo2", {}, QStringLiteral("单位关系")));
@@ -77,10 +74,8 @@ FormSpec unitConverterSpec()
         value.label("Label4", QStringLiteral("千米（km）"));
         value.stretch();
         QLabel *arrow = top.label("Image1", QStringLiteral("↓"));
-        QFont arrowFont = arrow->font();
-        arrowFont.setPointSize(18);
-        arrowFont.setBold(true);
-        arrow->setFont(arrowFont);
+        setPoints(arrow, kSignPoints);
+        setBoldFont(arrow);
         arrow->setAccessibleName(QStringLiteral("换算为"));
         Panel result = top.line();
         result.box({.name = "Text2", .label = {}, .flags = Bold, .accessibleName = QStringLiteral("换算结果")});

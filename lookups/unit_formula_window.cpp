@@ -1,5 +1,6 @@
 #include "lookups/unit_formula_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 
 namespace corvalen {
@@ -55,9 +56,7 @@ FormSpec concentrationSpec()
     spec.design = [](Form &f) {
         Panel &top = f.top();
         QLabel *title = top.title("Label1", QStringLiteral("常用单位换算"));
-        QFont font = title->font();
-        font.setPointSize(12);
-        title->setFont(font);
+        setPoints(title, kTitlePoints);
         Panel frame = top.frame("Frame1", QStringLiteral("浓度单位换算"));
         QLabel *picture = frame.label("Image1", concentrationPicture());
         picture->setTextFormat(Qt::RichText);
@@ -74,18 +73,14 @@ FormSpec ppmSpec()
     spec.design = [](Form &f) {
         Panel &top = f.top();
         QLabel *title = top.title(QStringLiteral("常用单位换算"), QStringLiteral("常用单位换算"));
-        QFont font = title->font();
-        font.setPointSize(12);
-        title->setFont(font);
+        setPoints(title, kTitlePoints);
         Panel ppm = top.frame("Frame1", QStringLiteral("土壤、动植物与固废物中PPM与PPB的换算"));
         ppm.label("Label1", kEquivalences);
         Panel gas = top.frame("Frame2", QStringLiteral("质量体积浓度换算"));
         QLabel *formula = gas.label("Image1", kGasFormula);
         formula->setTextFormat(Qt::RichText);
         formula->setAccessibleName(QStringLiteral("质量体积浓度换算公式"));
-        QFont formulaFont = formula->font();
-        formulaFont.setPointSize(12);
-        formula->setFont(formulaFont);
+        setPoints(formula, kTitlePoints);
         top.stretch();
     };
     return spec;

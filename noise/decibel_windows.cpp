@@ -41,7 +41,9 @@ FormSpec superpositionSpec()
         top.result({.name = "Text6", .label = QStringLiteral("叠加结果="), .text = QStringLiteral(" "),
                     .unit = QStringLiteral("dB（A）"), .labelName = "Label3"});
     };
-    spec.steps["sum"] = [window = Superposition()](Form &f) mutable {
+    spec.values = WindowValues::maker<Superposition>();
+    spec.steps["sum"] = [](Form &f) {
+        Superposition &window = f.values<Superposition>();
         f.write("Text6", window.press({.first = f.text("Text1"), .second = f.text("Text2"), .third = f.text("Text3"),
                                        .fourth = f.text("Text4"), .fifth = f.text("Text5")}));
     };
@@ -76,7 +78,9 @@ FormSpec attenuationSpec()
                   QStringLiteral("计算依据"))
             ->setMinimumWidth(240);
     };
-    spec.steps["attenuate"] = [window = Attenuation()](Form &f) mutable {
+    spec.values = WindowValues::maker<Attenuation>();
+    spec.steps["attenuate"] = [](Form &f) {
+        Attenuation &window = f.values<Attenuation>();
         f.write("Text6", window.update({.sourceLevel = f.text("Text1"), .distance = f.text("Text2")}));
     };
     spec.triggers = {{On::Change, {"Text1", "Text2"}, {"attenuate"}}, {On::Click, {"Text6"}, {"attenuate"}}};

@@ -1,12 +1,12 @@
 #include "noise/highway_window_designs.h"
 
 #include "common/note_file.h"
+#include "common/form_style.h"
 #include "common/tool_registry.h"
 #include "noise/highway_1996.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <memory>
 
 namespace corvalen {
 namespace {
@@ -62,7 +62,7 @@ void design(Form &f)
     Panel results = top.frame("Frame4", QStringLiteral("预测结果"));
     QPlainTextEdit *report = results.report("RichTextBox1", QStringLiteral("预测结果"));
     report->setReadOnly(true);
-    report->setFont(highwayReportFont());
+    report->setFont(faceFont(Face::Mono));
     report->setLineWrapMode(QPlainTextEdit::NoWrap);
     report->setMinimumHeight(110);
     Panel remarks = top.frame("Frame5", QStringLiteral("说明"));
@@ -77,21 +77,21 @@ void design(Form &f)
 
 FormSpec highway1996Spec()
 {
-    // The window-level values: ground constant, distances and results.
-    auto model = std::make_shared<Highway1996>();
     FormSpec spec;
     spec.caption = QStringLiteral("公路交通噪声预测JTJ 005-96");
     spec.design = design;
-    spec.load = [model](Form &f) {
-        model->load();  // ordinary ground, as choosing Option2 sets it
+    // The window-level values: ground constant, distances and results.
+    spec.values = WindowValues::maker<Highway1996>();
+    spec.load = [](Form &f) {
+        f.values<Highway1996>().load();  // ordinary ground, as choosing Option2 sets it
         f.setChecked("Option2", true);
         f.setChecked("Option4", true);
     };
-    spec.steps["hardGround"] = [model](Form &) { model->chooseGround(Ground::Hard); };
-    spec.steps["ordinaryGround"] = [model](Form &) { model->chooseGround(Ground::Ordinary); };
-    spec.steps["lawn"] = [model](Form &) { model->chooseGround(Ground::Lawn); };
-    spec.steps["predict"] = [model](Form &f) {
-        f.write("RichTextBox1", model->press({
+    spec.steps["hardGround"] = [](Form &f) { f.values<Highway1996>().chooseGround(Ground::Hard); };
+    spec.steps["ordinaryGround"] = [](Form &f) { f.values<Highway1996>().chooseGround(Ground::Ordinary); };
+    spec.steps["lawn"] = [](Form &f) { f.values<Highway1996>().chooseGround(Ground::Lawn); };
+    spec.steps["predict"] = [](Form &f) {
+        f.write("RichTextBox1", f.values<Highway1996>().press({
                                     .sectionName = f.text("Text10"),
                                     .year = f.text("Text1"),
                                     .gradient = f.text("Text6"),

@@ -1,9 +1,9 @@
 #include "noise/highway_window_designs.h"
 
+#include "common/form_style.h"
 #include "common/message_box.h"
 #include "noise/highway_2006.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -92,10 +92,8 @@ void design(Form &f)
     right.stretch();
 
     QLabel *note = top.label("Label37", QStringLiteral("注：关于车速的说明，当选择公式法时，不用手工输入车速！默认为手工输入！公式法预测结果偏大!"));
-    QFont bold = note->font();
-    bold.setBold(true);
-    bold.setPointSize(9);
-    note->setFont(bold);
+    setPoints(note, kSmallPoints);
+    setBoldFont(note);
     Panel buttons = top.line();
     buttons.stretch();
     buttons.button("Command2", QStringLiteral("刷新结果"));
@@ -104,7 +102,7 @@ void design(Form &f)
     Panel results = top.frame("Frame4", QStringLiteral("预测结果"));
     QPlainTextEdit *report = results.report("RichTextBox1", QStringLiteral("预测结果"));
     report->setReadOnly(true);
-    report->setFont(highwayReportFont());
+    report->setFont(faceFont(Face::Mono));
     report->setMinimumHeight(320);
     widenBoxes(f, "Text10");
 }
@@ -147,13 +145,6 @@ void widenBoxes(Form &form, const char *sectionNameBox)
 {
     for (TextBox *box : form.window()->findChildren<TextBox *>())
         box->setMinimumWidth(box->objectName() == QLatin1String(sectionNameBox) ? 150 : 80);
-}
-
-QFont highwayReportFont()
-{
-    QFont font(QStringLiteral("Noto Sans Mono CJK SC"));
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
 }
 
 FormSpec highway2006Spec()

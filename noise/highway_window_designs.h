@@ -2,19 +2,13 @@
 
 #include "common/form_window.h"
 
-class QFont;
-
 namespace corvalen {
 
 // The highway traffic noise windows: the 2006 guideline model
 // (公路交通噪声预测1) and the 1996 road-noise code model (公路交通噪声预测3).
-// Each spec made holds its own window-level values.
+// Each instance holds its own window-level values.
 FormSpec highway2006Spec();
 FormSpec highway1996Spec();
-
-// The reports' font: Chinese characters two digits wide, so the rows of
-// distances and levels line up.
-QFont highwayReportFont();
 
 // Gives the window's boxes room for their texts: the section name wide,
 // every other box for a number.

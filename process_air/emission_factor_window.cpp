@@ -27,9 +27,9 @@ struct Row
     QStringList items = {};   // a list's items; empty for a box
 };
 
-// What the press shows: runs the window's calculator on the form and
-// gives E.
-using Press = std::function<float(Form &)>;
+// What the press shows: runs the window's calculator (its window-level
+// values) on the form and gives E.
+using Press = float (*)(Form &);
 
 struct EmissionFactorForm
 {
@@ -38,7 +38,8 @@ struct EmissionFactorForm
     QString title;
     std::vector<Row> rows;
     QString resultLabel;
-    std::function<Press()> newPress;  // a calculator with E at zero
+    std::function<WindowValues()> values;  // the calculator, E at zero
+    Press press;
 };
 
 // The incinerator writes "q=" and E's text onto the window itself after two
@@ -76,15 +77,15 @@ const std::vector<EmissionFactorForm> &emissionFactorForms()
                 {"Text2", 5, QStringLiteral("焚烧垃圾的量(吨)："), "2000"},
             },
             QStringLiteral("某种污染物排放量（kg）="),
-            [] {
-                return [calculator = Incinerator()](Form &f) mutable {
-                    const bool prints = calculator.press({.mode = f.text("Combo4"), .furnace = f.text("Combo1"),
-                                                          .refuseKind = f.text("Combo2"), .pollutant = f.text("Combo3"),
-                                                          .efficiency = f.text("Text1"), .amount = f.text("Text2")});
-                    if (prints)
-                        printLine(f, QStringLiteral("q=") + SingleText(calculator.emission));
-                    return calculator.emission;
-                };
+            WindowValues::maker<Incinerator>(),
+            [](Form &f) {
+                Incinerator &calculator = f.values<Incinerator>();
+                const bool prints = calculator.press({.mode = f.text("Combo4"), .furnace = f.text("Combo1"),
+                                                      .refuseKind = f.text("Combo2"), .pollutant = f.text("Combo3"),
+                                                      .efficiency = f.text("Text1"), .amount = f.text("Text2")});
+                if (prints)
+                    printLine(f, QStringLiteral("q=") + SingleText(calculator.emission));
+                return calculator.emission;
             },
         },
         {
@@ -96,11 +97,11 @@ const std::vector<EmissionFactorForm> &emissionFactorForms()
                 {"Text2", 0, amount, "100"},
             },
             QStringLiteral("颗粒物排放量（kg）="),
-            [] {
-                return [calculator = FeedMill()](Form &f) mutable {
-                    calculator.press({.plant = f.text("Combo1"), .amount = f.text("Text2")});
-                    return calculator.emission;
-                };
+            WindowValues::maker<FeedMill>(),
+            [](Form &f) {
+                FeedMill &calculator = f.values<FeedMill>();
+                calculator.press({.plant = f.text("Combo1"), .amount = f.text("Text2")});
+                return calculator.emission;
             },
         },
         {
@@ -110,11 +111,11 @@ const std::vector<EmissionFactorForm> &emissionFactorForms()
             {{"Text2", 0, amount, "100"}},
             // The result is 2.34 % of the cotton in t, so the caption names t.
             QStringLiteral("颗粒物排放量（T）="),
-            [] {
-                return [calculator = CottonGin()](Form &f) mutable {
-                    calculator.press({.amount = f.text("Text2")});
-                    return calculator.emission;
-                };
+            WindowValues::maker<CottonGin>(),
+            [](Form &f) {
+                CottonGin &calculator = f.values<CottonGin>();
+                calculator.press({.amount = f.text("Text2")});
+                return calculator.emission;
             },
         },
         {
@@ -123,11 +124,11 @@ const std::vector<EmissionFactorForm> &emissionFactorForms()
             QStringLiteral("玻璃原料制造设备颗粒物排放量的计算"),
             {{"Text2", 0, QStringLiteral("请输入装入料的用量（T）："), "100"}},
             QStringLiteral("颗粒物排放量（kg）="),
-            [] {
-                return [calculator = GlassRawMaterial()](Form &f) mutable {
-                    calculator.press({.amount = f.text("Text2")});
-                    return calculator.emission;
-                };
+            WindowValues::maker<GlassRawMaterial>(),
+            [](Form &f) {
+                GlassRawMaterial &calculator = f.values<GlassRawMaterial>();
+                calculator.press({.amount = f.text("Text2")});
+                return calculator.emission;
             },
         },
         {
@@ -136,11 +137,11 @@ const std::vector<EmissionFactorForm> &emissionFactorForms()
             QStringLiteral("玻璃制造设备颗粒物排放量的计算"),
             {{"Text2", 0, QStringLiteral("请输入玻璃产量（T）："), "100"}},
             QStringLiteral("颗粒物排放量（kg）="),
-            [] {
-                return [calculator = GlassMaking()](Form &f) mutable {
-                    calculator.press({.amount = f.text("Text2")});
-                    return calculator.emission;
-                };
+            WindowValues::maker<GlassMaking>(),
+            [](Form &f) {
+                GlassMaking &calculator = f.values<GlassMaking>();
+                calculator.press({.amount = f.text("Text2")});
+                return calculator.emission;
             },
         },
         {
@@ -153,11 +154,11 @@ const std::vector<EmissionFactorForm> &emissionFactorForms()
                 {"Text2", 0, QStringLiteral("请输入产量（T）："), "100"},
             },
             QStringLiteral("粉尘排放量（T）="),
-            [] {
-                return [calculator = LimeKilnDust()](Form &f) mutable {
-                    calculator.press({.kiln = f.text("Combo1"), .coefficient = f.text("Text1"), .amount = f.text("Text2")});
-                    return calculator.emission;
-                };
+            WindowValues::maker<LimeKilnDust>(),
+            [](Form &f) {
+                LimeKilnDust &calculator = f.values<LimeKilnDust>();
+                calculator.press({.kiln = f.text("Combo1"), .coefficient = f.text("Text1"), .amount = f.text("Text2")});
+                return calculator.emission;
             },
         },
     };
@@ -198,7 +199,8 @@ FormSpec emissionFactorSpec(const EmissionFactorForm &form)
             printed->hide();
         }
     };
-    spec.steps["compute"] = [press = form.newPress()](Form &f) mutable { f.write("Text6", SingleText(press(f))); };
+    spec.values = form.values;
+    spec.steps["compute"] = [press = form.press](Form &f) { f.write("Text6", SingleText(press(f))); };
     spec.triggers = {{On::Press, {"Command2"}, {"compute"}}};
     if (form.name == kIncinerator) {
         spec.steps["mode"] = switchIncineratorMode;

@@ -17,9 +17,10 @@ struct Input
     QString label;  // its label, an element of the label array Label2
 };
 
-// The windows differ only in this: texts, inputs and the press, which runs
-// the window's calculator on the boxes' texts and gives the value to show.
-using Press = std::function<float(const Form &)>;
+// The windows differ only in this: texts, inputs, the calculator that holds
+// the window-level values and the press, which runs it on the boxes' texts
+// and gives the value to show.
+using Press = float (*)(const Form &);
 
 struct ExhaustGasForm
 {
@@ -29,7 +30,8 @@ struct ExhaustGasForm
     QString basisFile;  // the basis note, a note of data/process_air/notes
     QString resultLabel;
     QString unitLabel;  // empty where the window has none
-    std::function<Press()> newPress;  // a calculator with its values at zero
+    std::function<WindowValues()> values;  // the calculator, its values at zero
+    Press press;
 };
 
 const std::vector<ExhaustGasForm> &exhaustGasForms()
@@ -48,12 +50,12 @@ const std::vector<ExhaustGasForm> &exhaustGasForms()
             QStringLiteral("lime_kiln_exhaust_basis.txt"),
             QStringLiteral("石灰窑全年排放废气量="),
             QStringLiteral("标立方米"),
-            [] {
-                return [kiln = LimeKiln()](const Form &f) mutable {
-                    kiln.press({.q = f.text("Text1"), .b = f.text("Text2"), .c = f.text("Text3"),
-                                .eta = f.text("Text4"), .phi = f.text("Text5")});
-                    return kiln.annualVolume;
-                };
+            WindowValues::maker<LimeKiln>(),
+            [](const Form &f) {
+                LimeKiln &kiln = f.values<LimeKiln>();
+                kiln.press({.q = f.text("Text1"), .b = f.text("Text2"), .c = f.text("Text3"),
+                            .eta = f.text("Text4"), .phi = f.text("Text5")});
+                return kiln.annualVolume;
             },
         },
         {
@@ -70,12 +72,12 @@ const std::vector<ExhaustGasForm> &exhaustGasForms()
             QStringLiteral("dolomite_kiln_exhaust_basis.txt"),
             QStringLiteral("白云石窑全年排放废气量="),
             QStringLiteral("标立方米"),
-            [] {
-                return [kiln = DolomiteKiln()](const Form &f) mutable {
-                    kiln.press({.q = f.text("Text1"), .b = f.text("Text2"), .c = f.text("Text3"),
-                                .m = f.text("Text4"), .phi = f.text("Text5"), .k = f.text("Text8")});
-                    return kiln.annualVolume;
-                };
+            WindowValues::maker<DolomiteKiln>(),
+            [](const Form &f) {
+                DolomiteKiln &kiln = f.values<DolomiteKiln>();
+                kiln.press({.q = f.text("Text1"), .b = f.text("Text2"), .c = f.text("Text3"),
+                            .m = f.text("Text4"), .phi = f.text("Text5"), .k = f.text("Text8")});
+                return kiln.annualVolume;
             },
         },
         {
@@ -89,11 +91,11 @@ const std::vector<ExhaustGasForm> &exhaustGasForms()
             QStringLiteral("drying_exhaust_basis.txt"),
             QStringLiteral("干燥工艺废气产生量（Kg）："),
             QString(),
-            [] {
-                return [drying = Drying()](const Form &f) mutable {
-                    drying.press({.g = f.text("Text1"), .w1 = f.text("Text2"), .w2 = f.text("Text3")});
-                    return drying.removedMass;
-                };
+            WindowValues::maker<Drying>(),
+            [](const Form &f) {
+                Drying &drying = f.values<Drying>();
+                drying.press({.g = f.text("Text1"), .w1 = f.text("Text2"), .w2 = f.text("Text3")});
+                return drying.removedMass;
             },
         },
         {
@@ -107,11 +109,11 @@ const std::vector<ExhaustGasForm> &exhaustGasForms()
             QStringLiteral("evaporation_exhaust_basis.txt"),
             QStringLiteral("溶液的蒸发量（Kg/h）："),
             QString(),
-            [] {
-                return [evaporation = Evaporation()](const Form &f) mutable {
-                    evaporation.press({.f = f.text("Text1"), .x0 = f.text("Text2"), .x1 = f.text("Text3")});
-                    return evaporation.evaporatedAmount;
-                };
+            WindowValues::maker<Evaporation>(),
+            [](const Form &f) {
+                Evaporation &evaporation = f.values<Evaporation>();
+                evaporation.press({.f = f.text("Text1"), .x0 = f.text("Text2"), .x1 = f.text("Text3")});
+                return evaporation.evaporatedAmount;
             },
         },
     };
@@ -139,7 +141,8 @@ FormSpec exhaustGasSpec(const ExhaustGasForm &form)
         top.box({.name = "Text6", .label = form.resultLabel, .text = QStringLiteral(" "), .unit = form.unitLabel,
                  .labelName = "Label3"});
     };
-    spec.steps["compute"] = [press = form.newPress()](Form &f) mutable { f.write("Text6", SingleText(press(f))); };
+    spec.values = form.values;
+    spec.steps["compute"] = [press = form.press](Form &f) { f.write("Text6", SingleText(press(f))); };
     spec.triggers = {{On::Press, {"Command2"}, {"compute"}}};
     return spec;
 }

@@ -73,7 +73,9 @@ FormSpec foundrySpec()
         buttons.button("Command2", QStringLiteral("计算"));
         buttons.button("Command3", QStringLiteral("清除"));
     };
-    spec.steps["compute"] = [foundry = Foundry()](Form &f) mutable {
+    spec.values = WindowValues::maker<Foundry>();
+    spec.steps["compute"] = [](Form &f) {
+        Foundry &foundry = f.values<Foundry>();
         const int messages = foundry.press(readInputs(f));
         for (int i = 0; i < messages; ++i)
             showMessage(kNoStatisticsMessage);

@@ -1,5 +1,6 @@
 #include "risk/leak_rate_windows.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/number_text.h"
 #include "common/picture_reference_window.h"
@@ -41,11 +42,11 @@ void designLeakWindow(Form &f, const QString &title, const std::vector<Input> &i
     std::vector<Panel> columns = top.columns(2);
     Panel frame = columns[0].frame("Frame1", QStringLiteral("参数输入"));
     for (const Input &input : inputs) {
-        frame.box({.name = input.name, .label = input.label, .text = input.text})->setMinimumWidth(110);
+        frame.box({.name = input.name, .label = input.label, .text = input.text, .width = kNumberWidth});
         if (extraInput && input.name == QStringLiteral("Text5"))
             extraInput(frame);
     }
-    columns[0].result({.name = "Text6", .label = resultLabel})->setMinimumWidth(110);
+    columns[0].result({.name = "Text6", .label = resultLabel, .width = kNumberWidth});
     columns[0].stretch();
     columns[1].label("Label3", QStringLiteral("计算公式："));
     columns[1].place(formulaPicture(formulaPath(formulaFile), columns[1].container()));
@@ -109,7 +110,9 @@ FormSpec gasLeakSpec()
             QStringLiteral("气体泄漏速度（Kg/s）："), QStringLiteral("gas_leak.table"), gasLeakLegend());
         f.top().button("Command1", QStringLiteral("计算"));
     };
-    spec.steps["compute"] = [window = GasLeak()](Form &f) mutable {
+    spec.values = WindowValues::maker<GasLeak>();
+    spec.steps["compute"] = [](Form &f) {
+        GasLeak &window = f.values<GasLeak>();
         window.press({
             .area = f.text("Text1"),
             .pressure = f.text("Text2"),

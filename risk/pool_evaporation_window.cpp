@@ -1,11 +1,11 @@
 #include "risk/pool_evaporation_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/note_file.h"
 #include "common/number_text.h"
 #include "risk/pool_evaporation.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -18,9 +18,7 @@ void design(Form &f)
 {
     Panel &top = f.top();
     QLabel *title = top.title("Label1", QStringLiteral("蒸发量的计算"));
-    QFont font = title->font();
-    font.setPointSize(12);
-    title->setFont(font);
+    setPoints(title, kTitlePoints);
     std::vector<Panel> pages = top.tabs("TabStrip1", {QStringLiteral("闪蒸蒸发"), QStringLiteral("热量蒸发"),
                                                       QStringLiteral("质量蒸发"), QStringLiteral("总蒸发量")});
     f.get<QTabWidget>("TabStrip1")->setTabToolTip(3, kTotalTip);
@@ -68,7 +66,7 @@ void design(Form &f)
     note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Room for the note's lines as they wrap; Chinese lines stand taller than the
     // font's Latin metrics say.
-    note->setFixedHeight(note->fontMetrics().lineSpacing() * 6 + 12);
+    setNoteLines(note, 6);
 }
 
 FormSpec poolEvaporationSpec()

@@ -58,7 +58,9 @@ FormSpec protectionDistanceSpec()
         buttons.button("Command3", QStringLiteral("说  明"));
     };
     spec.load = [](Form &f) { setVisible(f, {"Combo2", "Label2_2"}, true); };
-    spec.steps["compute"] = [window = ProtectionDistance()](Form &f) mutable {
+    spec.values = WindowValues::maker<ProtectionDistance>();
+    spec.steps["compute"] = [](Form &f) {
+        ProtectionDistance &window = f.values<ProtectionDistance>();
         const ProtectionDistanceOutcome outcome = window.press({
             .emission = f.text("Text7"),
             .concentration = f.text("Text1"),

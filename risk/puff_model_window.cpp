@@ -5,7 +5,6 @@
 #include "common/result_window.h"
 #include "risk/puff_model.h"
 
-#include <memory>
 
 namespace corvalen {
 namespace {
@@ -96,21 +95,22 @@ Step mirror(const char *from, const char *to)
 
 FormSpec puffSpec()
 {
-    // The progress bar's state is the window's only value between clicks.
-    auto bar = std::make_shared<ProgressState>();
     FormSpec spec;
     spec.caption = QStringLiteral("风险评价之多烟团模式计算");
     spec.size = QSize(860, 440);
     spec.design = design;
-    spec.load = [bar](Form &f) {
-        *bar = ProgressState();
-        showGridBar(f, *bar);
+    // The progress bar's state is the window's only value between clicks.
+    spec.values = WindowValues::maker<ProgressState>();
+    spec.load = [](Form &f) {
+        ProgressState &bar = f.values<ProgressState>();
+        bar = ProgressState();
+        showGridBar(f, bar);
     };
     spec.steps["point"] = [](Form &f) {
         f.write("Text7", puffPointText(puffBoxes(f), f.text("Text18"), f.text("Text17")));
     };
-    spec.steps["grid"] = [bar](Form &f) { computeGrid(f, *bar); };
-    spec.steps["distance"] = [bar](Form &f) { computeDistance(f, *bar); };
+    spec.steps["grid"] = [](Form &f) { computeGrid(f, f.values<ProgressState>()); };
+    spec.steps["distance"] = [](Form &f) { computeDistance(f, f.values<ProgressState>()); };
     spec.steps["help"] = [](Form &) { ShowToolWindow(QStringLiteral("风险评价之烟团帮助")); };
     spec.steps["sigmaXToY"] = mirror("Text2", "Text3");
     spec.steps["sigmaYToX"] = mirror("Text3", "Text2");
@@ -118,9 +118,10 @@ FormSpec puffSpec()
         f.write("Label12", f.text("Text18") + u',' + f.text("Text17") + QStringLiteral(",0"));
     };
     // A grid input empties the bar, 0 to the X range's whole metres.
-    spec.steps["resetProgress"] = [bar](Form &f) {
-        resetGridProgress(*bar, gridNumber(f.text(kGridBoxes.xEnd), kPuffGridRules));
-        showGridBar(f, *bar);
+    spec.steps["resetProgress"] = [](Form &f) {
+        ProgressState &bar = f.values<ProgressState>();
+        resetGridProgress(bar, gridNumber(f.text(kGridBoxes.xEnd), kPuffGridRules));
+        showGridBar(f, bar);
     };
     spec.triggers = {
         {On::Press, {"Command1"}, {"point"}},

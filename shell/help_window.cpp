@@ -116,8 +116,9 @@ void HelpWindow::load()
     m_tree->setFrameShape(QFrame::Box);
 
     // The opening text: the first topic's title and its notice.
-    m_text = helpPaneText(topics.first());
-    m_pane->setPlainText(m_text);
+    Values &values = this->values<Values>();
+    values.text = helpPaneText(topics.first());
+    m_pane->setPlainText(values.text);
 }
 
 void HelpWindow::treeClicked()
@@ -127,10 +128,11 @@ void HelpWindow::treeClicked()
     // before that a click changes nothing.
     if (!selected)
         return;
-    m_title = selected->text(0);
-    const HelpTopic *topic = helpTopicByTitle(helpTopics(), m_title);
-    m_text = topic ? helpPaneText(*topic) : QString();
-    m_pane->setPlainText(m_text);
+    Values &values = this->values<Values>();
+    values.title = selected->text(0);
+    const HelpTopic *topic = helpTopicByTitle(helpTopics(), values.title);
+    values.text = topic ? helpPaneText(*topic) : QString();
+    m_pane->setPlainText(values.text);
 }
 
 } // namespace corvalen

@@ -13,6 +13,16 @@ namespace corvalen {
 // shows the selected topic after every mouse click in the tree.
 class HelpWindow : public ToolWindow
 {
+public:
+    // The window-level values: the title last read and the pane text last
+    // composed.
+    struct Values
+    {
+        QString title;
+        QString text;
+    };
+    HelpWindow() { keepValues(WindowValues::make<Values>()); }
+
 protected:
     void build(QWidget *window) override;
     void load() override;
@@ -22,9 +32,6 @@ private:
 
     QPointer<QTreeWidget> m_tree;
     QPointer<QTextEdit> m_pane;
-    // The title last read and the pane text last composed.
-    QString m_title;
-    QString m_text;
 };
 
 } // namespace corvalen

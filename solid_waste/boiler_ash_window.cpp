@@ -1,5 +1,6 @@
 #include "solid_waste/boiler_ash_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/note_file.h"
 #include "solid_waste/boiler_ash.h"
@@ -8,8 +9,6 @@ namespace corvalen {
 
 namespace {
 
-const QColor kInputColor(0, 128, 0);
-const QColor kResultColor(Qt::red);
 
 // The source note beside the boxes, its lines as the window stores them.
 
@@ -33,16 +32,13 @@ FormSpec boilerAshSpec()
     spec.design = [](Form &f) {
         Panel &top = f.top();
         QLabel *title = top.title("Label1", QStringLiteral("锅炉灰渣产生量计算"));
-        QFont font(QStringLiteral("宋体"));
-        font.setPointSizeF(14.25);
-        title->setFont(font);
+        setFace(title, Face::Song, kLargePoints);
         std::vector<Panel> columns = top.columns(2);
         Panel &left = columns[0];
         const auto input = [&](const char *name, const QString &label, const QString &text, Explanation explain = {}) {
             explain.caption = QStringLiteral("......");
             left.box({.name = name, .label = label, .text = text, .flags = Bold, .explain = explain,
-                      .color = kInputColor})
-                ->setMinimumWidth(110);
+                      .color = kGreenText, .width = kNumberWidth});
         };
         input("Text1", QStringLiteral("耗煤量(t)："), QStringLiteral("300"));
         input("Text2", QStringLiteral("煤的灰分(%)："), QStringLiteral("25"));
@@ -56,7 +52,7 @@ FormSpec boilerAshSpec()
                                          "煤粉炉可取0-5%！")});
         input("Text5", QStringLiteral("除尘系统除尘效率(%)："), QStringLiteral("90"));
         const auto result = [&](const char *name, const QString &label) {
-            left.result({.name = name, .label = label, .flags = Bold, .color = kResultColor})->setMinimumWidth(110);
+            left.result({.name = name, .label = label, .flags = Bold, .color = kRedText, .width = kNumberWidth});
         };
         result("Text6", QStringLiteral("炉渣产生量（排放量）(kg)："));
         result("Text8", QStringLiteral("粉煤灰产生量（排放量）(kg)："));
@@ -66,10 +62,7 @@ FormSpec boilerAshSpec()
         QPlainTextEdit *note = source.note("Text7",
                                            noteText(QStringLiteral("solid_waste"), QStringLiteral("boiler_ash_source.txt")),
                                            QStringLiteral("计算来源"));
-        QPalette palette = note->palette();
-        palette.setColor(QPalette::Base, QColor(255, 255, 225));
-        palette.setColor(QPalette::Text, Qt::black);
-        note->setPalette(palette);
+        setNotePaper(note);
         note->setMinimumSize(280, 300);
     };
     spec.steps["slag"] = [](Form &f) { writeKilograms(f, "Text6", compute(f).slag); };

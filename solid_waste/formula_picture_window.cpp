@@ -1,5 +1,6 @@
 #include "solid_waste/formula_picture_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/rich_text.h"
 #include "common/rich_text_document.h"
@@ -85,9 +86,7 @@ void registerFormulaPictureWindows(ToolRegistry &registry)
                 formulaPicture(top, QStringLiteral("Picture1"), window.picture);
                 if (!window.overlay.isEmpty()) {
                     QLabel *overlay = top.label(QStringLiteral("Label1"), window.overlay);
-                    QFont font(QStringLiteral("宋体"), 9);
-                    font.setBold(true);
-                    overlay->setFont(font);
+                    setFace(overlay, Face::Song, kSmallPoints, true);
                 }
                 top.label(QStringLiteral("Label2"), window.basis);
                 if (!window.list.isEmpty())

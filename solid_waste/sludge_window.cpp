@@ -1,22 +1,21 @@
 #include "solid_waste/sludge_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/number_text.h"
 #include "solid_waste/formula_picture_window.h"
 #include "solid_waste/sludge.h"
 
-#include <memory>
 
 namespace corvalen {
 
 namespace {
 
-const QColor kInputColor(0, 128, 0);
 
 QLabel *titleIn12Point(Panel &panel, const QString &text)
 {
     QLabel *title = panel.title(QStringLiteral("Label1"), text);
-    title->setFont(QFont(QStringLiteral("宋体"), 12));
+    setFace(title, Face::Song, kTitlePoints);
     return title;
 }
 
@@ -28,8 +27,8 @@ FormSpec settlingTankSpec()
         Panel &top = f.top();
         titleIn12Point(top, QStringLiteral("沉淀池污泥量的计算"));
         const auto box = [&](const char *name, const QString &label, const QString &text) {
-            top.box({.name = name, .label = label, .text = text, .flags = Bold, .color = kInputColor})
-                ->setMinimumWidth(120);
+            top.box({.name = name, .label = label, .text = text, .flags = Bold, .color = kGreenText,
+                     .width = kWideNumberWidth});
         };
         box("Text1", QStringLiteral("废水流量（米^3/日）："), QStringLiteral("1500"));
         box("Text2", QStringLiteral("进水SS浓度（公斤/米^3）："), QStringLiteral("30"));
@@ -61,8 +60,8 @@ FormSpec sewageSludgeSpec()
         Panel &top = f.top();
         titleIn12Point(top, QStringLiteral("生活污水处理厂污泥产生量的计算"));
         const auto box = [&](const char *name, const QString &label, const QString &text) {
-            top.box({.name = name, .label = label, .text = text, .flags = Bold, .color = kInputColor})
-                ->setMinimumWidth(120);
+            top.box({.name = name, .label = label, .text = text, .flags = Bold, .color = kGreenText,
+                     .width = kWideNumberWidth});
         };
         box("Text1", QStringLiteral("计算的人口数："), QStringLiteral("20000"));
         box("Text2", QStringLiteral("K沉(沉砂系数)选取："), QStringLiteral("0.009"));
@@ -76,8 +75,9 @@ FormSpec sewageSludgeSpec()
         top.button("Command1", QStringLiteral("查看来源"));
     };
     // The window-level values live as long as the window instance.
-    auto sludge = std::make_shared<SewageSludge>();
-    spec.steps["press"] = [sludge](Form &f) {
+    spec.values = WindowValues::maker<SewageSludge>();
+    spec.steps["press"] = [](Form &f) {
+        auto *sludge = &f.values<SewageSludge>();
         sludge->press({.population = f.text("Text1"), .gritFactor = f.text("Text2"),
                        .primaryFactor = f.text("Text3"), .humusFactor = f.text("Text7"),
                        .waterContent = f.text("Text8")});

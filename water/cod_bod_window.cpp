@@ -1,34 +1,28 @@
 #include "water/cod_bod_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/note_file.h"
 #include "water/cod_bod.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPlainTextEdit>
 
 namespace corvalen {
 namespace {
 
-void setPoints(QWidget *widget, qreal points)
-{
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
-}
 
 void design(Form &f)
 {
     Panel &top = f.top();
     QLabel *title = top.label("Label1", QStringLiteral("常见几种类型的废水COD与BOD的转换"));
     title->setAlignment(Qt::AlignCenter);
-    setPoints(title, 12);
+    setPoints(title, kTitlePoints);
 
     std::vector<Panel> columns = top.columns(3);
     // Each row: caption and COD box on the left, its BOD5 box beside them.
-    setPoints(columns[0].label("Label2", QStringLiteral("COD")), 12);
-    setPoints(columns[1].label("Label3", QStringLiteral("BOD5")), 12);
+    setPoints(columns[0].label("Label2", QStringLiteral("COD")), kTitlePoints);
+    setPoints(columns[1].label("Label3", QStringLiteral("BOD5")), kTitlePoints);
     for (const CodBodLine &line : codBodLines()) {
         const QString caption = line.caption.toString();
         columns[0].box({.name = line.codBox.toString(), .label = caption});
@@ -40,7 +34,7 @@ void design(Form &f)
     QPlainTextEdit *note = columns[2].note("RichTextBox1",
                                            noteText(QStringLiteral("water"), QStringLiteral("cod_bod.txt")),
                                            QStringLiteral("说明"));
-    setPoints(note, 9);
+    setPoints(note, kSmallPoints);
     note->setMinimumSize(220, 230);
 }
 

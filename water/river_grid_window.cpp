@@ -8,7 +8,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <memory>
 #include <vector>
 
 namespace corvalen {
@@ -200,19 +199,21 @@ void computeGrid(Form &f, const RiverGridForm &form, ProgressState &progress)
 
 FormSpec riverGridSpec(const RiverGridForm &form)
 {
-    auto progress = std::make_shared<ProgressState>();
     FormSpec spec;
     spec.caption = form.name;
     spec.size = QSize(760, 480);
     spec.design = [&form](Form &f) { design(f, form); };
-    // The bar as the window keeps it: shown from the design on, 0 to 100.
-    spec.load = [progress](Form &f) {
-        *progress = ProgressState();
-        progress->visible = true;
-        showGridBar(f, *progress);
+    // The progress bar's state is the window's only value between clicks:
+    // shown from the design on, 0 to 100.
+    spec.values = WindowValues::maker<ProgressState>();
+    spec.load = [](Form &f) {
+        ProgressState &progress = f.values<ProgressState>();
+        progress = ProgressState();
+        progress.visible = true;
+        showGridBar(f, progress);
     };
     spec.steps["point"] = [&form](Form &f) { computePoint(f, form); };
-    spec.steps["grid"] = [&form, progress](Form &f) { computeGrid(f, form, *progress); };
+    spec.steps["grid"] = [&form](Form &f) { computeGrid(f, form, f.values<ProgressState>()); };
     spec.steps["label"] = [](Form &f) {
         f.write("Label11", QStringLiteral("C（") + f.text("Text9") + QStringLiteral("，") + f.text("Text10")
                                + QStringLiteral("）（mg/L）："));
@@ -223,9 +224,10 @@ FormSpec riverGridSpec(const RiverGridForm &form)
         {On::Change, {"Text9", "Text10"}, {"label"}},
     };
     if (form.family == Family::Cumulative) {
-        spec.steps["reset"] = [progress](Form &f) {
-            resetGridProgress(*progress, 100);
-            showGridBar(f, *progress);
+        spec.steps["reset"] = [](Form &f) {
+            ProgressState &progress = f.values<ProgressState>();
+            resetGridProgress(progress, 100);
+            showGridBar(f, progress);
         };
         spec.triggers.push_back({On::Change, {"Text8"}, {"reset"}});
     }

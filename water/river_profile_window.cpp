@@ -9,7 +9,6 @@
 
 #include <QGroupBox>
 #include <QProgressBar>
-#include <memory>
 #include <vector>
 
 namespace corvalen {
@@ -182,38 +181,40 @@ void designProfile(Form &f, const ProfileForm &form)
 
 FormSpec profileSpec(const ProfileForm &form)
 {
-    // The bar's own state lives as long as the window instance.
-    auto bar = std::make_shared<ProgressState>();
-    const auto showBar = [bar](Form &f) { showProgress(f.get<QProgressBar>("ProgressBar1"), *bar); };
+    const auto showBar = [](Form &f) {
+        showProgress(f.get<QProgressBar>("ProgressBar1"), f.values<ProgressState>());
+    };
 
     FormSpec spec;
     spec.caption = form.caption;
+    // The bar's own state is the window's value between presses.
+    spec.values = WindowValues::maker<ProgressState>();
     spec.design = [&form](Form &f) { designProfile(f, form); };
     // Closing discards what the controls show: every opening starts from the
     // bar of the design, whatever the last press left in it.
-    spec.load = [bar, showBar](Form &f) {
-        *bar = ProgressState();
+    spec.load = [showBar](Form &f) {
+        f.values<ProgressState>() = ProgressState();
         showBar(f);
     };
-    spec.steps["compute"] = [&form, bar, showBar](Form &f) {
+    spec.steps["compute"] = [&form, showBar](Form &f) {
         // Built whole, then shown in one write.
-        f.write("RichTextBox1", form.press(f, *bar));
+        f.write("RichTextBox1", form.press(f, f.values<ProgressState>()));
         showBar(f);
     };
     spec.triggers = {{On::Press, {"Command1"}, {"compute"}}};
     if (form.modelCheck) {
-        spec.steps["switchModel"] = [bar, showBar](Form &f) {
+        spec.steps["switchModel"] = [showBar](Form &f) {
             const bool enable = !f.box("Text7")->isEnabled();
             for (const QString &name : kOxygenSagBoxes)
                 f.box(name)->setEnabled(enable);
-            resetProfileProgress(*bar);
+            resetProfileProgress(f.values<ProgressState>());
             showBar(f);
         };
         spec.triggers.push_back({On::Press, {"Check1"}, {"switchModel"}});
     }
     if (!form.barResetBoxes.isEmpty()) {
-        spec.steps["resetBar"] = [bar, showBar](Form &f) {
-            resetProfileProgress(*bar);
+        spec.steps["resetBar"] = [showBar](Form &f) {
+            resetProfileProgress(f.values<ProgressState>());
             showBar(f);
         };
         spec.triggers.push_back({On::Change, form.barResetBoxes, {"resetBar"}});

@@ -1,11 +1,11 @@
 #include "water/surface_status_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "water/surface_status.h"
 #include "water/surface_tabs_window.h"
 
 #include <QComboBox>
-#include <QFont>
 
 namespace corvalen {
 namespace {
@@ -43,10 +43,7 @@ const QStringList kRankingHelp = {
 
 void setFontSize(Form &f, const QString &name, qreal points)
 {
-    QWidget *box = f.find(name);
-    QFont font = box->font();
-    font.setPointSizeF(points);
-    box->setFont(font);
+    setPoints(f.find(name), points);
 }
 
 // The help under the strip follows the chosen page.
@@ -76,7 +73,7 @@ void designMethodOne(Form &f)
     data.button("Command3", QStringLiteral("数  据："));
     data.box({.name = "Text1", .label = QString(), .text = QStringLiteral("1.2|1.5|2.5|1.8|2.0|1.6|1.7|"),
               .accessibleName = kNemerowTab + QStringLiteral(" 数  据：")});
-    setFontSize(f, "Text1", 12);
+    setFontSize(f, "Text1", kTitlePoints);
     nemerow.button("Command1", QStringLiteral("刷新结果"));
     nemerow.report("RichTextBox1", QStringLiteral("内梅罗平均值"));
 
@@ -87,7 +84,7 @@ void designMethodOne(Form &f)
     single.box({.name = "Text3", .label = QStringLiteral("数    据："),
                 .text = QStringLiteral("0.5|0.8|0.6|0.7|0.2|0.9|0.5|"), .labelName = "Label3",
                 .accessibleName = kSingleFactorTab + QStringLiteral(" 数    据：")});
-    setFontSize(f, "Text3", 10.5);
+    setFontSize(f, "Text3", kBodyPoints);
     single.button("Command2", QStringLiteral("刷新结果"));
     single.report("RichTextBox3", QStringLiteral("单项评价指数"));
 
@@ -133,7 +130,7 @@ void designMethodTwo(Form &f)
     p.button("Command1", QStringLiteral("刷新结果"));
     p.result({.name = "Text5", .label = QString(), .text = QStringLiteral("Text5"),
               .accessibleName = QStringLiteral("自净利用指数")});
-    setFontSize(f, "Text5", 10.5);
+    setFontSize(f, "Text5", kBodyPoints);
 
     Panel ise = pages[1].frame("Frame2", QStringLiteral("Frame2"));
     ise.box({.name = "Text6", .label = QStringLiteral("污水流量Qp[m^3/h]:"), .text = "1", .labelName = "Label6"});
@@ -146,7 +143,7 @@ void designMethodTwo(Form &f)
              .labelName = "Label10"});
     ise.button("Command2", QStringLiteral("刷新结果"));
     ise.result({.name = "Text11", .label = QString(), .accessibleName = QStringLiteral("污染排序指数ISE")});
-    setFontSize(f, "Text11", 10.5);
+    setFontSize(f, "Text11", kBodyPoints);
 
     f.top().report("RichTextBox1", QStringLiteral("说明"));
     f.get<ReportBox>("RichTextBox1")->showReport(kPurificationHelp);

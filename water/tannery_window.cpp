@@ -1,14 +1,13 @@
 #include "water/tannery_window.h"
 
+#include "common/form_style.h"
 #include "common/form_window.h"
 #include "common/note_file.h"
 #include "water/tannery.h"
 
 #include <QComboBox>
-#include <QFont>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <memory>
 
 namespace corvalen {
 namespace {
@@ -35,20 +34,12 @@ const ResultRow kResults[] = {
     {&TanneryAmounts::chromium, "Text13", "总铬产生量(Kg/年)：", "Text14", "总铬排放量(Kg/年)："},
 };
 
-void setSongPoints(QWidget *widget, qreal points, bool bold)
-{
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    widget->setFont(font);
-}
-
 void design(Form &f)
 {
     Panel &top = f.top();
     QLabel *title = top.label("Label1", QStringLiteral("制革行业污染物排放计算"));
     title->setAlignment(Qt::AlignCenter);
-    setSongPoints(title, 12, false);
+    setPoints(title, kTitlePoints);
 
     std::vector<Panel> upper = top.columns(2);
     upper[0].box({.name = "Text1", .label = QStringLiteral("请输入年处理原皮量(T/年))："), .flags = Bold});
@@ -56,7 +47,7 @@ void design(Form &f)
     for (const TanneryHide &hide : tanneryHides())
         hides.append(hide.hide.toString());
     QComboBox *list = upper[0].list({.name = "Combo2", .label = QStringLiteral("请选择原料皮类型："), .items = hides});
-    setSongPoints(list, list->font().pointSizeF(), true);
+    setBoldFont(list);
     upper[0].button("Command1", QStringLiteral("计算"));
     upper[0].stretch();
     QPlainTextEdit *basis = upper[1].note("Text4",
@@ -66,7 +57,8 @@ void design(Form &f)
     basis->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     QLabel *heading = top.label("Label2", QStringLiteral("各类污染物产排量："));
-    setSongPoints(heading, 12, true);
+    setPoints(heading, kTitlePoints);
+    setBoldFont(heading);
     std::vector<Panel> results = top.columns(2);
     // Wide enough for a double's 15 digits.
     const auto widen = [](TextBox *box) {
@@ -83,13 +75,14 @@ void design(Form &f)
 
 FormSpec tannerySpec()
 {
-    // M lives as long as the window's instance, across closing and reopening.
-    auto calculator = std::make_shared<TanneryCalculator>();
     FormSpec spec;
     spec.caption = kName;
     spec.design = design;
-    spec.steps["compute"] = [calculator](Form &f) {
-        const TanneryResults results = calculator->press({.hideAmount = f.text("Text1"), .hide = f.text("Combo2")});
+    // M lives as long as the window's instance, across closing and reopening.
+    spec.values = WindowValues::maker<TanneryCalculator>();
+    spec.steps["compute"] = [](Form &f) {
+        const TanneryResults results =
+            f.values<TanneryCalculator>().press({.hideAmount = f.text("Text1"), .hide = f.text("Combo2")});
         // Production top to bottom, then discharge.
         for (const ResultRow &row : kResults)
             f.write(QString::fromLatin1(row.producedBox), results.produced.*row.amount);

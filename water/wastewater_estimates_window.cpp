@@ -3,7 +3,6 @@
 #include "common/form_window.h"
 #include "water/wastewater_estimates.h"
 
-#include <memory>
 
 namespace corvalen {
 namespace {
@@ -15,9 +14,9 @@ const QString kMetalFinishing = QStringLiteral("乡镇企业金属表面及热�
 
 FormSpec hospitalSpec()
 {
-    auto hospital = std::make_shared<HospitalWastewater>();
     FormSpec spec;
     spec.caption = kHospital;
+    spec.values = WindowValues::maker<HospitalWastewater>();
     spec.design = [](Form &f) {
         Panel &top = f.top();
         top.title("Label1", QStringLiteral("医院水污染物的排放"));
@@ -31,7 +30,8 @@ FormSpec hospitalSpec()
         top.result({.name = "Text5", .label = QStringLiteral("悬浮物（T/年）=")});
         top.result({.name = "Text6", .label = QStringLiteral("氨氮（T/年）=")});
     };
-    spec.steps["compute"] = [hospital](Form &f) {
+    spec.steps["compute"] = [](Form &f) {
+        auto *hospital = &f.values<HospitalWastewater>();
         hospital->press({.size = f.text("Combo1"), .beds = f.text("Text1")});
         f.write("Text4", SingleText(hospital->water));
         f.write("Text2", SingleText(hospital->wastewater));
@@ -52,9 +52,9 @@ void writeIfComputed(Form &f, const QString &box, std::optional<double> value)
 
 FormSpec serviceAreaSpec()
 {
-    auto area = std::make_shared<ServiceAreaWastewater>();
     FormSpec spec;
     spec.caption = kServiceArea;
+    spec.values = WindowValues::maker<ServiceAreaWastewater>();
     spec.design = [](Form &f) {
         Panel &top = f.top();
         top.title("Label1", QStringLiteral("公路项目生活服务区水污染排放计算"));
@@ -73,11 +73,12 @@ FormSpec serviceAreaSpec()
         top.result({.name = "Text10", .label = QStringLiteral("车辆冲洗水排放污水量（T/d）：")})->setMinimumWidth(150);
         top.result({.name = "Text11", .label = QStringLiteral("冲洗水中该种污染物排放量（Kg/d）：")})->setMinimumWidth(150);
     };
-    spec.steps["compute"] = [area](Form &f) {
+    spec.steps["compute"] = [](Form &f) {
         const ServiceAreaResults results =
-            area->press({.persons = f.text("Text1"), .coefficient = f.text("Text2"), .quota = f.text("Text3"),
-                         .traffic = f.text("Text4"), .washWater = f.text("Text5"),
-                         .domesticConc = f.text("Text6"), .washConc = f.text("Text7")});
+            f.values<ServiceAreaWastewater>().press({.persons = f.text("Text1"), .coefficient = f.text("Text2"),
+                                                     .quota = f.text("Text3"), .traffic = f.text("Text4"),
+                                                     .washWater = f.text("Text5"), .domesticConc = f.text("Text6"),
+                                                     .washConc = f.text("Text7")});
         writeIfComputed(f, "Text8", results.domesticFlow);
         writeIfComputed(f, "Text9", results.domesticLoad);
         writeIfComputed(f, "Text10", results.washFlow);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace corvalen;
@@ -163,6 +164,118 @@ TEST_F(FormLayer, ReopeningRebuildsTheDesign)
     EXPECT_EQ(w.text("Text1"), "1");
     EXPECT_EQ(w.text("Text3"), QString());
     EXPECT_EQ(w.find<QComboBox>("Combo1")->count(), 2);
+}
+
+// A name the window does not have, or a control of another kind than asked
+// for, stops the program with the window and the name instead of reading "".
+TEST_F(FormLayer, AStepNamingAMissingControlFailsLoudly)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    WindowDriver w(kWindow);
+    auto *window = dynamic_cast<FormWindow *>(w.instance());
+    ASSERT_TRUE(window && window->form());
+    Form &form = *window->form();
+    struct Row { const char *what; std::function<void()> act; const char *says; };
+    const Row rows[] = {
+        {"read", [&form] { (void)form.text("Txet1"); }, "no control named Txet1"},
+        {"write", [&form] { form.write("Text9", "1"); }, "no control named Text9"},
+        {"check", [&form] { (void)form.isChecked("Option1"); }, "no control named Option1"},
+        {"wrong kind", [&form] { (void)form.get<QComboBox>("Text1"); }, "Text1 is no QComboBox"},
+    };
+    for (const Row &row : rows)
+        EXPECT_DEATH(row.act(), row.says) << row.what;
+    EXPECT_EQ(form.text("Text1"), "1") << "a name it has reads as before";
+    EXPECT_EQ(form.find(QString()), nullptr) << "an empty name is no control";
+}
+
+// A trigger is refused when its control cannot raise the event: the window
+// would otherwise open and never run the steps.
+TEST(FormTriggers, AControlThatCannotRaiseTheEventIsRefused)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    // `refusal`: what the program stops with; null where the trigger stands.
+    struct Row { const char *name; Trigger trigger; const char *refusal; };
+    const char *const cannot = "cannot raise it";
+    const Row rows[] = {
+        {"choose on a text box", {On::Choose, {"Text1"}, {"noop"}}, cannot},
+        {"press on a label", {On::Press, {"Label1"}, {"noop"}}, cannot},
+        {"change of a list that only offers items", {On::Change, {"Combo2"}, {"noop"}}, cannot},
+        {"click into a button", {On::Click, {"Command1"}, {"noop"}}, cannot},
+        {"unknown control", {On::Press, {"Comand1"}, {"noop"}}, "no control named Comand1"},
+        {"change of a text box", {On::Change, {"Text1"}, {"noop"}}, nullptr},
+        {"change of an editable list", {On::Change, {"Combo1"}, {"noop"}}, nullptr},
+        {"click into a label", {On::Click, {"Label1"}, {"noop"}}, nullptr},
+        {"choose from a list", {On::Choose, {"Combo2"}, {"noop"}}, nullptr},
+        {"press of a check box", {On::Press, {"Check1"}, {"noop"}}, nullptr},
+    };
+    for (const Row &row : rows) {
+        FormSpec spec;
+        spec.caption = QStringLiteral("触发测试");
+        spec.design = [](Form &form) {
+            Panel &top = form.top();
+            top.box({.name = "Text1", .label = QStringLiteral("A：")});
+            top.label("Label1", QStringLiteral("说明"));
+            top.list({.name = "Combo1", .label = QStringLiteral("甲：")});
+            top.list({.name = "Combo2", .label = QStringLiteral("乙："), .editable = false});
+            top.check("Check1", QStringLiteral("丙"));
+            top.button("Command1", QStringLiteral("计算"));
+        };
+        spec.steps["noop"] = [](Form &) {};
+        spec.triggers = {row.trigger};
+        const auto open = [&spec] {
+            FormWindow window(spec);
+            window.show();
+            window.close();
+        };
+        if (row.refusal)
+            EXPECT_DEATH(open(), row.refusal) << row.name;
+        else
+            open();
+    }
+}
+
+// The window-level values belong to the instance: zero when it is created,
+// kept across a close and a reopening, reached by the steps and by tests
+// through their type; a second instance has values of its own.
+TEST(FormValues, BelongToTheInstance)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    struct Presses
+    {
+        int count = 0;
+    };
+    FormSpec spec;
+    spec.caption = QStringLiteral("数值测试");
+    spec.design = [](Form &form) {
+        form.top().button("Command1", QStringLiteral("计算"));
+        form.top().result({.name = "Text1", .label = QStringLiteral("次数：")});
+    };
+    spec.values = WindowValues::maker<Presses>();
+    spec.steps["press"] = [](Form &form) {
+        form.write("Text1", SingleText(float(++form.values<Presses>().count)));
+    };
+    spec.triggers = {{On::Press, {"Command1"}, {"press"}}};
+
+    FormWindow first(spec);
+    FormWindow second(spec);
+    EXPECT_EQ(first.values<Presses>().count, 0);
+    first.show();
+    first.form()->get<QPushButton>("Command1")->click();
+    first.form()->get<QPushButton>("Command1")->click();
+    EXPECT_EQ(first.form()->text("Text1"), "2");
+    first.close();
+    first.show();
+    EXPECT_EQ(first.form()->text("Text1"), QString()) << "the design is rebuilt";
+    first.form()->get<QPushButton>("Command1")->click();
+    EXPECT_EQ(first.form()->text("Text1"), "3") << "the values are kept";
+    EXPECT_EQ(second.values<Presses>().count, 0) << "another instance has values of its own";
+    first.close();
+
+    EXPECT_DEATH((void)first.values<int>(), "asked of a window that keeps");
+    FormSpec none = spec;
+    none.values = {};
+    FormWindow without(none);
+    EXPECT_DEATH((void)without.values<Presses>(), "keeps none");
 }
 
 TEST(ReportBox, ANewReportLeavesNothingOfTheOld)

@@ -7,10 +7,15 @@ namespace {
 
 // A window with one input, one list filled by its load step (so a load
 // too many shows as items twice), and a window-level count of changes.
+struct Counts
+{
+    int changes = 0;  // window-level value
+};
+
 class CounterWindow : public ToolWindow
 {
 public:
-    int changes = 0;  // window-level value
+    CounterWindow() { keepValues(WindowValues::make<Counts>()); }
     int unloads = 0;
     QLineEdit *input = nullptr;
     QComboBox *list = nullptr;
@@ -20,7 +25,7 @@ protected:
     {
         input = new QLineEdit(QStringLiteral("5"), window);  // design-time text
         list = makeList(window, "Combo1");
-        onChanged(input, window, [this] { ++changes; });
+        onChanged(input, window, [this] { ++values<Counts>().changes; });
     }
     void load() override { list->addItems({"甲", "乙"}); }
     void unload() override { ++unloads; }
@@ -36,10 +41,10 @@ TEST(ToolWindow, ShowAgainBringsForwardAndReopenRebuildsFromDesign)
     auto *w = static_cast<CounterWindow *>(openToolWindow(counterName));
     ASSERT_TRUE(w && w->isOpen());
     QWidget *first = w->widget();
-    EXPECT_EQ(w->changes, 0) << "design-time text counted as a change";
+    EXPECT_EQ(w->values<Counts>().changes, 0) << "design-time text counted as a change";
     w->input->setText("1");
     w->input->setText("12");
-    EXPECT_EQ(w->changes, 2);  // one per change, also by code
+    EXPECT_EQ(w->values<Counts>().changes, 2);  // one per change, also by code
     ShowToolWindow(counterName);
     EXPECT_EQ(w->widget(), first);
     EXPECT_EQ(w->input->text(), "12");
@@ -55,7 +60,7 @@ TEST(ToolWindow, ShowAgainBringsForwardAndReopenRebuildsFromDesign)
         EXPECT_EQ(w->input->text(), "5");
         EXPECT_EQ(w->list->count(), 2);  // the list holds its items once
         EXPECT_EQ(w->list->currentText(), "");
-        EXPECT_EQ(w->changes, 2);  // window-level value kept
+        EXPECT_EQ(w->values<Counts>().changes, 2);  // window-level value kept
     }
     EXPECT_EQ(w->unloads, 2);
     ToolRegistry::global().resetInstances();
