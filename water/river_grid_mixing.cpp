@@ -1,52 +1,31 @@
 #include "water/river_grid_mixing.h"
 
+#include "common/steps.h"
+
 #include <cmath>
 
 namespace corvalen {
 namespace {
 
-bool finite(double v)
-{
-    return std::isfinite(v);
-}
-
 // exp(-numerator / denominator) into `target`; the step fails on a zero
 // denominator and on an overflow anywhere.
 void storeExponential(double numerator, double denominator, double &target)
 {
-    if (!finite(numerator) || !finite(denominator) || denominator == 0)
-        return;
-    const double ratio = numerator / denominator;
-    if (!finite(ratio))
-        return;
-    const double e = std::exp(-ratio);
-    if (finite(e))
-        target = e;
+    StoreFiniteOrKeep(target, exponential(Checked(0) - Checked(numerator) / denominator).value());
 }
 
 void storeDecay(const MixingInputs &in, double x, double &target)
 {
     if (!in.k1)
         return;
-    const double time = x / (double(in.u) * kSecondsPerDay);  // days of travel
-    if (in.u == 0 || !finite(time))
-        return;
-    const double exponent = -*in.k1 * time;
-    const double d = std::exp(exponent);
-    if (finite(exponent) && finite(d))
-        target = d;
+    const Checked time = Checked(x) / (double(in.u) * kSecondsPerDay);  // days of travel
+    StoreFiniteOrKeep(target, exponential(-*in.k1 * time).value());
 }
 
 void storeFactor(const MixingInputs &in, bool atBank, double x, double &target)
 {
-    const double product = kRiverPi * in.my * x * in.u;
-    if (!finite(product) || product < 0)
-        return;
-    const double denominator = (atBank ? 1.0 : 2.0) * in.h * std::sqrt(product);
-    const double factor = double(in.cp) * in.qp / denominator;
-    if (denominator == 0 || !finite(denominator) || !finite(factor))
-        return;
-    target = factor;
+    const Checked root = squareRoot(Checked(kRiverPi * in.my * x * in.u));
+    StoreFiniteOrKeep(target, (double(in.cp) * in.qp / ((atBank ? 1.0 : 2.0) * in.h * root)).value());
 }
 
 } // namespace
@@ -73,7 +52,7 @@ void evaluateMixing(const MixingInputs &in, float x, float y, MixingTerms &terms
     double c = in.ch + terms.f * sum;
     if (in.decays)
         c = terms.d * c;
-    if (finite(c))
+    if (std::isfinite(c))
         terms.c = c;
 }
 
@@ -95,11 +74,9 @@ RiverGrid computeMixingGrid(const MixingInputs &in, const RiverGridBounds &bound
     // the previous cell's, as every failed step does.
     float xSingle = 0, ySingle = 0;
     for (double x : grid.xValues) {
-        if (finite(float(x)))
-            xSingle = float(x);
+        StoreFiniteOrKeep(xSingle, x);
         for (double y : grid.yValues) {
-            if (finite(float(y)))
-                ySingle = float(y);
+            StoreFiniteOrKeep(ySingle, y);
             evaluateMixing(in, xSingle, ySingle, terms);
             grid.values.append(terms.c);
         }
