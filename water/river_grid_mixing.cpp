@@ -52,8 +52,7 @@ void evaluateMixing(const MixingInputs &in, float x, float y, MixingTerms &terms
     double c = in.ch + terms.f * sum;
     if (in.decays)
         c = terms.d * c;
-    if (std::isfinite(c))
-        terms.c = c;
+    StoreFiniteOrKeep(terms.c, c);
 }
 
 double mixingPoint(const MixingInputs &in, float x, float y)
