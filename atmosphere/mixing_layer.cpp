@@ -1,6 +1,7 @@
 #include "atmosphere/mixing_layer.h"
 
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <array>
 #include <cmath>
@@ -35,11 +36,6 @@ const std::array<const char16_t *, 6> kClasses = {u"A", u"B", u"C", u"D", u"E", 
 constexpr double kPi = 3.14159265358979;
 constexpr double kOmega = 7.29e-05;
 
-std::optional<double> finite(double value)
-{
-    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
-}
-
 // Classes A to D grow linearly with the wind speed; every other class text
 // takes the square-root form.
 bool isLinearClass(const QString &stabilityClass)
@@ -57,11 +53,11 @@ std::optional<double> height(const QString &stabilityClass, double coefficient, 
     if (!u10 || f == 0)
         return std::nullopt;
     if (isLinearClass(stabilityClass))
-        return finite(coefficient * *u10 / f);
+        return Finite(coefficient * *u10 / f);
     const double ratio = *u10 / f;
     if (!std::isfinite(ratio) || ratio < 0)
         return std::nullopt;
-    return finite(coefficient * std::sqrt(ratio));
+    return Finite(coefficient * std::sqrt(ratio));
 }
 
 } // namespace

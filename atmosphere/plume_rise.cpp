@@ -1,6 +1,7 @@
 #include "atmosphere/plume_rise.h"
 
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <array>
 #include <cmath>
@@ -64,11 +65,6 @@ constexpr double kAdiabatic = 0.0098;
 // π as the tool writes it in the exit velocity.
 constexpr double kPi = 3.1415926;
 
-Value finite(double x)
-{
-    return std::isfinite(x) ? Value(x) : std::nullopt;
-}
-
 // A step on input texts: fails when one of them is no number.
 template <class F>
 Value step(std::initializer_list<Value> inputs, F formula)
@@ -77,7 +73,7 @@ Value step(std::initializer_list<Value> inputs, F formula)
         if (!v)
             return std::nullopt;
     }
-    return finite(formula());
+    return Finite(formula());
 }
 
 } // namespace
@@ -145,7 +141,7 @@ PlumeRiseResult computePlumeRise(const PlumeRiseInputs &in)
             const double rise1 =
                 step({d, u}, [&] { return 2 * (1.5 * vs * *d + 0.01 * qh) / *u - 0.048 * (qh - kSmallSource) / *u; })
                     .value_or(0);
-            r.rise = finite(rise1 + (rise2 - rise1) * (qh - kSmallSource) / 400);
+            r.rise = Finite(rise1 + (rise2 - rise1) * (qh - kSmallSource) / 400);
         } else {
             // Qh ≤ 1700 kJ/s, or ΔT < 35 K.
             r.rule = PlumeRiseRule::SmallSource;

@@ -1,6 +1,7 @@
 #include "atmosphere/stack_wind.h"
 
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <array>
 #include <cmath>
@@ -69,11 +70,8 @@ StackWindResult computeStackWind(const StackWindInputs &in)
 
     const auto u10 = ToDouble(in.windSpeed);
     const auto h = ToDouble(in.height);
-    if (u10 && h && r.exponent) {
-        const double u = *u10 * std::pow(*h / 10, *r.exponent);
-        if (std::isfinite(u))
-            r.windSpeed = u;
-    }
+    if (u10 && h && r.exponent)
+        r.windSpeed = Finite(*u10 * std::pow(*h / 10, *r.exponent));
 
     const QStringList lines = {
         QStringLiteral("计算烟囱出口风速："),

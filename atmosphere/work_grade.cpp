@@ -2,6 +2,7 @@
 
 #include "common/general_value.h"
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <cmath>
 #include <limits>
@@ -20,10 +21,11 @@ float equalStandardRate(const WorkGradeInputs &in)
     // t/h over mg/m³: 1e9 mg per tonne.
     const GeneralValue p = GeneralValue(in.emissionRate) / GeneralValue(in.standard) * GeneralValue(1e9);
     const auto value = p.asNumber();
+    // Beyond the largest single P is not formed, as a text beyond it is no
+    // single either.
     if (!value || std::fabs(*value) > std::numeric_limits<float>::max())
         return 0;
-    const float single = static_cast<float>(*value);
-    return std::isfinite(single) ? single : 0;
+    return FiniteSingle(value).value_or(0);
 }
 
 } // namespace

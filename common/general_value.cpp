@@ -1,11 +1,19 @@
 #include "common/general_value.h"
 
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <cmath>
 
 namespace corvalen {
 namespace {
+
+// An outcome as a general value: a double when it is finite, else failed.
+GeneralValue finiteOrFailed(double outcome)
+{
+    const std::optional<double> finite = Finite(outcome);
+    return finite ? GeneralValue(*finite) : GeneralValue::failed();
+}
 
 // Runs a numeric operation on two operands; the outcome must be a finite
 // double, else the operation fails.
@@ -16,10 +24,7 @@ GeneralValue numeric(const GeneralValue &a, const GeneralValue &b, Op op)
     const auto y = b.asNumber();
     if (!x || !y)
         return GeneralValue::failed();
-    const double result = op(*x, *y);
-    if (!std::isfinite(result))
-        return GeneralValue::failed();
-    return GeneralValue(result);
+    return finiteOrFailed(op(*x, *y));
 }
 
 } // namespace
@@ -82,6 +87,12 @@ GeneralValue operator/(const GeneralValue &a, const GeneralValue &b)
 GeneralValue power(const GeneralValue &a, const GeneralValue &b)
 {
     return numeric(a, b, [](double x, double y) { return std::pow(x, y); });
+}
+
+GeneralValue squareRoot(const GeneralValue &a)
+{
+    const auto x = a.asNumber();
+    return x ? finiteOrFailed(std::sqrt(*x)) : GeneralValue::failed();
 }
 
 } // namespace corvalen

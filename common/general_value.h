@@ -56,5 +56,7 @@ GeneralValue operator*(const GeneralValue &a, const GeneralValue &b);
 GeneralValue operator/(const GeneralValue &a, const GeneralValue &b);
 // a ^ b.
 GeneralValue power(const GeneralValue &a, const GeneralValue &b);
+// √a; fails on a negative a (the root is undefined).
+GeneralValue squareRoot(const GeneralValue &a);
 
 } // namespace corvalen

@@ -1,62 +1,21 @@
 #include "fugitive/dust_formulas.h"
 
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <cmath>
 
 namespace corvalen {
 namespace {
 
-// A factor of a product: a number, or none once any step has failed. Every
-// operation fails on an operand without a value and on an outcome that is
-// not finite (beyond the double range, or a negative base under a
-// fractional power).
-struct Factor
-{
-    std::optional<double> value;
-
-    Factor(double number) : value(number) {}
-    Factor(std::optional<double> number) : value(number) {}
-    explicit Factor(const QString &text) : value(ToDouble(text)) {}
-
-    template <class Operation>
-    Factor with(const Factor &other, Operation operation) const
-    {
-        if (!value || !other.value)
-            return Factor(std::nullopt);
-        const double outcome = operation(*value, *other.value);
-        return std::isfinite(outcome) ? Factor(outcome) : Factor(std::nullopt);
-    }
-};
-
-Factor operator*(const Factor &a, const Factor &b)
-{
-    return a.with(b, [](double x, double y) { return x * y; });
-}
-
-Factor operator/(const Factor &a, const Factor &b)
-{
-    return a.with(b, [](double x, double y) { return x / y; });
-}
-
-Factor operator-(const Factor &a, const Factor &b)
-{
-    return a.with(b, [](double x, double y) { return x - y; });
-}
-
-Factor power(const Factor &base, double exponent)
-{
-    return base.with(Factor(exponent), [](double x, double y) { return std::pow(x, y); });
-}
-
-Factor exponential(const Factor &exponent)
-{
-    return exponent.with(Factor(0.0), [](double x, double) { return std::exp(x); });
-}
+// Every factor is a checked value: a step fails on a text that is no number
+// and on an outcome that is not finite (beyond the double range, or a
+// negative base under a fractional power), and the failure carries through.
+using Factor = Checked;
 
 Factor number(const QString &text)
 {
-    return Factor(text);
+    return Checked::number(text);
 }
 
 } // namespace
@@ -66,19 +25,19 @@ std::optional<double> coalPileDust(const CoalPileInputs &in)
     Factor q = Factor(2.1) * number(in.k);
     q = q * power(number(in.windSpeed) - number(in.startWindSpeed), 3);
     q = q * exponential(Factor(-1.023) * number(in.moisture) / Factor(100));
-    return (q * number(in.coalPiled)).value;
+    return (q * number(in.coalPiled)).value();
 }
 
 std::optional<double> coalPileDirectionDust(const QString &shownDust, const QString &frequency)
 {
-    return (number(shownDust) * number(frequency) / Factor(100) / Factor(1000)).value;
+    return (number(shownDust) * number(frequency) / Factor(100) / Factor(1000)).value();
 }
 
 std::optional<double> loadingDustRate(const LoadingInputs &in)
 {
     Factor q = Factor(1133.33) * power(number(in.windSpeed), 1.6);
     q = q * power(number(in.dropHeight), 1.23);
-    return (q * exponential(Factor(-0.28) * number(in.moisture) / Factor(100))).value;
+    return (q * exponential(Factor(-0.28) * number(in.moisture) / Factor(100))).value();
 }
 
 double loadingYearlyDust(std::optional<double> rate)
@@ -92,14 +51,14 @@ std::optional<double> portRoadDust(const RoadVehicleInputs &in)
 {
     Factor q = Factor(0.123) * (number(in.speed) / Factor(5));
     q = q * power(number(in.weight) / Factor(6.8), 0.65);
-    return (q * power(number(in.surfaceDust) / Factor(0.05), 0.72)).value;
+    return (q * power(number(in.surfaceDust) / Factor(0.05), 0.72)).value();
 }
 
 std::optional<double> vehicleRoadDust(const RoadVehicleInputs &in)
 {
     Factor q = Factor(0.0079) * number(in.speed);
     q = q * power(number(in.weight), 0.85);
-    return (q * power(number(in.surfaceDust), 0.72)).value;
+    return (q * power(number(in.surfaceDust), 0.72)).value();
 }
 
 std::optional<double> siteDustFactor(const SiteInputs &in)
@@ -108,7 +67,7 @@ std::optional<double> siteDustFactor(const SiteInputs &in)
     e = e * number(in.silt) / Factor(100);
     e = e * (number(in.speed) / Factor(30));
     e = e * ((Factor(365) - number(in.rainDays)) / Factor(365));
-    return (e * (number(in.tyres) / Factor(4))).value;
+    return (e * (number(in.tyres) / Factor(4))).value();
 }
 
 std::optional<double> windPileDust(const WindPileInputs &in)
@@ -116,14 +75,14 @@ std::optional<double> windPileDust(const WindPileInputs &in)
     Factor q = Factor(11.7) * power(number(in.windSpeed), 2.45);
     q = q * power(number(in.area), 0.345);
     q = q * exponential(Factor(-0.5) * number(in.humidity) / Factor(100));
-    return (q * exponential(Factor(-0.55) * (number(in.moisture) - Factor(0.07)))).value;
+    return (q * exponential(Factor(-0.55) * (number(in.moisture) - Factor(0.07)))).value();
 }
 
 std::optional<double> roadDustFactor(const RoadFactorInputs &in)
 {
     Factor e = Factor(0.000501) * number(in.speed) * Factor(0.823);
     e = e * number(in.tyres) * Factor(0.139);
-    return (e * (number(in.windSpeed) / Factor(4))).value;
+    return (e * (number(in.windSpeed) / Factor(4))).value();
 }
 
 } // namespace corvalen

@@ -7,21 +7,8 @@
 #include <optional>
 
 namespace corvalen {
-namespace {
-
-// Stores a step's outcome as a single; a step without an outcome, or with
-// one that is not finite or lies beyond the single range, keeps the value.
-void store(float &value, std::optional<double> outcome)
-{
-    if (!outcome || !std::isfinite(*outcome))
-        return;
-    const float stored = StoredSingle(*outcome);
-    if (std::isfinite(stored))
-        value = stored;
-}
-
-} // namespace
-
+// A step without an outcome, or with one that is not finite or lies beyond
+// the single range, keeps its value (StoreFiniteOrKeep).
 void OpenAirStorage::press(const OpenAirStorageInputs &in)
 {
     // 1. E = (−0.05223 A) / (t + 273)
@@ -29,22 +16,22 @@ void OpenAirStorage::press(const OpenAirStorageInputs &in)
         const std::optional<double> a = ToDouble(in.constantA);
         const std::optional<double> t = ToDouble(in.temperature);
         if (a && t && *t + 273 != 0)
-            store(exponent, (-0.05223 * *a) / (*t + 273));
+            StoreFiniteOrKeep(exponent, (-0.05223 * *a) / (*t + 273));
     }
     // 2. E = B + E
     if (const std::optional<double> b = ToDouble(in.constantB))
-        store(exponent, *b + double(exponent));
+        StoreFiniteOrKeep(exponent, *b + double(exponent));
     // 3. PH = 10^E
-    store(vapourPressure, std::pow(10.0, double(exponent)));
+    StoreFiniteOrKeep(vapourPressure, std::pow(10.0, double(exponent)));
     // 4. W = 4.1 u + 5.38
     if (const std::optional<double> u = ToDouble(in.windSpeed))
-        store(windTerm, 4.1 * *u + 5.38);
+        StoreFiniteOrKeep(windTerm, 4.1 * *u + 5.38);
     // 5. G = F (W PH) √M
     {
         const std::optional<double> f = ToDouble(in.area);
         const std::optional<double> m = ToDouble(in.molecularWeight);
         if (f && m && *m >= 0)
-            store(amount, *f * (double(windTerm) * double(vapourPressure)) * std::sqrt(*m));
+            StoreFiniteOrKeep(amount, *f * (double(windTerm) * double(vapourPressure)) * std::sqrt(*m));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/general_value.h"
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <cmath>
 
@@ -19,8 +20,8 @@ GeneralValue converted(const QString &text)
 
 GeneralValue leading(const QString &text)
 {
-    const double value = LeadingNumber(text);
-    return std::isfinite(value) ? GeneralValue(value) : GeneralValue::failed();
+    const std::optional<double> value = Finite(LeadingNumber(text));
+    return value ? GeneralValue(*value) : GeneralValue::failed();
 }
 
 // A step whose failure leaves the box's text, a number in it rewritten.

@@ -20,11 +20,7 @@ float untightEquipmentLeak(const UntightEquipmentInputs &in)
     const double radicand = m / (t + 273);
     if (radicand < 0)
         return 0;
-    const double leak = k * c * v * std::sqrt(radicand);
-    if (!std::isfinite(leak))
-        return 0;
-    const float stored = StoredSingle(leak);
-    return std::isfinite(stored) ? stored : 0;
+    return FiniteSingle(k * c * v * std::sqrt(radicand)).value_or(0);
 }
 
 } // namespace corvalen

@@ -2,8 +2,10 @@
 
 #include "common/general_value.h"
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <array>
+#include <cmath>
 
 namespace corvalen {
 
@@ -33,9 +35,13 @@ float interpolate(float investment, const std::array<float, 6> &fees)
 }
 
 // The fee cut to the pattern's decimals and read back; a fee the pattern
-// writes without a digit (zero) reads back as 0.
+// writes without a digit (zero) reads back as 0. An infinite fee (a number
+// of topics beyond the single range) has no decimals to cut and stays
+// infinite, so the report shows the infinite text, not 0.
 float cutToPattern(float fee, QStringView pattern)
 {
+    if (!std::isfinite(fee))
+        return fee;
     return ToSingle(ApplyDisplayPattern(fee, pattern)).value_or(0.0f);
 }
 
@@ -64,12 +70,12 @@ std::optional<FeeResult> consultingFee(const FeeInput &input)
     result.investment = *typed / 10000.0f;
     const FeeBandFees fees = bandFees(result.investment, input.document);
     const float f0 = fees.compiling;
-    float compiling = static_cast<float>(f0 + input.industryTerm * f0 + input.sensitivityTerm * f0);
+    float compiling = StoredSingle(f0 + input.industryTerm * f0 + input.sensitivityTerm * f0);
     if (input.document == FeeDocument::ReportForm) {
         const std::optional<double> topics = GeneralValue(input.topics).asNumber();
         if (!topics)
             return std::nullopt;
-        compiling = static_cast<float>(f0 + 0.5 * f0 * *topics);
+        compiling = StoredSingle(f0 + 0.5 * f0 * *topics);
     }
     result.compiling = cutToPattern(compiling, u"#####.####");
     result.evaluating = cutToPattern(fees.evaluating, u"#####.#####");

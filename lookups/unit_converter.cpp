@@ -2,6 +2,7 @@
 
 #include "common/data_file.h"
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <QSet>
 #include <cmath>
@@ -75,10 +76,10 @@ std::optional<QString> convertUnitValue(const QString &value, double factor)
     const std::optional<double> number = ToDouble(value);
     if (!number)
         return std::nullopt;
-    const double product = *number * factor;
-    if (!std::isfinite(product))
+    const std::optional<double> product = Finite(*number * factor);
+    if (!product)
         return std::nullopt;
-    return DoubleText(product);
+    return DoubleText(*product);
 }
 
 } // namespace corvalen

@@ -1,24 +1,12 @@
 #include "noise/decibel.h"
 
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <cmath>
 #include <optional>
 
 namespace corvalen {
-namespace {
-
-// lg x as ln x / ln 10; nothing for x of 0 or less. An overflowed power
-// sum (+∞) keeps its infinity, so the box shows the infinite text rather
-// than a stale value.
-std::optional<double> lg(double x)
-{
-    if (!(x > 0))
-        return std::nullopt;
-    return std::log(x) / std::log(10.0);
-}
-
-} // namespace
 
 QString Superposition::press(const SuperpositionInputs &in)
 {
@@ -35,11 +23,13 @@ QString Superposition::press(const SuperpositionInputs &in)
     double total = 0;
     for (const float l : levels)
         total += std::pow(10.0, double(l) / 10);
-    sum = static_cast<float>(total);
+    // An overflowed power sum (+∞, or a sum beyond the single range) keeps
+    // its infinity, so the box shows the infinite text, not a stale value.
+    sum = StoredSingle(total);
     // An absent source of 0 dB added 10^0 = 1 above; take it out again.
     sum = sum - absent;
-    if (const auto l = lg(double(sum)))
-        level = static_cast<float>(10 * *l);
+    if (const auto l = CommonLog(double(sum)))
+        level = StoredSingle(10 * *l);
     // Two decimals, by the pattern's text read back; the bare point of a
     // level that rounds to zero (or an infinite text) reads as no number.
     if (const auto rounded = ToSingle(ApplyDisplayPattern(level, u"######.##")))
@@ -51,8 +41,8 @@ QString Attenuation::update(const AttenuationInputs &in)
 {
     if (const auto r = ToSingle(in.distance))
         distance = *r;
-    if (const auto l = lg(double(distance)))
-        attenuation = static_cast<float>(-20 * *l);
+    if (const auto l = CommonLog(double(distance)))
+        attenuation = StoredSingle(-20 * *l);
     if (const auto l0 = ToSingle(in.sourceLevel))
         sourceLevel = *l0;
     level = sourceLevel + attenuation;
@@ -66,7 +56,7 @@ QString decibelDifference(const SubtractionInputs &in)
     const auto l2 = ToDouble(in.subtrahend);
     if (!l1 || !l2)
         return ApplyDisplayPattern(GeneralValue::failed(), pattern);
-    const auto l = lg(std::pow(10.0, *l1 / 10) - std::pow(10.0, *l2 / 10));
+    const auto l = CommonLog(std::pow(10.0, *l1 / 10) - std::pow(10.0, *l2 / 10));
     if (!l)
         return ApplyDisplayPattern(GeneralValue::failed(), pattern);
     return ApplyDisplayPattern(10 * *l, pattern);

@@ -1,6 +1,7 @@
 #include "noise/highway_1996.h"
 
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -14,32 +15,6 @@ constexpr std::array<std::int16_t, kHighwayDistanceCount> kDistances = {20, 30, 
 // spacing; the window has always looked it up by D).
 constexpr std::array<double, kHighwayDistanceCount> kDistanceConstants = {0.17,  0.617, 0.716, 0.78, 0.806, 0.833,
                                                                           0.84, 0.855, 0.88,  0.885, 0.89};
-
-// The arithmetic of one press. A step that cannot be taken marks the press
-// failed and gives 0, so the press runs to its end without a crash.
-class Steps
-{
-public:
-    bool failed() const { return m_failed; }
-    double number(const QString &text)
-    {
-        const auto v = ToDouble(text);
-        return v ? *v : fail();
-    }
-    double lg(double x) { return x > 0 && std::isfinite(x) ? std::log(x) / std::log(10.0) : fail(); }
-    double quotient(double a, double b) { return b != 0 ? checked(a / b) : fail(); }
-    double power(double a, double b) { return a > 0 ? checked(std::pow(a, b)) : fail(); }
-    double root(double x) { return x >= 0 ? std::sqrt(x) : fail(); }
-    double checked(double x) { return std::isfinite(x) ? x : fail(); }
-
-private:
-    double fail()
-    {
-        m_failed = true;
-        return 0;
-    }
-    bool m_failed = false;
-};
 
 struct Period
 {
@@ -60,13 +35,13 @@ struct ClassTraffic
 };
 
 // Level of one class and period at the receiver before obstacles, dB.
-double classLevel(Steps &s, const ClassTraffic &c, const Period &p, double attenuation, double corrections)
+double classLevel(StepChain &s, const ClassTraffic &c, const Period &p, double attenuation, double corrections)
 {
     const double emission = c.a + c.b * p.speed;
     return emission + 10 * s.lg(s.quotient(p.volume, p.speed)) - attenuation - 13 + corrections;
 }
 
-double energySum(Steps &s, double small, double medium, double large)
+double energySum(StepChain &s, double small, double medium, double large)
 {
     return 10 * s.lg(std::pow(10.0, 0.1 * small) + std::pow(10.0, 0.1 * medium) + std::pow(10.0, 0.1 * large));
 }
@@ -103,7 +78,9 @@ void Highway1996::chooseGround(Ground ground)
 
 QString Highway1996::press(const Highway1996Inputs &in)
 {
-    Steps s;
+    // A step that cannot be taken fails the press and gives 0, so the press
+    // runs to its end without a crash.
+    StepChain s;
     // Mean speeds from the day volumes; small vehicles count at least 100.
     const double daySmall = s.number(in.daySmall);
     const double smallVolume = daySmall < 100 ? 100 : daySmall;
@@ -157,8 +134,8 @@ QString Highway1996::press(const Highway1996Inputs &in)
             levels[0][c] = classLevel(s, t, t.day, dayAttenuation, corrections);
             levels[1][c] = classLevel(s, t, t.night, nightAttenuation, corrections);
         }
-        day[i] = static_cast<float>(energySum(s, levels[0][0], levels[0][1], levels[0][2]) - section);
-        night[i] = static_cast<float>(energySum(s, levels[1][0], levels[1][1], levels[1][2]) - section);
+        day[i] = StoredSingle(energySum(s, levels[0][0], levels[0][1], levels[0][2]) - section);
+        night[i] = StoredSingle(energySum(s, levels[1][0], levels[1][1], levels[1][2]) - section);
         s.checked(day[i]);
         s.checked(night[i]);
     }

@@ -1,6 +1,7 @@
 #include "process_air/emission_factors.h"
 
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <optional>
 
@@ -49,7 +50,7 @@ const FactorItem *findItem(const QList<FactorItem> &items, const QString &text)
 void storeProduct(float &emission, const QString &amountText, double factor)
 {
     if (const std::optional<double> g = ToDouble(amountText))
-        emission = static_cast<float>(*g * factor);
+        emission = StoredSingle(*g * factor);
 }
 
 } // namespace
@@ -101,7 +102,7 @@ bool Incinerator::press(const IncineratorInputs &in)
         const std::optional<double> eta = ToDouble(in.efficiency);
         const std::optional<double> g = ToDouble(in.amount);
         if (eta && g)
-            emission = static_cast<float>((100 - *eta) * (*g * furnace->factor) / 100);
+            emission = StoredSingle((100 - *eta) * (*g * furnace->factor) / 100);
         return furnace->text == QStringLiteral("商业系统单室炉") || furnace->text == QStringLiteral("家用焚烧炉");
     }
     if (in.mode == kOpenBurning) {
@@ -143,7 +144,7 @@ void CottonGin::press(const AmountInput &in)
 {
     // 2.34 % of the cotton ginned leaves as lint, dust and fibre.
     if (const std::optional<double> g = ToDouble(in.amount))
-        emission = static_cast<float>(*g * 2.34 / 100);
+        emission = StoredSingle(*g * 2.34 / 100);
 }
 
 void GlassRawMaterial::press(const AmountInput &in)
@@ -168,11 +169,11 @@ void LimeKilnDust::press(const LimeKilnDustInputs &in)
         const std::optional<double> k = ToDouble(in.coefficient);
         const std::optional<double> g = ToDouble(in.amount);
         if (k && g)
-            emission = static_cast<float>(*k * *g / 100);
+            emission = StoredSingle(*k * *g / 100);
     } else if (in.kiln == kShaftKiln) {
         // Shaft kilns: about 1 % of the output, whatever the box holds.
         if (const std::optional<double> g = ToDouble(in.amount))
-            emission = static_cast<float>(*g * 1 / 100);
+            emission = StoredSingle(*g * 1 / 100);
     } else {
         emission = 0;
     }

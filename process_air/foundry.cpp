@@ -1,6 +1,7 @@
 #include "process_air/foundry.h"
 
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <optional>
 
@@ -107,7 +108,7 @@ int Foundry::press(const FoundryInputs &in)
         }
         if (match) {
             if (const std::optional<double> t = ToDouble(in.amount))
-                emission = static_cast<float>(*t * match->factor);
+                emission = StoredSingle(*t * match->factor);
         } else if (furnaceKnown) {
             ++messages;
         }

@@ -2,41 +2,13 @@
 
 #include "common/general_value.h"
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <cmath>
 #include <optional>
 
 namespace corvalen {
 namespace {
-
-// A step worked out in double and stored in single: not finite (a division
-// by zero, the root of a negative number, a power that cannot be formed) or
-// beyond the single range, the step fails and the target keeps its value.
-bool storeSingle(double value, float &target)
-{
-    if (!std::isfinite(value))
-        return false;
-    const float single = static_cast<float>(value);
-    if (!std::isfinite(single))
-        return false;
-    target = single;
-    return true;
-}
-
-bool storeSingle(const GeneralValue &value, float &target)
-{
-    const std::optional<double> v = value.isFailed() ? std::nullopt : value.asNumber();
-    return v && storeSingle(*v, target);
-}
-
-// x^y, undefined where an operand is: a power whose exponent divided by
-// zero cannot be formed (pow(1, ∞) would give 1).
-double power(double x, double y)
-{
-    if (!std::isfinite(x) || !std::isfinite(y))
-        return NAN;
-    return std::pow(x, y);
-}
 
 void convert(const QString &text, float &target)
 {
@@ -60,9 +32,10 @@ float liquidLeakRate(const LiquidLeakInputs &in)
     convert(in.density, rho);
     float root = 0;
     if (rho != 0)
-        storeSingle(std::sqrt((double(p) - double(p0)) * 2 / double(rho) + 2 * double(kGravity) * double(h)), root);
+        StoreFiniteOrKeep(root,
+                          std::sqrt((double(p) - double(p0)) * 2 / double(rho) + 2 * double(kGravity) * double(h)));
     float rate = 0;
-    storeSingle(double(cd) * double(a) * double(rho) * double(root), rate);
+    StoreFiniteOrKeep(rate, double(cd) * double(a) * double(rho) * double(root));
     return rate;
 }
 
@@ -91,26 +64,27 @@ void GasLeak::press(const GasLeakInputs &in)
     convert(in.adiabaticIndex, kappa);
     const double k = kappa;
     // Critical outflow while P0/P ≤ rc = (2/(κ+1))^(κ/(κ−1)).
-    storeSingle(power(2 / (k + 1), k / (k - 1)), criticalRatio);
-    storeSingle(double(ambientPressure) / double(pressure), pressureRatio);
+    StoreFiniteOrKeep(criticalRatio, power(Checked(2 / (k + 1)), k / (k - 1)).value());
+    StoreFiniteOrKeep(pressureRatio, double(ambientPressure) / double(pressure));
     discharge = gasDischargeCoefficient(in.shape);
     if (pressureRatio > criticalRatio) {
         // Subsonic: Y = r^(1/κ) √(1 − r^((κ−1)/κ)) √(2/(κ−1) × ((κ+1)/2)^((κ+1)/(κ−1))).
         const double r = pressureRatio;
-        storeSingle(power(r, 1 / k), q);
-        storeSingle(double(q) * std::sqrt(1 - power(r, (k - 1) / k)), q);
-        storeSingle((k + 1) / 2, o);
-        storeSingle(power(double(o), (k + 1) / (k - 1)), o);
-        storeSingle(2 * double(o) / (k - 1), o);
-        storeSingle(std::sqrt(double(o)), o);
-        storeSingle(double(q) * double(o), outflow);
+        StoreFiniteOrKeep(q, power(Checked(r), 1 / k).value());
+        StoreFiniteOrKeep(q, (double(q) * squareRoot(1 - power(Checked(r), (k - 1) / k))).value());
+        StoreFiniteOrKeep(o, (k + 1) / 2);
+        StoreFiniteOrKeep(o, power(Checked(double(o)), (k + 1) / (k - 1)).value());
+        StoreFiniteOrKeep(o, 2 * double(o) / (k - 1));
+        StoreFiniteOrKeep(o, std::sqrt(double(o)));
+        StoreFiniteOrKeep(outflow, double(q) * double(o));
     } else {
         outflow = 1;
     }
-    storeSingle(power(2 / (k + 1), (k + 1) / (k - 1)), flowFactor);
-    storeSingle(double(flowFactor) * double(molecularMass) * k / (double(gasConstant) * double(temperature)), radicand);
-    storeSingle(std::sqrt(double(radicand)), root);
-    storeSingle(double(outflow) * double(discharge) * double(area) * double(pressure) * double(root), rate);
+    StoreFiniteOrKeep(flowFactor, power(Checked(2 / (k + 1)), (k + 1) / (k - 1)).value());
+    StoreFiniteOrKeep(radicand,
+                      double(flowFactor) * double(molecularMass) * k / (double(gasConstant) * double(temperature)));
+    StoreFiniteOrKeep(root, std::sqrt(double(radicand)));
+    StoreFiniteOrKeep(rate, double(outflow) * double(discharge) * double(area) * double(pressure) * double(root));
 }
 
 float twoPhaseLeakRate(const TwoPhaseLeakInputs &in)
@@ -123,17 +97,20 @@ float twoPhaseLeakRate(const TwoPhaseLeakInputs &in)
     if (const GV v = GV(in.pressure) * GV(0.55); !v.isFailed())
         pc = v;
     float flashing = 0;
-    storeSingle((GV(in.temperature) - GV(in.boilingPoint)) * GV(in.heatCapacity) / GV(in.vaporisationHeat), flashing);
+    StoreFiniteOrKeep(flashing,
+                      ((GV(in.temperature) - GV(in.boilingPoint)) * GV(in.heatCapacity) / GV(in.vaporisationHeat))
+                          .asNumber());
     float liquidShare = 0;
-    storeSingle(1 - double(flashing), liquidShare);
+    StoreFiniteOrKeep(liquidShare, 1 - double(flashing));
     float meanDensity = 0;
-    storeSingle(GV(1) / (GV(flashing) / GV(in.vapourDensity) + GV(liquidShare) / GV(in.liquidDensity)), meanDensity);
+    StoreFiniteOrKeep(meanDensity,
+                      (GV(1) / (GV(flashing) / GV(in.vapourDensity) + GV(liquidShare) / GV(in.liquidDensity)))
+                          .asNumber());
     float doubledDensity = 0;
-    storeSingle(2 * double(meanDensity), doubledDensity);
+    StoreFiniteOrKeep(doubledDensity, 2 * double(meanDensity));
     const GV radicand = (GV(in.pressure) - pc) * GV(doubledDensity);
     float rate = 0;
-    if (const std::optional<double> v = radicand.isFailed() ? std::nullopt : radicand.asNumber(); v && *v >= 0)
-        storeSingle(GV(std::sqrt(*v)) * GV(in.area) * cd, rate);
+    StoreFiniteOrKeep(rate, (squareRoot(radicand) * GV(in.area) * cd).asNumber());
     return rate;
 }
 

@@ -1,6 +1,7 @@
 #include "risk/pool_evaporation.h"
 
 #include "common/general_value.h"
+#include "common/steps.h"
 
 #include <cmath>
 
@@ -13,30 +14,6 @@ using GV = GeneralValue;
 constexpr double kPi = 3.14;
 // Gas constant, J/(mol·K).
 constexpr double kGasConstant = 8.314;
-
-// A step's value rounded to single; fails on a failed operation and beyond
-// the single range, leaving the target as it was.
-bool storeSingle(const GV &value, float &target)
-{
-    if (value.isFailed())
-        return false;
-    const std::optional<double> v = value.asNumber();
-    if (!v)
-        return false;
-    const float single = static_cast<float>(*v);
-    if (!std::isfinite(single))
-        return false;
-    target = single;
-    return true;
-}
-
-GV squareRoot(const GV &value)
-{
-    const std::optional<double> v = value.asNumber();
-    if (!v || *v < 0)
-        return GV::failed();
-    return GV(std::sqrt(*v));
-}
 
 const CoefficientItem *findItem(const QList<CoefficientItem> &items, const QString &text)
 {
@@ -76,10 +53,11 @@ const QList<CoefficientItem> &stabilityClasses()
 float flashEvaporationRate(const FlashInputs &in)
 {
     float fraction = 0;
-    storeSingle((GV(in.liquidTemperature) - GV(in.boilingPoint)) * GV(in.heatCapacity) / GV(in.vaporisationHeat),
-                fraction);
+    StoreFiniteOrKeep(fraction,
+                      ((GV(in.liquidTemperature) - GV(in.boilingPoint)) * GV(in.heatCapacity) / GV(in.vaporisationHeat))
+                          .asNumber());
     float rate = 0;
-    storeSingle(GV(fraction) * GV(in.released) / GV(in.duration), rate);
+    StoreFiniteOrKeep(rate, (GV(fraction) * GV(in.released) / GV(in.duration)).asNumber());
     return rate;
 }
 
@@ -92,9 +70,9 @@ float heatEvaporationRate(const HeatInputs &in)
     const GV lambda(ground->first);
     const GV alpha(ground->second);
     const GV root = squareRoot(GV(kPi) * alpha * GV(in.time));
-    storeSingle(lambda * GV(in.poolArea) * (GV(in.ambientTemperature) - GV(in.boilingPoint))
-                    / (GV(in.vaporisationHeat) * root),
-                rate);
+    StoreFiniteOrKeep(rate, (lambda * GV(in.poolArea) * (GV(in.ambientTemperature) - GV(in.boilingPoint))
+                             / (GV(in.vaporisationHeat) * root))
+                                .asNumber());
     return rate;
 }
 
@@ -109,7 +87,7 @@ std::optional<float> massEvaporationRate(const MassInputs &in)
     const GV windTerm = power(GV(in.windSpeed), (GV(2) - n) / (GV(2) + n));
     const GV radiusTerm = power(GV(in.poolRadius), (GV(4) + n) / (GV(2) + n));
     float rate = 0;
-    storeSingle(quotient * windTerm * radiusTerm, rate);
+    StoreFiniteOrKeep(rate, (quotient * windTerm * radiusTerm).asNumber());
     return rate;
 }
 

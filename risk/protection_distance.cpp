@@ -1,6 +1,7 @@
 #include "risk/protection_distance.h"
 
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <cmath>
 #include <optional>
@@ -71,16 +72,6 @@ DistanceCoefficients fromRow(const CoefficientRow &row, int enterprise, bool fou
     return {row.aByClass[enterprise - 1], row.b, row.c, row.d, found};
 }
 
-// A quotient or power worked out in double and stored in single; a result
-// that is not finite (the root of a negative number) fails the step.
-bool storeFinite(double value, float &target)
-{
-    if (!std::isfinite(value))
-        return false;
-    target = static_cast<float>(value);
-    return true;
-}
-
 } // namespace
 
 QStringList windSpeedItems()
@@ -119,32 +110,32 @@ DistanceSearch SearchProtectionDistance(DistanceSearchValues &v, float start)
 {
     DistanceSearch search;
     v.l = start;
-    v.q = static_cast<float>(double(v.qc) / double(v.cm));  // a division by zero stores ±∞ or undefined
-    v.inverseA = static_cast<float>(1.0 / double(v.a));
-    storeFinite(std::sqrt(double(v.s) / 3.14), v.r);  // a negative area keeps the radius as it was
+    v.q = StoredSingle(double(v.qc) / double(v.cm));  // a division by zero stores ±∞ or undefined
+    v.inverseA = StoredSingle(1.0 / double(v.a));
+    StoreFiniteOrKeep(v.r, std::sqrt(double(v.s) / 3.14));  // a negative area keeps the radius as it was
     if (v.q == 0 || !std::isfinite(v.q)) {
         search.end = SearchEnd::Undefined;
         return search;
     }
     // r² / 4 does not depend on L: worked out once, as every round would.
-    v.t2 = static_cast<float>(double(v.r) * double(v.r) * 0.25);
+    v.t2 = StoredSingle(double(v.r) * double(v.r) * 0.25);
     const double q = v.q;
     const double b = v.b, c = v.c, d = v.d, inverseA = v.inverseA;
     constexpr float kTolerance = 0.001f;
     while (true) {
-        v.l = static_cast<float>(double(v.l) + 0.01);
+        v.l = StoredSingle(double(v.l) + 0.01);
         if (v.l > kProtectionSearchLimit) {
             search.end = SearchEnd::Bound;
             return search;
         }
         ++search.rounds;
         const double l = v.l;
-        v.t1 = static_cast<float>(std::pow(l, c) * b);
+        v.t1 = StoredSingle(std::pow(l, c) * b);
         v.t3 = v.t1 + v.t2;
-        v.t4 = static_cast<float>(inverseA * std::sqrt(double(v.t3)));
-        v.f = static_cast<float>(std::pow(l, d) * double(v.t4));
+        v.t4 = StoredSingle(inverseA * std::sqrt(double(v.t3)));
+        v.f = StoredSingle(std::pow(l, d) * double(v.t4));
         v.diff = v.f - v.q;
-        if (static_cast<float>(std::fabs(double(v.diff) / q)) < kTolerance) {
+        if (StoredSingle(std::fabs(double(v.diff) / q)) < kTolerance) {
             search.end = SearchEnd::Met;
             return search;
         }

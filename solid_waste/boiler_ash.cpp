@@ -2,6 +2,7 @@
 
 #include "common/general_value.h"
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <cmath>
 
@@ -31,10 +32,10 @@ BoilerAsh boilerAsh(const BoilerAshInput &in)
 
 std::optional<QString> kilogramText(double tonnes)
 {
-    const double kilograms = std::floor(1000.0 * tonnes);
-    if (!std::isfinite(kilograms))
+    const std::optional<double> kilograms = Finite(std::floor(1000.0 * tonnes));
+    if (!kilograms)
         return std::nullopt;
-    return DoubleText(kilograms);
+    return DoubleText(*kilograms);
 }
 
 } // namespace corvalen

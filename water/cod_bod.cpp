@@ -1,6 +1,7 @@
 #include "water/cod_bod.h"
 
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <cmath>
 
@@ -27,10 +28,7 @@ std::optional<double> bod5FromCod(QStringView cod, const CodBodLine &line)
     const std::optional<double> value = ToDouble(cod);
     if (!value)
         return std::nullopt;
-    const double bod5 = line.slope * *value + line.intercept;
-    if (!std::isfinite(bod5))
-        return std::nullopt;
-    return bod5;
+    return Finite(line.slope * *value + line.intercept);
 }
 
 } // namespace corvalen

@@ -1,61 +1,30 @@
 #include "water/river_grid_cumulative.h"
 
 #include "common/number_text.h"
+#include "common/steps.h"
 
 #include <cmath>
 
 namespace corvalen {
 namespace {
 
-bool finite(double v)
-{
-    return std::isfinite(v);
-}
-
-// A single-precision step: fails when the result leaves the single range.
-void storeSingle(float v, float &target)
-{
-    if (std::isfinite(v))
-        target = v;
-}
-
-void storeDouble(double v, double &target)
-{
-    if (finite(v))
-        target = v;
-}
-
 // E(z) = exp(-z² / (4 Mq x)); fails on a zero denominator or an overflow.
 void storeE(double z, double mq, double x, double &target)
 {
-    const double denominator = 4.0 * mq * x;
-    if (denominator == 0 || !finite(denominator))
-        return;
-    const double ratio = (z * z) / denominator;
-    if (finite(ratio))
-        storeDouble(std::exp(-ratio), target);
+    StoreFiniteOrKeep(target, exponential(Checked(0) - Checked(z * z) / (4.0 * mq * x)).value());
 }
 
 void storeDecay(const CumulativeTerms &terms, double u, double x, double &target)
 {
-    const double denominator = kSecondsPerDay * u;
-    if (denominator == 0)
-        return;
-    const double exponent = double(terms.minusK1) * x / denominator;
-    if (finite(exponent))
-        storeDouble(std::exp(exponent), target);
+    const Checked exponent = Checked(double(terms.minusK1) * x) / (kSecondsPerDay * u);
+    StoreFiniteOrKeep(target, exponential(exponent).value());
 }
 
 void storeCoefficient(const CumulativeInputs &in, bool atBank, double mq, double x,
                       double &target)
 {
-    const double product = kRiverPi * mq * x;
-    if (!finite(product) || product < 0)
-        return;
-    const double denominator = (atBank ? 1.0 : 2.0) * std::sqrt(product);
-    if (denominator == 0)
-        return;
-    storeDouble(double(in.cp) * in.qp / denominator, target);
+    const Checked root = squareRoot(Checked(kRiverPi * mq * x));
+    StoreFiniteOrKeep(target, (double(in.cp) * in.qp / ((atBank ? 1.0 : 2.0) * root)).value());
 }
 
 } // namespace
@@ -64,14 +33,14 @@ void evaluateCumulative(const CumulativeInputs &in, std::optional<double> x,
                         std::optional<double> y, CumulativeTerms &terms)
 {
     const bool atBank = in.a == 0;
-    storeSingle(in.h * in.u, terms.hu);
-    storeSingle(2.0f * in.qh, terms.twoQh);
-    storeSingle(2.0f * in.a * in.h * in.u, terms.twoAHu);
-    storeSingle(terms.twoQh - terms.twoAHu, terms.farShift);
+    StoreFiniteOrKeep(terms.hu, in.h * in.u);
+    StoreFiniteOrKeep(terms.twoQh, 2.0f * in.qh);
+    StoreFiniteOrKeep(terms.twoAHu, 2.0f * in.a * in.h * in.u);
+    StoreFiniteOrKeep(terms.farShift, terms.twoQh - terms.twoAHu);
     terms.minusK1 = -in.k1;
     if (y)
-        storeDouble(*y * double(terms.hu), terms.q);
-    storeDouble(double(in.h) * in.h * in.u * in.my, terms.mq);
+        StoreFiniteOrKeep(terms.q, *y * double(terms.hu));
+    StoreFiniteOrKeep(terms.mq, double(in.h) * in.h * in.u * in.my);
     if (x) {
         if (in.decays)
             storeDecay(terms, in.u, *x, terms.k);
@@ -88,7 +57,7 @@ void evaluateCumulative(const CumulativeInputs &in, std::optional<double> x,
     double c = in.ch + terms.coefficient * sum;
     if (in.decays)
         c = terms.k * c;
-    storeDouble(c, terms.c);
+    StoreFiniteOrKeep(terms.c, c);
 }
 
 double cumulativePoint(const CumulativeInputs &in, std::optional<double> x,

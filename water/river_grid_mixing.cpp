@@ -8,48 +8,25 @@
 namespace corvalen {
 namespace {
 
-bool finite(double v)
-{
-    return std::isfinite(v);
-}
-
 // exp(-numerator / denominator) into `target`; the step fails on a zero
 // denominator and on an overflow anywhere.
 void storeExponential(double numerator, double denominator, double &target)
 {
-    if (!finite(numerator) || !finite(denominator) || denominator == 0)
-        return;
-    const double ratio = numerator / denominator;
-    if (!finite(ratio))
-        return;
-    const double e = std::exp(-ratio);
-    if (finite(e))
-        target = e;
+    StoreFiniteOrKeep(target, exponential(Checked(0) - Checked(numerator) / denominator).value());
 }
 
 void storeDecay(const MixingInputs &in, double x, double &target)
 {
     if (!in.k1)
         return;
-    const double time = x / (double(in.u) * kSecondsPerDay);  // days of travel
-    if (in.u == 0 || !finite(time))
-        return;
-    const double exponent = -*in.k1 * time;
-    const double d = std::exp(exponent);
-    if (finite(exponent) && finite(d))
-        target = d;
+    const Checked time = Checked(x) / (double(in.u) * kSecondsPerDay);  // days of travel
+    StoreFiniteOrKeep(target, exponential(-*in.k1 * time).value());
 }
 
 void storeFactor(const MixingInputs &in, bool atBank, double x, double &target)
 {
-    const double product = kRiverPi * in.my * x * in.u;
-    if (!finite(product) || product < 0)
-        return;
-    const double denominator = (atBank ? 1.0 : 2.0) * in.h * std::sqrt(product);
-    const double factor = double(in.cp) * in.qp / denominator;
-    if (denominator == 0 || !finite(denominator) || !finite(factor))
-        return;
-    target = factor;
+    const Checked root = squareRoot(Checked(kRiverPi * in.my * x * in.u));
+    StoreFiniteOrKeep(target, (double(in.cp) * in.qp / ((atBank ? 1.0 : 2.0) * in.h * root)).value());
 }
 
 } // namespace
@@ -76,8 +53,7 @@ void evaluateMixing(const MixingInputs &in, float x, float y, MixingTerms &terms
     double c = in.ch + terms.f * sum;
     if (in.decays)
         c = terms.d * c;
-    if (finite(c))
-        terms.c = c;
+    StoreFiniteOrKeep(terms.c, c);
 }
 
 double mixingPoint(const MixingInputs &in, float x, float y)
@@ -109,10 +85,8 @@ GridResult mixingGrid(const MixingBoxes &boxes, const GridBoxes &grid)
     // the previous cell's, as every failed step does.
     float xSingle = 0, ySingle = 0;
     return walkGrid(grid, kRiverGridRules, [&](double x, double y) {
-        if (std::isfinite(StoredSingle(x)))
-            xSingle = StoredSingle(x);
-        if (std::isfinite(StoredSingle(y)))
-            ySingle = StoredSingle(y);
+        StoreFiniteOrKeep(xSingle, x);
+        StoreFiniteOrKeep(ySingle, y);
         evaluateMixing(in, xSingle, ySingle, terms);
         return ApplyDisplayPattern(terms.c, kMixingGridPattern);
     });

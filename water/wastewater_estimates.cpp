@@ -39,13 +39,6 @@ void storeIfNumber(float &value, const QString &text)
         value = *number;
 }
 
-std::optional<double> finite(double value)
-{
-    if (!std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 } // namespace
 
 ServiceAreaResults ServiceAreaWastewater::press(const ServiceAreaInputs &in)
@@ -59,13 +52,13 @@ ServiceAreaResults ServiceAreaWastewater::press(const ServiceAreaInputs &in)
 
     ServiceAreaResults results;
     const double domestic = double(persons) * coefficient * quota;
-    results.domesticFlow = finite(domestic / 1000);
-    results.domesticLoad = finite(domestic * domesticConc / 1000000);
+    results.domesticFlow = Finite(domestic / 1000);
+    results.domesticLoad = Finite(domestic * domesticConc / 1000000);
     // 2 % of the daily traffic is washed.
     if (const std::optional<double> traffic = ToDouble(in.traffic)) {
         const double washed = *traffic * washWater * 0.02;
-        results.washFlow = finite(washed / 1000);
-        results.washLoad = finite(washed * washConc / 1000000);
+        results.washFlow = Finite(washed / 1000);
+        results.washLoad = Finite(washed * washConc / 1000000);
     }
     return results;
 }
@@ -82,15 +75,15 @@ namespace {
 // An amount kept as a single, as its text; none beyond the single range.
 std::optional<QString> singleAmount(double value)
 {
-    const float stored = StoredSingle(value);
-    if (!std::isfinite(stored))
+    const std::optional<float> stored = FiniteSingle(value);
+    if (!stored)
         return std::nullopt;
-    return SingleText(stored);
+    return SingleText(*stored);
 }
 
 std::optional<QString> doubleAmount(double value)
 {
-    if (!std::isfinite(value))
+    if (!Finite(value))
         return std::nullopt;
     return DoubleText(value);
 }

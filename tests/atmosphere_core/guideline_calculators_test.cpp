@@ -33,6 +33,7 @@ TEST(WorkGrade, GradesAndBounds)
         {"Qi not a number", "ten", "0.5", "0", 3, 3},
         {"negative Qi", "-10", "0.5", "-2E+10", 3, 3},
         {"beyond the single range", "1e30", "1e-10", "0", 3, 3},
+        {"above the largest single, below its rounding edge", "3.40282356e29", "1", "0", 3, 3},
     };
     for (const auto &c : cases) {
         for (Terrain terrain : {Terrain::Flat, Terrain::Complex}) {

@@ -79,4 +79,26 @@ TEST(ConsultingFee, InputsThatAreNoNumberGiveNoResult)
     EXPECT_EQ(SingleText(zero->compiling), QStringLiteral("0"));
 }
 
+// A fee beyond the single range is infinite, as every stored single is; it
+// must never be cut to nothing and shown as 0.
+TEST(ConsultingFee, FeesBeyondTheSingleRangeShowTheInfiniteText)
+{
+    const struct
+    {
+        const char *name;
+        QString topics;
+        QString line;
+    } cases[] = {
+        {"1e40 topics", "1e40", QStringLiteral("    编制环境影响报告表的费用为:无穷大万元")},
+        {"1e300 topics", "1e300", QStringLiteral("    编制环境影响报告表的费用为:无穷大万元")},
+        {"-1e40 topics", "-1e40", QStringLiteral("    编制环境影响报告表的费用为:-无穷大万元")},
+    };
+    for (const auto &c : cases) {
+        const std::optional<FeeResult> fee = consultingFee({"3500", FeeDocument::ReportForm, kChemical, kSensitive, c.topics});
+        ASSERT_TRUE(fee) << c.name;
+        EXPECT_EQ(fee->report[0], c.line) << c.name;
+        EXPECT_EQ(fee->report[1], QStringLiteral("    评估环境影响报告表的费用为:0.82059万元")) << c.name;
+    }
+}
+
 } // namespace

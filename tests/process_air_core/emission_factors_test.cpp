@@ -110,6 +110,9 @@ TEST(EmissionFactors, SingleFactorCalculators)
         {"shaft kiln ignores the coefficient", "lime", {{shaft, "100", "15"}}, "1"},
         {"rotary kiln, empty coefficient keeps E", "lime", {{shaft, "100", ""}, {rotary, "100", ""}}, "1"},
         {"no kiln chosen gives 0", "lime", {{rotary, "100", "10"}, {{}, "100", "10"}}, "0"},
+        {"a product beyond the single range is infinite", "feed", {{QStringLiteral("秸杆粉干燥器"), "3E38", {}}},
+         "无穷大"},
+        {"rotary kiln beyond the single range", "lime", {{rotary, "3E38", "400"}}, "无穷大"},
     };
     for (const auto &c : cases) {
         FeedMill feed;
@@ -166,6 +169,8 @@ TEST(Foundry, BlocksOverwriteAndReportMissingFactors)
         {"empty amount keeps E silently", {.aluminium = {"坩锅炉", "无防治措施"}, .amount = ""}, 12, "12", 0},
         {"unknown furnace ignored", {.aluminium = {"坩锅炉 ", "无防治措施"}, .amount = "100"}, 3, "3", 0},
         {"nothing chosen", {.amount = "100"}, 240, "240", 0},
+        {"a product beyond the single range is infinite",
+         {.aluminium = {"坩锅炉", "无防治措施"}, .amount = "1E39"}, 0, "无穷大", 0},
         {"a furnace of another block is unknown here", {.zinc = {"坩锅炉", "无防治措施"}, .amount = "100"}, 0, "0", 0},
     };
     for (const auto &c : cases) {

@@ -2,6 +2,7 @@
 // lookup, the press with its band re-search and bound, and the fast search
 // against a literal round-by-round copy of the stepping.
 #include "common/number_text.h"
+#include "common/steps.h"
 #include "risk/protection_distance.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,7 @@ TEST(ProtectionDistance, Press)
         {"band 2 re-search from 1000", inputs(classOne(), "2"), "1134.031", 0, "1126.448"},
         {"zero limit", inputs(classOne(), "0.05", "0"), "无法计算，请检查输入", 0, "0"},
         {"both zero", inputs(classOne(), "0", "0"), "无法计算，请检查输入", 0, "0"},
+        {"q beyond the single range", inputs(classOne(), "3E38", "1E-10"), "无法计算，请检查输入", 0, "0"},
     };
     for (const auto &c : cases) {
         ProtectionDistance window;
@@ -102,30 +104,30 @@ DistanceSearch literalSearch(DistanceSearchValues &v, float start)
 {
     DistanceSearch search;
     v.l = start;
-    v.q = static_cast<float>(double(v.qc) / double(v.cm));
-    v.inverseA = static_cast<float>(1 / double(v.a));
+    v.q = StoredSingle(double(v.qc) / double(v.cm));
+    v.inverseA = StoredSingle(1 / double(v.a));
     const double radius = std::pow(double(v.s) / 3.14, 0.5);
     if (std::isfinite(radius))
-        v.r = static_cast<float>(radius);
+        v.r = StoredSingle(radius);
     if (v.q == 0 || !std::isfinite(v.q)) {
         search.end = SearchEnd::Undefined;
         return search;
     }
     for (;;) {
-        v.l = static_cast<float>(double(v.l) + 0.01);
+        v.l = StoredSingle(double(v.l) + 0.01);
         if (v.l > 25000.0f) {
             search.end = SearchEnd::Bound;
             return search;
         }
         ++search.rounds;
-        v.t1 = static_cast<float>(std::pow(double(v.l), double(v.c)) * double(v.b));
-        v.t2 = static_cast<float>(std::pow(double(v.r), 2.0) * 0.25);
-        v.t3 = static_cast<float>(double(v.t1) + double(v.t2));
-        v.t4 = static_cast<float>(double(v.inverseA) * std::sqrt(double(v.t3)));
-        v.f = static_cast<float>(std::pow(double(v.l), double(v.d)) * double(v.t4));
-        v.diff = static_cast<float>(double(v.f) - double(v.q));
-        const float relative = static_cast<float>(std::fabs(double(v.diff) / double(v.q)));
-        if (relative < static_cast<float>(0.001)) {
+        v.t1 = StoredSingle(std::pow(double(v.l), double(v.c)) * double(v.b));
+        v.t2 = StoredSingle(std::pow(double(v.r), 2.0) * 0.25);
+        v.t3 = StoredSingle(double(v.t1) + double(v.t2));
+        v.t4 = StoredSingle(double(v.inverseA) * std::sqrt(double(v.t3)));
+        v.f = StoredSingle(std::pow(double(v.l), double(v.d)) * double(v.t4));
+        v.diff = StoredSingle(double(v.f) - double(v.q));
+        const float relative = StoredSingle(std::fabs(double(v.diff) / double(v.q)));
+        if (relative < StoredSingle(0.001)) {
             search.end = SearchEnd::Met;
             return search;
         }

@@ -140,6 +140,15 @@ TEST(RiverMixing, GridFailuresCarryOver)
             EXPECT_TRUE(grid.text.isEmpty()) << decays;
         }
     }
+
+    // A distance across beyond the single range is no single: the cell keeps
+    // the previous cell's coordinate, so both show the same value.
+    const RiverGrid far = computeMixingGrid(design(false), {10, 10, 6e38, 3e38});
+    ASSERT_EQ(far.yValues, (QVector<double>{0, 3e38, 6e38}));
+    EXPECT_EQ(far.values[2], far.values[1]);
+    MixingTerms atEdge;
+    evaluateMixing(design(false), 10, 3e38f, atEdge);
+    EXPECT_EQ(far.values[1], atEdge.c);
 }
 
 } // namespace
