@@ -118,6 +118,15 @@ void HelpWindow::load()
     // The opening text: the first topic's title and its notice.
     m_text = helpPaneText(topics.first());
     m_pane->setPlainText(m_text);
+
+    // The pane follows the current node however it became current: the
+    // mouse, the arrow keys, Home and End, a typed letter. The opening text
+    // is the first topic's, the node the tree makes current on its first
+    // focus.
+    QObject::connect(m_tree, &QTreeWidget::currentItemChanged, m_pane, [this](QTreeWidgetItem *current) {
+        if (current)
+            treeClicked();
+    });
 }
 
 void HelpWindow::treeClicked()
