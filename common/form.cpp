@@ -3,6 +3,7 @@
 #include "common/controls.h"
 #include "common/desktop.h"
 #include "common/input_helpers.h"
+#include "common/keyboard_access.h"
 #include "common/tool_registry.h"
 
 #include <QButtonGroup>
@@ -193,6 +194,13 @@ TextBox *Panel::box(const Field &field)
     return box;
 }
 
+TextBox *Panel::result(const Field &field)
+{
+    TextBox *result = box(field);
+    markResult(result);
+    return result;
+}
+
 QPlainTextEdit *Panel::note(const QString &name, const QString &text, const QString &accessibleName)
 {
     auto *note = new QPlainTextEdit(text, m_container);
@@ -322,6 +330,8 @@ QProgressBar *Panel::progress(const QString &name)
 {
     auto *bar = new QProgressBar(m_container);
     bar->setObjectName(name);
+    // No text stands beside the models' bars.
+    bar->setAccessibleName(QStringLiteral("计算进度"));
     bar->setTextVisible(false);
     // A hidden bar keeps its place so the window does not jump.
     QSizePolicy policy = bar->sizePolicy();

@@ -139,7 +139,7 @@ FormSpec exhaustGasSpec(const ExhaustGasForm &form)
                         QStringLiteral("计算依据"))
             ->setMinimumWidth(220);
         top.button("Command2", QStringLiteral("计算"));
-        top.box({.name = "Text6", .label = form.resultLabel, .text = QStringLiteral(" "), .unit = form.unitLabel,
+        top.result({.name = "Text6", .label = form.resultLabel, .text = QStringLiteral(" "), .unit = form.unitLabel,
                  .labelName = "Label3"});
     };
     spec.steps["compute"] = [press = form.newPress()](Form &f) mutable { f.write("Text6", SingleText(press(f))); };
