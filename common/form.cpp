@@ -141,6 +141,8 @@ TextBox *Panel::box(const Field &field)
     if (field.flags & SelectAll)
         attachSelectAllOnFocus(box);
     box->setReadOnly(field.flags & ReadOnly);
+    if (field.flags & ReadOnly)
+        markResult(box);
     if (field.flags & Bold)
         setBold(box);
     setTextColor(box, field.color);

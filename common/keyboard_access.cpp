@@ -151,10 +151,7 @@ QString nameOf(const QWidget *control)
 
 bool isResult(const QWidget *widget)
 {
-    if (isMultiLineText(widget) || widget->property(kResultProperty).toBool())
-        return true;
-    const auto *box = qobject_cast<const QLineEdit *>(widget);
-    return box && box->isReadOnly();
+    return isMultiLineText(widget) || widget->property(kResultProperty).toBool();
 }
 
 // Inputs, lists, options, check boxes and buttons keep the order in which

@@ -25,7 +25,8 @@ void installKeyboardAccess();
 void prepareWindowAccess(QWidget *window);
 
 // Marks a box as a result: the Tab order puts it after the inputs and
-// buttons.
+// buttons, with the multi-line texts. The form layer marks its result and
+// read-only boxes.
 void markResult(QWidget *box);
 
 } // namespace corvalen
