@@ -4,6 +4,7 @@
 #include "common/desktop.h"
 #include "common/form_style.h"
 #include "common/input_helpers.h"
+#include "common/keyboard_access.h"
 #include "common/tool_registry.h"
 
 #include <QButtonGroup>
@@ -124,6 +125,8 @@ TextBox *Panel::box(const Field &field)
     if (field.flags & SelectAll)
         attachSelectAllOnFocus(box);
     box->setReadOnly(field.flags & ReadOnly);
+    if (field.flags & ReadOnly)
+        markResult(box);
     if (field.flags & Bold)
         setBoldFont(box);
     setTextColour(box, field.color);
@@ -177,6 +180,13 @@ TextBox *Panel::box(const Field &field)
         ++m_next;
     }
     return box;
+}
+
+TextBox *Panel::result(const Field &field)
+{
+    TextBox *result = box(field);
+    markResult(result);
+    return result;
 }
 
 QPlainTextEdit *Panel::note(const QString &name, const QString &text, const QString &accessibleName)
@@ -308,6 +318,8 @@ QProgressBar *Panel::progress(const QString &name)
 {
     auto *bar = new QProgressBar(m_container);
     bar->setObjectName(name);
+    // No text stands beside the models' bars.
+    bar->setAccessibleName(QStringLiteral("计算进度"));
     bar->setTextVisible(false);
     // A hidden bar keeps its place so the window does not jump.
     QSizePolicy policy = bar->sizePolicy();

@@ -133,8 +133,9 @@ public:
     Panel(Form *form, QWidget *container, QGridLayout *grid);
 
     TextBox *box(const Field &field);
-    // A box that receives results; no key filter unless asked.
-    TextBox *result(const Field &field) { return box(field); }
+    // A box that receives results; no key filter unless asked. Tab reaches
+    // it after the inputs and buttons.
+    TextBox *result(const Field &field);
     QPlainTextEdit *note(const QString &name, const QString &text, const QString &accessibleName);
     ReportBox *report(const QString &name, const QString &accessibleName);
     QComboBox *list(const ListField &field);

@@ -11,10 +11,53 @@
 
 namespace corvalen {
 
-TablePicture::TablePicture(std::shared_ptr<const TablePageLayout> layout, const QString &name, QWidget *parent)
+namespace {
+
+QString oneLine(const QString &markup)
+{
+    return referencePlainText(markup).replace(u'\n', u' ').simplified();
+}
+
+// The header and body rows as text: cells tab-separated (a merged cell
+// once), one row a line.
+QString rowsText(const ReferencePage &page)
+{
+    QStringList lines;
+    for (const QList<ReferenceRow> *rows : {&page.header, &page.body}) {
+        for (const ReferenceRow &row : *rows) {
+            QStringList cells;
+            for (const ReferenceCell &cell : row)
+                if (!cell.covered)
+                    cells.append(cell.plainText().replace(u'\n', u' ').simplified());
+            lines.append(cells.join(u'\t'));
+        }
+    }
+    return lines.join(u'\n');
+}
+
+QString pictureName(const ReferencePage &page)
+{
+    QStringList titles;
+    for (const QString &title : page.titles)
+        titles.append(oneLine(title));
+    if (!titles.isEmpty())
+        return titles.join(u' ');
+    for (const QString &heading : page.headings)
+        titles.append(oneLine(heading));
+    if (!titles.isEmpty())
+        return titles.join(u' ');
+    return rowsText(page).replace(u'\t', u' ').replace(u'\n', u' ').simplified();
+}
+
+} // namespace
+
+TablePicture::TablePicture(std::shared_ptr<const TablePageLayout> layout, const ReferencePage &page,
+                           QWidget *parent)
     : QWidget(parent), m_layout(std::move(layout))
 {
-    setObjectName(name);
+    setObjectName(page.picture);
+    setAccessibleName(pictureName(page));
+    setAccessibleDescription(rowsText(page));
     setFixedSize(sizeHint());
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -53,7 +96,7 @@ void PictureReferenceWindow::build(QWidget *window)
     for (const auto &page : *m_layouts)
         largest = largest.expandedTo(page->size());
     for (int p = 0; p < m_table->pages.size(); ++p) {
-        auto *picture = new TablePicture((*m_layouts)[p], m_table->pages[p].picture, window);
+        auto *picture = new TablePicture((*m_layouts)[p], m_table->pages[p], window);
         picture->setFixedSize(largest);  // every page fills the same sheet
         pages->addWidget(picture, 0, 0);
         m_pictures.append(picture);
@@ -120,7 +163,7 @@ TablePicture *formulaPicture(const QString &path, QWidget *parent)
 {
     const ReferencePage &page = formulaPage(path);
     auto layout = std::make_shared<const TablePageLayout>(page, TablePageLayout::columnTextWidths(page));
-    return new TablePicture(layout, page.picture, parent);
+    return new TablePicture(layout, page, parent);
 }
 
 } // namespace corvalen

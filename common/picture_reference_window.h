@@ -12,11 +12,14 @@ namespace corvalen {
 
 
 // The drawn picture of one table page: a ruled, read-only handbook page,
-// exactly as large as its content.
+// exactly as large as its content. Screen readers read it as a picture
+// named by the page's title (a formula without a title by the formula
+// itself) and described by its rows: cells tab-separated, a row a line.
 class TablePicture : public QWidget
 {
+    Q_OBJECT
 public:
-    TablePicture(std::shared_ptr<const TablePageLayout> layout, const QString &name, QWidget *parent);
+    TablePicture(std::shared_ptr<const TablePageLayout> layout, const ReferencePage &page, QWidget *parent);
     QSize sizeHint() const override;
     // Every line the picture shows, without markup.
     QString text() const { return m_layout->plainText(); }

@@ -130,6 +130,9 @@ ContentScrollArea::ContentScrollArea(QWidget *parent)
 {
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
+    // Not a stop of its own for Tab: the area scrolls to the control that
+    // takes the focus.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 QSize ContentScrollArea::sizeHint() const

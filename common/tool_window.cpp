@@ -1,5 +1,6 @@
 #include "common/tool_window.h"
 
+#include "common/keyboard_access.h"
 #include "common/message_box.h"
 #include "common/screen_fit.h"
 
@@ -27,6 +28,7 @@ void ToolWindow::show()
         load();
         // No window opens larger than the screen.
         fitWindowToScreen(frame);
+        prepareWindowAccess(frame);
         frame->show();
     } else {
         shownAgain();
@@ -75,6 +77,7 @@ void ToolWindow::frameClosing()
 ToolWindowFrame::ToolWindowFrame(ToolWindow *owner)
     : QWidget(nullptr, Qt::Window), m_owner(owner)
 {
+    installKeyboardAccess();
 }
 
 void ToolWindowFrame::closeEvent(QCloseEvent *event)

@@ -138,7 +138,7 @@ FormSpec exhaustGasSpec(const ExhaustGasForm &form)
         columns[1].note("Text7", noteText(QStringLiteral("process_air"), form.basisFile), QStringLiteral("计算依据"))
             ->setMinimumWidth(220);
         top.button("Command2", QStringLiteral("计算"));
-        top.box({.name = "Text6", .label = form.resultLabel, .text = QStringLiteral(" "), .unit = form.unitLabel,
+        top.result({.name = "Text6", .label = form.resultLabel, .text = QStringLiteral(" "), .unit = form.unitLabel,
                  .labelName = "Label3"});
     };
     spec.values = form.values;

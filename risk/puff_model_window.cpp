@@ -42,13 +42,13 @@ void design(Form &f)
     Panel result = point.line();
     result.label("Label7", QStringLiteral("C("));
     result.echo("Label12", QStringLiteral("200,100,0"));
-    result.box({.name = "Text7", .label = QStringLiteral(")="), .labelName = "Label13",
-                .accessibleName = QStringLiteral("C(X,Y,0)")});
+    result.result({.name = "Text7", .label = QStringLiteral(")="), .labelName = "Label13",
+                   .accessibleName = QStringLiteral("C(X,Y,0)")});
     result.button("Command1", kComputeCaption);
 
     Panel distance = right.frame("Frame3", QStringLiteral("下风向临界点距离L（X,0,0）的计算"));
     distance.box({.name = "Text15", .label = QStringLiteral("请输入临界浓度（mg/M^3)："), .text = "0.03"});
-    distance.box({.name = "Text16", .label = QStringLiteral("临界距离（M)："), .flags = Bold});
+    distance.result({.name = "Text16", .label = QStringLiteral("临界距离（M)："), .flags = Bold});
     distance.button("Command4", kComputeCaption);
 
     Panel grid = right.frame("Frame4", QStringLiteral("下风向地面网格点空气中污染物的浓度计算（mg/M^3)"));

@@ -77,6 +77,8 @@ void AboutWindow::load()
     window->findChild<QLabel *>(QStringLiteral("lblVersion"))
         ->setText(versionText(CORVALEN_VERSION_MAJOR, CORVALEN_VERSION_MINOR, CORVALEN_VERSION_PATCH));
     window->findChild<QLabel *>(QStringLiteral("lblTitle"))->setText(applicationTitle());
+    // The icon reads as the program it stands for.
+    window->findChild<QLabel *>(QStringLiteral("picIcon"))->setAccessibleName(applicationTitle());
 }
 
 } // namespace corvalen

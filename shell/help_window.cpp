@@ -119,6 +119,14 @@ void HelpWindow::load()
     Values &values = this->values<Values>();
     values.text = helpPaneText(topics.first());
     m_pane->setPlainText(values.text);
+    // The pane follows the current node however it became current: the
+    // mouse, the arrow keys, Home and End, a typed letter. The opening text
+    // is the first topic's, the node the tree makes current on its first
+    // focus.
+    QObject::connect(m_tree, &QTreeWidget::currentItemChanged, m_pane, [this](QTreeWidgetItem *current) {
+        if (current)
+            treeClicked();
+    });
 }
 
 void HelpWindow::treeClicked()

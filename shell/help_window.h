@@ -10,7 +10,8 @@ class QTreeWidget;
 namespace corvalen {
 
 // 帮助内容: the topic tree TreeView1 and the text pane RichTextBox1, which
-// shows the selected topic after every mouse click in the tree.
+// shows the selected topic after every mouse click in the tree and whenever
+// another node becomes current.
 class HelpWindow : public ToolWindow
 {
 public:

@@ -7,6 +7,7 @@
 #include "common/desktop.h"
 #include "common/form_window.h"
 #include "common/tool_registry.h"
+#include "every_window.h"
 #include "message_recorder.h"
 #include "window_driver.h"
 
@@ -81,24 +82,9 @@ constexpr qint64 kRoundLimitMs = 10000;
 constexpr qint64 kRoundLimitMs = 2000;
 #endif
 
-class Robustness : public ::testing::TestWithParam<std::string>
+class Robustness : public EveryWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        m_url = setUrlOpener([](const QString &) { return true; });
-        m_program = setProgramStarter([](const QString &) { return true; });
-    }
-    void TearDown() override
-    {
-        ToolRegistry::global().resetInstances();
-        for (QWidget *top : QApplication::topLevelWidgets())
-            top->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        setUrlOpener(std::move(m_url));
-        setProgramStarter(std::move(m_program));
-    }
-
     QWidget *open()
     {
         ShowToolWindow(m_name);
@@ -165,8 +151,6 @@ protected:
     }
 
     QString m_name;
-    UrlOpener m_url;
-    ProgramStarter m_program;
 };
 
 TEST_P(Robustness, HostileInputs)
@@ -223,15 +207,7 @@ TEST_P(Robustness, EveryStepRunsOnTheDesignTexts)
     }
 }
 
-std::vector<std::string> registeredNames()
-{
-    std::vector<std::string> names;
-    for (const QString &n : ToolRegistry::global().names())
-        names.push_back(n.toStdString());
-    return names;
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryWindow, Robustness, ::testing::ValuesIn(registeredNames()),
+INSTANTIATE_TEST_SUITE_P(EveryWindow, Robustness, ::testing::ValuesIn(registeredWindowNames()),
                          [](const ::testing::TestParamInfo<std::string> &info) {
                              return "window" + std::to_string(info.index);
                          });

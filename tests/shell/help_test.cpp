@@ -119,9 +119,9 @@ TEST_F(HelpFixture, ClickShowsTheTopicsPaneText)
     EXPECT_TRUE(lines("关于Ostrandel").at(0).startsWith(QStringLiteral("     Ostrandel")));  // five blanks
 }
 
-// Clicks that select no node, and arrow keys, leave the pane as it was;
-// the next click on a node shows that node's text.
-TEST_F(HelpFixture, PlusButtonEmptyPartAndKeyboardKeepThePaneText)
+// Clicks that select no node leave the pane as it was; the next click on a
+// node shows that node's text.
+TEST_F(HelpFixture, PlusButtonAndEmptyPartKeepThePaneText)
 {
     click(QStringLiteral("升级历史"));
     const QString shown = pane->toPlainText();
@@ -138,11 +138,33 @@ TEST_F(HelpFixture, PlusButtonEmptyPartAndKeyboardKeepThePaneText)
     click(branch->text(0), /*onButton=*/true);
     EXPECT_TRUE(branch->isExpanded());
     EXPECT_EQ(pane->toPlainText(), shown);
+}
 
-    QTest::keyClick(tree, Qt::Key_Down);
-    EXPECT_EQ(tree->currentItem()->text(0), QStringLiteral("V1.0"));
-    EXPECT_EQ(pane->toPlainText(), shown);
-    click(branch->text(0), /*onButton=*/true);
-    EXPECT_FALSE(branch->isExpanded());
-    EXPECT_TRUE(pane->toPlainText().startsWith(QStringLiteral("V1.0\n")));
+// A keyboard user reads every topic: the pane follows the current node
+// whether the arrow keys, Home, End or a typed letter made it current.
+TEST_F(HelpFixture, KeyboardMovesThePaneWithTheCurrentNode)
+{
+    click(QStringLiteral("升级历史"));
+    tree->setFocus();
+    struct Row
+    {
+        const char *what;
+        Qt::Key key;
+        QString current;
+    };
+    const Row rows[] = {
+        {"down", Qt::Key_Down, QStringLiteral("V1.0")},
+        {"up", Qt::Key_Up, QStringLiteral("升级历史")},
+        {"end", Qt::Key_End, QStringLiteral("意见和建议")},
+        {"home", Qt::Key_Home, QStringLiteral("关于Corvalen")},
+        {"letter", Qt::Key_V, QStringLiteral("V1.0")},
+    };
+    for (const Row &row : rows) {
+        QTest::keyClick(tree, row.key);
+        ASSERT_TRUE(tree->currentItem()) << row.what;
+        EXPECT_EQ(tree->currentItem()->text(0), row.current) << row.what;
+        const HelpTopic *topic = helpTopicByTitle(helpTopics(), row.current);
+        ASSERT_TRUE(topic) << row.what;
+        EXPECT_EQ(pane->toPlainText(), helpPaneText(*topic)) << row.what;
+    }
 }

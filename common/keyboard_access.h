@@ -1,0 +1,32 @@
+#pragma once
+
+// Keyboard and assistive use of the tool windows, the same in every window:
+//  - Tab and Ctrl+Tab move the focus out of a multi-line text (a note, a
+//    report, a reference text) instead of typing into it;
+//  - Return and Enter press the push button that has the focus, as Space
+//    does (a numeric box's key filter still judges its own keys);
+//  - a check box or option button toggled through the accessibility
+//    interface is clicked, so it runs what a click runs, once; option
+//    buttons are announced as option buttons whatever their grouping;
+//  - the Tab order walks inputs, lists, options, check boxes and buttons in
+//    the order the window lays them out, then its results and texts;
+//  - the edit part of an editable list bears the list's name.
+
+class QWidget;
+
+namespace corvalen {
+
+// Installs the application-wide part (keys and accessible interfaces);
+// later calls do nothing. Tool windows call it when they are made.
+void installKeyboardAccess();
+
+// Sets the Tab order and the names that follow from the window's controls;
+// runs when a tool window has been built and loaded.
+void prepareWindowAccess(QWidget *window);
+
+// Marks a box as a result: the Tab order puts it after the inputs and
+// buttons, with the multi-line texts. The form layer marks its result and
+// read-only boxes.
+void markResult(QWidget *box);
+
+} // namespace corvalen

@@ -1,0 +1,350 @@
+// Keyboard and assistive use of every registered window, offscreen and
+// through QAccessible: a Tab walk from the first input reaches every enabled
+// input, list, check box, option and push button and types nothing; Return
+// presses the focused push button; every focusable control and every
+// picture has a name a user reads; a check box or option toggled through
+// its accessible action runs what a click runs, once. Then the windows
+// where this used to fail, one by one.
+#include "every_window.h"
+#include "message_recorder.h"
+#include "window_driver.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using namespace corvalen;
+
+namespace {
+
+QAccessibleInterface *accessible(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+QString accessibleName(QWidget *widget)
+{
+    QAccessibleInterface *iface = accessible(widget);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+QString describe(const QWidget *widget)
+{
+    return QString::fromLatin1(widget->metaObject()->className()) + u' ' + widget->objectName();
+}
+
+bool takesTab(const QWidget *widget)
+{
+    return (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy();
+}
+
+// The controls a keyboard user must reach: enabled, shown, taking Tab.
+bool mustBeReached(const QWidget *widget, const QWidget *window)
+{
+    if (!widget->isVisibleTo(window) || !widget->isEnabled() || !takesTab(widget))
+        return false;
+    if (auto *box = qobject_cast<const QLineEdit *>(widget))
+        return !box->isReadOnly() && !qobject_cast<const QComboBox *>(box->parentWidget());
+    return qobject_cast<const QComboBox *>(widget) || qobject_cast<const QAbstractButton *>(widget);
+}
+
+// An option is reached with its group: Tab stops at the group's chosen
+// option, the arrow keys move within the group.
+QList<QWidget *> reachedWith(QWidget *widget)
+{
+    auto *option = qobject_cast<QRadioButton *>(widget);
+    if (!option)
+        return {widget};
+    QList<QWidget *> group;
+    if (option->group()) {
+        for (QAbstractButton *b : option->group()->buttons())
+            group.append(b);
+    } else if (option->autoExclusive()) {
+        for (QRadioButton *b : option->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+            if (b->autoExclusive())
+                group.append(b);
+    }
+    return group.isEmpty() ? QList<QWidget *>{widget} : group;
+}
+
+bool isInput(const QWidget *widget)
+{
+    return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget);
+}
+
+// Every text the window shows in a box, list or multi-line text.
+QStringList shownTexts(const QWidget *window)
+{
+    QStringList texts;
+    for (auto *w : window->findChildren<QLineEdit *>())
+        texts << describe(w) + u'=' + w->text();
+    for (auto *w : window->findChildren<QComboBox *>())
+        texts << describe(w) + u'=' + w->currentText();
+    for (auto *w : window->findChildren<QPlainTextEdit *>())
+        texts << describe(w) + u'=' + w->toPlainText();
+    for (auto *w : window->findChildren<QTextEdit *>())
+        texts << describe(w) + u'=' + w->toPlainText();
+    return texts;
+}
+
+// Each test below runs once for every registered window.
+using EveryWindow = EveryWindowTest;
+
+TEST_P(EveryWindow, TabReachesEveryControlAndTypesNothing)
+{
+    WindowDriver w(QString::fromStdString(GetParam()));
+    QWidget *window = w.window();
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+
+    QList<QWidget *> chain;
+    for (QWidget *c = window->nextInFocusChain(); c && c != window; c = c->nextInFocusChain())
+        if (mustBeReached(c, window))
+            chain.append(c);
+    if (chain.isEmpty())
+        return;
+    QWidget *first = chain.first();
+    for (QWidget *c : chain) {
+        if (isInput(c)) {
+            first = c;
+            break;
+        }
+    }
+    const QStringList before = shownTexts(window);
+    first->setFocus(Qt::TabFocusReason);
+    QSet<QWidget *> reached;
+    // Twice round the window at most: the walk ends when it comes back.
+    const int limit = 2 * int(window->findChildren<QWidget *>().size()) + 4;
+    for (int i = 0; i < limit; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << "the focus left the window after " << i << " Tabs";
+        reached.insert(focus);
+        QTest::keyClick(focus, Qt::Key_Tab);
+        if (QApplication::focusWidget() == first)
+            break;
+    }
+    QStringList missed;
+    for (QWidget *c : chain) {
+        const QList<QWidget *> with = reachedWith(c);
+        if (std::none_of(with.begin(), with.end(), [&reached](QWidget *r) { return reached.contains(r); }))
+            missed << describe(c);
+    }
+    EXPECT_TRUE(missed.isEmpty()) << qPrintable(missed.join(QStringLiteral(", ")));
+    EXPECT_EQ(QApplication::focusWidget(), first) << "Tab does not come round";
+    EXPECT_EQ(shownTexts(window), before);
+}
+
+TEST_P(EveryWindow, EveryFocusableControlAndPictureIsNamed)
+{
+    WindowDriver w(QString::fromStdString(GetParam()));
+    QWidget *window = w.window();
+    ASSERT_NE(window, nullptr);
+    QStringList unnamed;
+    for (QWidget *c : window->findChildren<QWidget *>()) {
+        // A hidden control is neither reached nor read (the edit line of an
+        // inactive sheet); its shown state is checked where it shows.
+        if (!c->isVisibleTo(window))
+            continue;
+        QAccessibleInterface *iface = accessible(c);
+        const bool picture = iface && iface->role() == QAccessible::Graphic;
+        auto *list = qobject_cast<QComboBox *>(c->parentWidget());
+        const bool listEdit = list && list->lineEdit() == c;
+        if (!takesTab(c) && !picture && !listEdit && !qobject_cast<QProgressBar *>(c))
+            continue;
+        if (accessibleName(c).trimmed().isEmpty())
+            unnamed << describe(c);
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << qPrintable(unnamed.join(QStringLiteral(", ")));
+}
+
+// Through the accessible action as through the mouse: the window's steps
+// run once (they hang on the click). An option keeps the option role.
+TEST_P(EveryWindow, ToggledThroughTheAccessibleActionIsAClick)
+{
+    WindowDriver w(QString::fromStdString(GetParam()));
+    QWidget *window = w.window();
+    ASSERT_NE(window, nullptr);
+    QList<QPointer<QAbstractButton>> toggles;
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
+        if (qobject_cast<QCheckBox *>(b) || qobject_cast<QRadioButton *>(b))
+            toggles.append(b);
+    for (const QPointer<QAbstractButton> &button : toggles) {
+        if (!button || !button->isEnabled() || !button->isVisibleTo(window))
+            continue;
+        QAccessibleInterface *iface = accessible(button);
+        ASSERT_NE(iface, nullptr);
+        EXPECT_EQ(iface->role(), qobject_cast<QRadioButton *>(button) ? QAccessible::RadioButton
+                                                                       : QAccessible::CheckBox)
+            << qPrintable(describe(button));
+        QAccessibleActionInterface *actions = iface->actionInterface();
+        ASSERT_NE(actions, nullptr);
+        int clicks = 0;
+        QObject::connect(button, &QAbstractButton::clicked, button, [&clicks] { ++clicks; });
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_EQ(clicks, 1) << qPrintable(describe(button));
+        if (!w.window())
+            return;
+    }
+}
+
+TEST_P(EveryWindow, ReturnPressesTheFocusedButton)
+{
+    WindowDriver w(QString::fromStdString(GetParam()));
+    QWidget *window = w.window();
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    QList<QPointer<QPushButton>> buttons;
+    for (QPushButton *b : window->findChildren<QPushButton *>())
+        buttons.append(b);
+    for (const QPointer<QPushButton> &button : buttons) {
+        if (!button || !button->isEnabled() || !button->isVisibleTo(window) || !takesTab(button))
+            continue;
+        int clicks = 0;
+        QObject::connect(button, &QAbstractButton::clicked, button, [&clicks] { ++clicks; });
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Return);
+        EXPECT_EQ(clicks, 1) << qPrintable(describe(button));
+        if (!w.window())
+            return;
+        QApplication::setActiveWindow(w.window());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, ::testing::ValuesIn(registeredWindowNames()),
+                         [](const ::testing::TestParamInfo<std::string> &info) {
+                             return "window" + std::to_string(info.index);
+                         });
+
+void toggle(WindowDriver &w, const QString &name)
+{
+    QAccessibleInterface *iface = accessible(w.find(name));
+    ASSERT_NE(iface, nullptr) << qPrintable(name);
+    iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+}
+
+// The four windows where a change through the accessibility interface
+// used to leave the window as it was.
+TEST(ToggledThroughAccessibility, RunsTheWindowsSteps)
+{
+    {
+        WindowDriver w(QStringLiteral("完全混合模式_河15"));
+        toggle(w, "Check1");
+        EXPECT_TRUE(w.find<QCheckBox>("Check1")->isChecked());
+        EXPECT_FALSE(w.find("Text7")->isEnabled()) << "the S-P boxes grey out: complete mixing";
+        toggle(w, "Check1");
+        EXPECT_TRUE(w.find("Text7")->isEnabled());
+    }
+    {
+        WindowDriver w(QStringLiteral("建设项目环境影响评价咨询收费"));
+        toggle(w, "Option2");
+        EXPECT_TRUE(w.find("Frame4")->isVisible()) << "the topic controls show";
+        EXPECT_FALSE(w.find("Frame1")->isVisible());
+        toggle(w, "Option4");
+        EXPECT_EQ(w.text("Text2"), "0");
+    }
+    {
+        WindowDriver w(QStringLiteral("国民经济行业分类与代码检索1"));
+        toggle(w, "Option2");
+        EXPECT_EQ(w.text("Label4"), QStringLiteral("输入检索行业类别的关键字："));
+        EXPECT_TRUE(w.find("Text1")->isVisible());
+    }
+    {
+        WindowDriver w(QStringLiteral("地面水评价分级"));
+        w.find<QTabWidget>("TabStrip1")->setCurrentIndex(1);
+        toggle(w, "Option12");
+        EXPECT_TRUE(w.find<QRadioButton>("Option12")->isChecked());
+        EXPECT_EQ(w.find<QRadioButton>("Option11")->text(), QStringLiteral("大湖(库)≥50km^2"));
+        EXPECT_EQ(w.find<QRadioButton>("Option9")->text(), QStringLiteral("小湖(库)在<5km^2"));
+    }
+}
+
+// Grouped options are option buttons to a screen reader, and the arrow keys
+// move the choice within the group, running the group's steps.
+TEST(GroupedOptions, AreOptionsAndMoveWithTheArrowKeys)
+{
+    WindowDriver w(QStringLiteral("地面水评价分级"));
+    QApplication::setActiveWindow(w.window());
+    w.find<QTabWidget>("TabStrip1")->setCurrentIndex(1);
+    EXPECT_EQ(accessible(w.find("Option12"))->role(), QAccessible::RadioButton);
+    auto *deep = w.find<QRadioButton>("Option13");
+    ASSERT_TRUE(deep->isChecked());
+    deep->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(deep, Qt::Key_Right);
+    EXPECT_TRUE(w.find<QRadioButton>("Option12")->isChecked());
+    EXPECT_EQ(w.find<QRadioButton>("Option9")->text(), QStringLiteral("小湖(库)在<5km^2"));
+}
+
+// Tab and Ctrl+Tab leave a basis note without typing into it; the compute
+// button, reached by Tab, computes on Return; Return in a filtered numeric
+// box is still refused with the filter's message.
+TEST(Keyboard, NoteButtonAndNumericBox)
+{
+    WindowDriver w(QStringLiteral("石灰窑废气产生量"));
+    QApplication::setActiveWindow(w.window());
+    auto *note = w.find<QPlainTextEdit>("Text7");
+    const QString text = note->toPlainText();
+    for (const Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ControlModifier}) {
+        note->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(note, Qt::Key_Tab, modifiers);
+        EXPECT_NE(QApplication::focusWidget(), note) << int(modifiers);
+        EXPECT_EQ(note->toPlainText(), text);
+    }
+
+    const struct
+    {
+        const char *box;
+        const char *text;
+    } inputs[] = {{"Text1", "1000"}, {"Text2", "150"}, {"Text3", "80"}, {"Text4", "0"}, {"Text5", "28"}};
+    for (const auto &input : inputs)
+        w.set(input.box, input.text);
+    w.find("Text5")->setFocus(Qt::TabFocusReason);
+    {
+        MessageRecorder messages;
+        QTest::keyClick(w.find("Text5"), Qt::Key_Return);
+        EXPECT_EQ(messages.messages, QStringList{QStringLiteral("数据输入错误,请检查是否在数值输入状态")});
+    }
+    EXPECT_EQ(w.text("Text6"), QStringLiteral(" ")) << "Return in a box computes nothing";
+    QTest::keyClick(w.find("Text5"), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), w.find("Command2")) << "Tab goes from the inputs to 计算";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    EXPECT_NE(w.text("Text6"), QStringLiteral(" "));
+}
+
+// A handbook table reads as its title, with its rows as the description; a
+// formula picture reads as its formula.
+TEST(Pictures, NamedByTitleOrFormula)
+{
+    {
+        WindowDriver w(QStringLiteral("燃煤DTH"));
+        QAccessibleInterface *picture = accessible(w.find("Picture1"));
+        EXPECT_EQ(picture->role(), QAccessible::Graphic);
+        EXPECT_EQ(picture->text(QAccessible::Name), QStringLiteral("表4—19 各种炉型 dfh 值表"));
+        const QStringList rows = picture->text(QAccessible::Description).split(u'\n');
+        ASSERT_EQ(rows.size(), 6);
+        EXPECT_EQ(rows[0], QStringLiteral("炉型\tdfh（%）\t炉型\tdfh（%）"));
+        EXPECT_EQ(rows[1], QStringLiteral("手烧炉\t15～25\t沸腾炉\t40～50"));
+        EXPECT_EQ(rows[5], QStringLiteral("抛煤机炉\t25～40\t\t"));
+    }
+    {
+        WindowDriver w(QStringLiteral("气体泄漏量"));
+        const QString formula = accessibleName(w.find("Image1"));
+        EXPECT_TRUE(formula.startsWith(QStringLiteral("QG = Y·Cd·A·P·√["))) << qPrintable(formula);
+    }
+}
+
+} // namespace
