@@ -50,8 +50,8 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow() = default;
 
 // The load step's share of the notification area: Timer1 ticks every
-// second, LastState records the state (minimised counts as normal), the
-// icon is added and gets its tooltip.
+// second, LastState records the state (minimised counts as normal); the
+// icon is added and gets its tooltip in installTrayIcon().
 void MainWindow::setUpTray()
 {
     m_timer->setInterval(1000);
@@ -64,6 +64,10 @@ void MainWindow::setUpTray()
     m_trayMenu = buildTrayMenu(this, [this] { return m_lastState; });
     m_tray = new TrayIcon(this);
     connect(m_tray, &TrayIcon::leftButtonReleased, this, &MainWindow::trayLeftButtonReleased);
+}
+
+void MainWindow::installTrayIcon()
+{
     m_tray->install(this, m_trayMenu);
     m_tray->setTooltip(QStringLiteral("Corvalen，点击右键弹出菜单"));
 }

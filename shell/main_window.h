@@ -32,6 +32,10 @@ public:
     TrayIcon *trayIcon() const { return m_tray; }
     // The tick of Timer1: hides a minimised window while its icon is shown.
     void timerTick();
+    // Puts the icon into the notification area with its tooltip and popup.
+    // The program does it right after the first paint, with the program's
+    // icon set: neither is needed to show the window.
+    void installTrayIcon();
     // Enables exactly the items whose window is registered. The program
     // registers its windows just after the main window's first paint and
     // then calls this again.
