@@ -57,14 +57,15 @@ int main(int argc, char *argv[])
     std::atexit(letGoOfToolWindows);
     corvalen::MainWindow window;
     // What the first sight of the main window does not need waits for its
-    // first paint: the icon, Qt's texts and the icon in the notification
-    // area; the tool windows are registered (their menu items are enabled a
+    // first paint: the menus under the titles, the icon, Qt's texts and the
+    // icon in the notification area; the tool windows are registered (their menu items are enabled a
     // few milliseconds later, before anyone can open a menu), and their
     // fonts are loaded while the user reads the menu.
     bool registered = false;
     auto registerWindows = [&window, &registered, &dressApplication] {
         if (std::exchange(registered, true))
             return;
+        window.completeMenus();
         dressApplication();
         window.installTrayIcon();
         corvalen::registerAllWindows(corvalen::ToolRegistry::global());

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace corvalen {
 
@@ -125,6 +126,14 @@ void MainWindow::buildMenus(const QList<MenuNode> &tree)
     for (const MenuNode &top : tree) {
         QMenu *menu = menuBar()->addMenu(top.caption);
         menu->setObjectName(top.caption);
+        m_unfilledMenus.append({menu, top});
+        connect(menu, &QMenu::aboutToShow, this, &MainWindow::completeMenus);
+    }
+}
+
+void MainWindow::completeMenus()
+{
+    for (const auto &[menu, top] : std::exchange(m_unfilledMenus, {})) {
         for (const MenuNode &child : top.children)
             addNode(menu, child);
     }

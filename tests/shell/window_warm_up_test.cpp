@@ -77,6 +77,7 @@ TEST(AfterFirstPaint, RunsOnceWhetherOrNotAPaintComes)
 TEST(AfterFirstPaint, ItemsOfWindowsRegisteredLaterAreEnabled)
 {
     corvalen::MainWindow main;
+    main.completeMenus();
     QList<QAction *> registered;
     for (QAction *action : main.findChildren<QAction *>()) {
         if (action->isEnabled() && corvalen::ToolRegistry::global().contains(action->objectName()))
