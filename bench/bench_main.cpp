@@ -33,7 +33,9 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 int main(int argc, char **argv)
 {
     standardHandler = qInstallMessageHandler(quietHandler);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The opening benchmark's children come with a screen of their own.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     corvalen::installQtTranslations();

@@ -36,9 +36,13 @@ void EmbeddedDocumentWindow::build(QWidget *window)
     // The widget's font becomes the document's default face; set on the
     // document alone, the first polish would replace it.
     m_box->setFont(documentFont());
-    m_box->document()->setDefaultFont(documentFont());
+    // Owned by the window, not the box: the box lets go of it while an
+    // activation shows the copy.
+    m_stored = new QTextDocument(window);
+    m_box->setDocument(m_stored);
+    m_stored->setDefaultFont(documentFont());
     if (m_file)
-        fillTextDocument(m_box->document(), *m_file);
+        fillTextDocument(m_stored, *m_file);
     // A document opens at its beginning.
     m_box->moveCursor(QTextCursor::Start);
     top.place(m_box);
@@ -72,13 +76,40 @@ void EmbeddedDocumentWindow::build(QWidget *window)
 
 void EmbeddedDocumentWindow::unload()
 {
-    m_form.reset();
+    // The edits go with the copy; the stored document, still laid out,
+    // serves the next opening.
+    m_active = false;
+    if (m_copy && m_box) {
+        m_box->setDocument(m_stored);
+        delete m_copy.data();
+    }
+    if (m_box)
+        m_box->setReadOnly(true);
+}
+
+void EmbeddedDocumentWindow::restoreDesign()
+{
+    if (!m_box)
+        return;
+    // Opens at its beginning, nothing selected.
+    m_box->moveCursor(QTextCursor::Start);
+    m_box->verticalScrollBar()->setValue(0);
+    m_box->horizontalScrollBar()->setValue(0);
 }
 
 bool EmbeddedDocumentWindow::activate()
 {
     if (!m_file || !m_box)
         return false;
+    if (!m_copy) {
+        // The place in the text stays where the user was reading.
+        const int scrolled = m_box->verticalScrollBar()->value();
+        m_copy = new QTextDocument(m_box->window());
+        m_box->setDocument(m_copy);
+        m_copy->setDefaultFont(documentFont());
+        fillTextDocument(m_copy, *m_file);
+        m_box->verticalScrollBar()->setValue(scrolled);
+    }
     m_active = true;
     m_box->setReadOnly(false);
     m_box->setFocus();

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QTextBrowser;
+class QTextDocument;
 
 namespace corvalen {
 
@@ -17,7 +18,8 @@ class Form;
 // document scrollable and its text always selectable. A document whose file
 // names two buttons has the activate/close pair: activated, the text takes
 // edits; closed, it is read-only again and keeps them; closing the window
-// discards them.
+// discards them. The window is built and laid out once (at the warm-up) and
+// hidden on close, so every opening shows it without laying it out again.
 class EmbeddedDocumentWindow : public ToolWindow
 {
 public:
@@ -29,15 +31,21 @@ public:
 
     bool activate();
     void closeObject();
+    bool keepsBuiltWindow() const override { return true; }
 
 protected:
     void build(QWidget *window) override;
     void unload() override;
+    void restoreDesign() override;
 
 private:
     std::shared_ptr<const RichTextFile> m_file;
     std::unique_ptr<Form> m_form;
     QPointer<QTextBrowser> m_box;
+    // The document as stored, laid out once; activation edits a copy of its
+    // own, which the window's close discards.
+    QPointer<QTextDocument> m_stored;
+    QPointer<QTextDocument> m_copy;
     bool m_active = false;
 };
 

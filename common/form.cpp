@@ -5,6 +5,7 @@
 #include "common/form_style.h"
 #include "common/input_helpers.h"
 #include "common/keyboard_access.h"
+#include "common/line_report_box.h"
 #include "common/tool_registry.h"
 
 #include <QButtonGroup>
@@ -441,6 +442,8 @@ QString controlText(const QWidget *widget)
         return label->text();
     if (auto *report = qobject_cast<const ReportBox *>(widget))
         return report->report();
+    if (auto *lines = qobject_cast<const LineReportBox *>(widget))
+        return lines->report();
     if (auto *note = qobject_cast<const QPlainTextEdit *>(widget))
         return note->toPlainText();
     if (auto *rich = qobject_cast<const QTextEdit *>(widget))
@@ -469,6 +472,8 @@ void writeControl(QWidget *widget, const QString &text)
         label->setText(text);
     else if (auto *report = qobject_cast<ReportBox *>(widget))
         report->showReport(text);
+    else if (auto *lines = qobject_cast<LineReportBox *>(widget))
+        lines->showReport(text);
     else if (auto *note = qobject_cast<QPlainTextEdit *>(widget))
         note->setPlainText(text);
     else if (auto *frame = qobject_cast<QGroupBox *>(widget))

@@ -4,6 +4,7 @@
 #include "common/rich_text_document.h"
 
 #include <QLabel>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <optional>
 
@@ -59,9 +60,14 @@ void RichTextReferenceWindow::build(QWidget *window)
         top.label(QStringLiteral("Label1"), m_file->label)->setWordWrap(true);
 }
 
-void RichTextReferenceWindow::unload()
+void RichTextReferenceWindow::restoreDesign()
 {
-    m_form.reset();
+    // Opens at its beginning, nothing selected.
+    if (auto *box = m_form->get<QTextEdit>(QStringLiteral("RichTextBox1"))) {
+        box->moveCursor(QTextCursor::Start);
+        box->verticalScrollBar()->setValue(0);
+        box->horizontalScrollBar()->setValue(0);
+    }
 }
 
 } // namespace corvalen

@@ -13,23 +13,37 @@ ToolWindow::~ToolWindow()
 {
     // Widgets exist only with the application; at the very end of a run
     // there is nothing left to delete.
-    if (QCoreApplication::instance())
+    if (QCoreApplication::instance()) {
         delete m_widget.data();
+        delete m_kept.data();
+    }
+}
+
+QWidget *ToolWindow::buildFrame()
+{
+    auto *frame = new ToolWindowFrame(this);
+    frame->setObjectName(m_name);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    m_widget = frame;
+    build(frame);
+    load();
+    // No window opens larger than the screen.
+    fitWindowToScreen(frame);
+    prepareWindowAccess(frame);
+    return frame;
 }
 
 void ToolWindow::show()
 {
-    if (!m_widget) {
-        auto *frame = new ToolWindowFrame(this);
-        frame->setObjectName(m_name);
-        frame->setAttribute(Qt::WA_DeleteOnClose);
-        m_widget = frame;
-        build(frame);
-        load();
-        // No window opens larger than the screen.
-        fitWindowToScreen(frame);
-        prepareWindowAccess(frame);
-        frame->show();
+    if (!m_widget && m_kept) {
+        m_widget = m_kept.data();
+        m_kept.clear();
+        m_widget->setAttribute(Qt::WA_DeleteOnClose);
+        restoreDesign();
+        m_widget->show();
+    } else if (!m_widget) {
+        buildFrame()->show();
+        m_designSize = m_widget->size();
     } else {
         shownAgain();
         if (m_widget->isMinimized())
@@ -42,6 +56,21 @@ void ToolWindow::show()
 
 void ToolWindow::warmUp()
 {
+    if (keepsBuiltWindow()) {
+        if (m_widget || m_kept)
+            return;
+        MessageSink previous = setMessageSink([](const QString &) {});
+        QWidget *frame = buildFrame();
+        setMessageSink(std::move(previous));
+        if (!frame->testAttribute(Qt::WA_Resized))
+            frame->adjustSize();
+        // Laid out and painted once, here, instead of at the first opening.
+        frame->grab();
+        m_designSize = frame->size();
+        m_kept = frame;
+        m_widget.clear();
+        return;
+    }
     // No owner: nothing is told when the frame goes.
     ToolWindowFrame frame(nullptr);
     // Load steps reach their window through widget().
@@ -71,6 +100,15 @@ void ToolWindow::close()
 void ToolWindow::frameClosing()
 {
     unload();
+    if (keepsBuiltWindow() && m_widget) {
+        // Hidden, not deleted: the next opening shows it again, at the size
+        // it was built with (set while still shown: a hidden window would
+        // lay its contents out anew when shown).
+        m_widget->setAttribute(Qt::WA_DeleteOnClose, false);
+        if (m_designSize.isValid())
+            m_widget->resize(m_designSize);
+        m_kept = m_widget.data();
+    }
     m_widget.clear();
 }
 
@@ -83,10 +121,12 @@ ToolWindowFrame::ToolWindowFrame(ToolWindow *owner)
 void ToolWindowFrame::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    // The frame deletes itself (WA_DeleteOnClose) after this returns.
+    // The frame deletes itself (WA_DeleteOnClose) after this returns,
+    // unless its owner keeps it for the next opening.
     if (m_owner)
         m_owner->frameClosing();
-    m_owner = nullptr;
+    if (m_owner && m_owner->m_kept != this)
+        m_owner = nullptr;
 }
 
 void CloseOwnWindow(QWidget *control)

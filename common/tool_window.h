@@ -40,10 +40,20 @@ public:
     // (its messages dropped), paints it once off screen and discards it, so
     // that the fonts, glyphs and styles the window uses are loaded before its
     // first opening. No unload step runs; meant for an instance of its own,
-    // not the one the registry keeps.
+    // not the one the registry keeps, except for a window that keeps its
+    // built window: there it builds the registry's instance's window and
+    // keeps it hidden for the first opening.
     void warmUp();
     // Forgets the widgets without deleting them (the process is ending).
-    void abandon() { m_widget.clear(); }
+    void abandon()
+    {
+        m_widget.clear();
+        m_kept.clear();
+    }
+    // A window whose built design never changes (a stored text or document)
+    // is laid out once: its warm-up builds the instance's own window out of
+    // sight, and a close only hides it, to be shown again as it was built.
+    virtual bool keepsBuiltWindow() const { return false; }
 
 protected:
     // Gives the instance its window-level values; once, when it is created.
@@ -61,15 +71,22 @@ protected:
     // Runs when an open window is shown again (ShowToolWindow brings it
     // forward), before it is raised.
     virtual void shownAgain() {}
+    // A kept window about to be shown again after a close: puts back what a
+    // user could have changed (scrolling, selection, size), so that it shows
+    // its design as a newly built window would.
+    virtual void restoreDesign() {}
 
 private:
     friend class ToolRegistry;
     friend class ToolWindowFrame;
     void frameClosing();
+    QWidget *buildFrame();
 
     QString m_name;
     QPointer<QWidget> m_widget;
     WindowValues m_values;
+    QPointer<QWidget> m_kept;  // built, hidden, for the next opening
+    QSize m_designSize;        // the kept window's size as built
 };
 
 // The top-level widget of a tool window; forwards its close to the instance.

@@ -35,12 +35,18 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvalen"));
     // The grey spanner for the main window, every tool window and the icon
-    // in the notification area.
-    QApplication::setWindowIcon(corvalen::programIcon());
-    corvalen::installQtTranslations();
+    // in the notification area; Qt's own texts in Chinese. Both wait for
+    // the main window's first paint, except for the message of a second
+    // copy, which shows no window of its own.
+    const auto dressApplication = [] {
+        QApplication::setWindowIcon(corvalen::programIcon());
+        corvalen::installQtTranslations();
+    };
 
+    // Before any window: a second copy says so and shows none.
     corvalen::SingleInstance single;
     if (!single.acquire()) {
+        dressApplication();
         corvalen::showMessage(QStringLiteral("程序已经运行,不能再次装载，请注意托盘区图标！"));
         return 0;
     }
@@ -52,13 +58,17 @@ int main(int argc, char *argv[])
     std::atexit(letGoOfToolWindows);
     corvalen::MainWindow window;
     // What the first sight of the main window does not need waits for its
-    // first paint: the tool windows are registered (their menu items are
-    // enabled a few milliseconds later, before anyone can open a menu), and
-    // their fonts are loaded while the user reads the menu.
+    // first paint: the menus under the titles, the icon, Qt's texts and the
+    // icon in the notification area; the tool windows are registered (their menu items are enabled a
+    // few milliseconds later, before anyone can open a menu), and their
+    // fonts are loaded while the user reads the menu.
     bool registered = false;
-    auto registerWindows = [&window, &registered] {
+    auto registerWindows = [&window, &registered, &dressApplication] {
         if (std::exchange(registered, true))
             return;
+        window.completeMenus();
+        dressApplication();
+        window.installTrayIcon();
         corvalen::registerAllWindows(corvalen::ToolRegistry::global());
         window.enableRegisteredItems();
     };

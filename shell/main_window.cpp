@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace corvalen {
 
@@ -50,8 +51,8 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow() = default;
 
 // The load step's share of the notification area: Timer1 ticks every
-// second, LastState records the state (minimised counts as normal), the
-// icon is added and gets its tooltip.
+// second, LastState records the state (minimised counts as normal); the
+// icon is added and gets its tooltip in installTrayIcon().
 void MainWindow::setUpTray()
 {
     m_timer->setInterval(1000);
@@ -64,6 +65,10 @@ void MainWindow::setUpTray()
     m_trayMenu = buildTrayMenu(this, [this] { return m_lastState; });
     m_tray = new TrayIcon(this);
     connect(m_tray, &TrayIcon::leftButtonReleased, this, &MainWindow::trayLeftButtonReleased);
+}
+
+void MainWindow::installTrayIcon()
+{
     m_tray->install(this, m_trayMenu);
     m_tray->setTooltip(QStringLiteral("Corvalen，点击右键弹出菜单"));
 }
@@ -121,6 +126,14 @@ void MainWindow::buildMenus(const QList<MenuNode> &tree)
     for (const MenuNode &top : tree) {
         QMenu *menu = menuBar()->addMenu(top.caption);
         menu->setObjectName(top.caption);
+        m_unfilledMenus.append({menu, top});
+        connect(menu, &QMenu::aboutToShow, this, &MainWindow::completeMenus);
+    }
+}
+
+void MainWindow::completeMenus()
+{
+    for (const auto &[menu, top] : std::exchange(m_unfilledMenus, {})) {
         for (const MenuNode &child : top.children)
             addNode(menu, child);
     }

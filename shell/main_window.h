@@ -32,6 +32,14 @@ public:
     TrayIcon *trayIcon() const { return m_tray; }
     // The tick of Timer1: hides a minimised window while its icon is shown.
     void timerTick();
+    // Fills the menus under the menu bar's titles. The window is built with
+    // the titles alone (what its first paint shows); the program fills them
+    // right after that paint, and a menu opened before fills them at once.
+    void completeMenus();
+    // Puts the icon into the notification area with its tooltip and popup.
+    // The program does it right after the first paint, with the program's
+    // icon set: neither is needed to show the window.
+    void installTrayIcon();
     // Enables exactly the items whose window is registered. The program
     // registers its windows just after the main window's first paint and
     // then calls this again.
@@ -60,6 +68,7 @@ private:
     TrayIcon *m_tray = nullptr;
     HiddenWindowHold m_hold;
     QList<std::pair<QAction *, QString>> m_windowItems;  // item, window name
+    QList<std::pair<QMenu *, MenuNode>> m_unfilledMenus;  // title, its node
 };
 
 } // namespace corvalen

@@ -66,8 +66,15 @@ private:
     void warmNext()
     {
         if (m_next < m_names.size()) {
-            if (const ToolInfo *info = ToolRegistry::global().info(m_names[m_next]))
-                info->create()->warmUp();
+            if (const ToolInfo *info = ToolRegistry::global().info(m_names[m_next])) {
+                // A window that keeps its built window warms the instance
+                // the registry keeps; every other one an instance of its own.
+                std::unique_ptr<ToolWindow> own = info->create();
+                if (own->keepsBuiltWindow())
+                    ToolRegistry::global().instance(m_names[m_next])->warmUp();
+                else
+                    own->warmUp();
+            }
             ++m_next;
             return;
         }

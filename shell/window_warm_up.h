@@ -17,7 +17,9 @@ void afterFirstPaint(QWidget *window, std::function<void()> step);
 // instance of its own, one window per turn of the event loop. The first
 // real opening of a window then finds the fonts it uses loaded, their
 // glyphs cached and (for a handbook table) its pages placed, instead of
-// doing that while the user waits. `done` runs after the last window; the
+// doing that while the user waits. A window that keeps its built window (a
+// stored text or document) is built in the registry's own instance and
+// kept hidden, laid out, for its first opening. `done` runs after the last window; the
 // work stops when `context` goes.
 void warmUpToolWindows(QObject *context, std::function<void()> done = {});
 

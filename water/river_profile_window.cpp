@@ -1,6 +1,7 @@
 #include "water/river_profile_window.h"
 
 #include "common/form_window.h"
+#include "common/line_report_box.h"
 #include "common/progress_state.h"
 #include "water/river_profile_bay.h"
 #include "water/river_profile_frolov.h"
@@ -169,12 +170,13 @@ void designProfile(Form &f, const ProfileForm &form)
     results.box({.name = "Text5", .label = QStringLiteral("预测点距排放口最近距离Rmin（M）："), .text = form.range.rmin});
     results.box({.name = "Text8", .label = QStringLiteral("网格距离Rl（M）："), .text = form.range.step});
     results.button("Command1", QStringLiteral("刷新结果"));
-    ReportBox *report = results.report("RichTextBox1", QStringLiteral("计算结果"));
+    // A report of up to 100,000 lines: only the lines in view are laid out.
+    auto *report = new LineReportBox(results.container());
+    report->setObjectName(QStringLiteral("RichTextBox1"));
+    report->setAccessibleName(QStringLiteral("计算结果"));
     report->setToolTip(kReportTip);
     report->setMinimumHeight(220);
-    // Report lines are short; without wrapping a report of 100,000 lines
-    // needs no layout of lines that are not in view.
-    report->setLineWrapMode(QPlainTextEdit::NoWrap);
+    results.place(report);
 
     f.top().progress("ProgressBar1");
 }

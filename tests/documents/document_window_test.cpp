@@ -4,13 +4,16 @@
 #include "common/embedded_document_window.h"
 #include "common/rich_text_reference_window.h"
 #include "common/rich_text_document.h"
+#include "common/rich_text_reference_window.h"
 #include "common/tool_registry.h"
 #include "message_recorder.h"
 #include "window_driver.h"
 
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextTable>
@@ -258,6 +261,67 @@ TEST(RichTextWindow, IndustrySheetNoteIsOneWrappedLabel)
     // The label fills the window, its text wrapped within the width.
     EXPECT_GE(label->width(), driver.window()->width() - 40);
     EXPECT_GT(label->height(), 3 * label->fontMetrics().height());
+}
+
+// A stored text or document is laid out once, at the warm-up: every opening
+// shows that layout again, from the beginning and with nothing selected,
+// and a close keeps no edit of an activation.
+TEST(StoredTextWindows, LaidOutOnceAtTheWarmUpAndShownAgainAsStored)
+{
+    const RichTextFileResult r = parseRichTextFile(
+        QStringLiteral("window: d\ncaption: 资料\nbuttons: 激活（复原）文档 | 关闭文档\n") + QStringLiteral("para: 起尘量\n").repeated(200),
+        QStringLiteral("d.text"));
+    ASSERT_TRUE(r.ok()) << r.error.toStdString();
+    const auto file = std::make_shared<const RichTextFile>(r.file);
+    const struct {
+        const char *name;
+        std::function<std::unique_ptr<ToolWindow>()> create;
+        const char *box;
+    } rows[] = {
+        {"document", [&] { return std::make_unique<EmbeddedDocumentWindow>(file); }, "OLE1"},
+        {"rich text", [&] { return std::make_unique<RichTextReferenceWindow>(file); }, "RichTextBox1"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::unique_ptr<ToolWindow> window = row.create();
+        ASSERT_TRUE(window->keepsBuiltWindow());
+        window->warmUp();
+        EXPECT_FALSE(window->isOpen());
+        window->show();
+        auto *box = window->widget()->findChild<QTextEdit *>(QLatin1String(row.box));
+        ASSERT_NE(box, nullptr);
+        QTextDocument *stored = box->document();
+        int layouts = 0;
+        QObject::connect(stored->documentLayout(), &QAbstractTextDocumentLayout::update, box, [&layouts] { ++layouts; });
+        const QSize size = window->widget()->size();
+        const QString text = box->toPlainText();
+
+        // Read, scrolled, selected, resized, edited, closed; twice, as a
+        // window is opened again and again.
+        for (int round = 0; round < 2; ++round) {
+            box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+            box->selectAll();
+            if (QAbstractButton *activate = window->widget()->findChild<QAbstractButton *>(QStringLiteral("Command5"))) {
+                activate->click();
+                box->insertPlainText(QStringLiteral("（注）"));
+            }
+            window->widget()->resize(size + QSize(40, 40));
+            window->close();
+            EXPECT_FALSE(window->isOpen());
+            layouts = 0;  // what a close lays out again is not the opening's
+
+            window->show();
+            QApplication::processEvents();
+            EXPECT_EQ(box->document(), stored);
+            EXPECT_EQ(layouts, 0);
+            EXPECT_EQ(window->widget()->size(), size);
+            EXPECT_EQ(box->verticalScrollBar()->value(), 0);
+            EXPECT_FALSE(box->textCursor().hasSelection());
+            EXPECT_TRUE(box->isReadOnly());
+            EXPECT_EQ(box->toPlainText(), text);
+        }
+        window->close();
+    }
 }
 
 } // namespace

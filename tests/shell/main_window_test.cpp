@@ -34,6 +34,7 @@ QStringList visibleCaptions(const QList<QAction *> &actions)
 TEST(MainWindow, MenuTreeAndItsItems)
 {
     MainWindow w;
+    w.completeMenus();
     const QList<MenuNode> tree = corvalen::loadMenuTree();
     QMap<MenuNode::Action, int> count;
     QSet<QString> windows;
@@ -105,11 +106,31 @@ TEST(MainWindow, MenuTreeAndItsItems)
 
 // Every link item and contact label opens a placeholder address; each
 // label opens exactly what it shows.
+// The window is built with the menu titles alone; a menu opened before the
+// program fills them has its items all the same, once.
+TEST(MainWindow, MenusAreFilledAtTheirFirstOpening)
+{
+    MainWindow w;
+    const QList<MenuNode> tree = corvalen::loadMenuTree();
+    for (const MenuNode &top : tree) {
+        QMenu *menu = w.findChild<QMenu *>(top.caption);
+        ASSERT_TRUE(menu) << qPrintable(top.caption);
+        EXPECT_TRUE(menu->actions().isEmpty()) << qPrintable(top.caption);
+    }
+    QMenu *first = w.findChild<QMenu *>(tree.first().caption);
+    for (int opening = 0; opening < 2; ++opening) {
+        Q_EMIT first->aboutToShow();
+        EXPECT_EQ(first->actions().size(), tree.first().children.size());
+    }
+    EXPECT_EQ(w.findChild<QMenu *>(tree.last().caption)->actions().size(), tree.last().children.size());
+}
+
 TEST(MainWindow, LinksAndContactLabelsOpenTheirTargets)
 {
     QString opened;
     const corvalen::UrlOpener previous = corvalen::setUrlOpener([&](const QString &u) { opened = u; return true; });
     MainWindow w;
+    w.completeMenus();
     w.show();
     auto open = [&](const QString &caption) {  // an item's or a label's click
         opened.clear();
@@ -166,6 +187,7 @@ TEST(MainWindow, LinksAndContactLabelsOpenTheirTargets)
 TEST(MainWindow, AccessoryStartsTheFirstProgramFound)
 {
     MainWindow w;
+    w.completeMenus();
     QTemporaryDir dir;
     const QString second = dir.path() + "/" + corvalen::accessoryCandidates("notepad.exe").at(1);
     QStringList started;

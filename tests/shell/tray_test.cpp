@@ -15,6 +15,7 @@ protected:
     {
         m_previous = setTrayProbe([available] { return available; });
         m_window = std::make_unique<MainWindow>();
+        m_window->installTrayIcon();
         m_window->show();
     }
     void TearDown() override

@@ -238,6 +238,7 @@ TEST(MetalFinishingWindow, NoteAndReportFollowTradeAndQuantity)
 TEST(WaterWindows, OpenFromTheirMenuItemsOnce)
 {
     MainWindow main;
+    main.completeMenus();
     const std::pair<QString, QString> items[] = {
         {QStringLiteral("地面水评价等级划分"), QStringLiteral("地面水评价分级")},
         {QStringLiteral("地面水现状评价方法一"), QStringLiteral("地面水现状评价方法1")},
