@@ -1,6 +1,6 @@
 #include "atmosphere/air_index.h"
 
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 
 #include <cmath>
 

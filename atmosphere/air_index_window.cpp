@@ -1,9 +1,9 @@
 #include "atmosphere/air_index_window.h"
 
 #include "atmosphere/air_index.h"
-#include "common/form_style.h"
-#include "common/form_window.h"
-#include "common/number_text.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
+#include "common/numbers/number_text.h"
 
 #include <QLabel>
 #include <QScrollBar>

@@ -2,7 +2,7 @@
 
 #include "atmosphere/air_index_window.h"
 #include "atmosphere/guideline_windows.h"
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 
 namespace corvalen {
 

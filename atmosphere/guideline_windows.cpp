@@ -4,7 +4,7 @@
 #include "atmosphere/plume_rise_window.h"
 #include "atmosphere/stack_wind.h"
 #include "atmosphere/work_grade.h"
-#include "common/form_window.h"
+#include "common/forms/form_window.h"
 
 #include <QLabel>
 #include <QRadioButton>

@@ -1,7 +1,7 @@
 #include "atmosphere/plume_rise_window.h"
 
 #include "atmosphere/plume_rise.h"
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 
 namespace corvalen {
 

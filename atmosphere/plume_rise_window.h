@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/form_window.h"
+#include "common/forms/form_window.h"
 
 namespace corvalen {
 

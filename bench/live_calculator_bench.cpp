@@ -2,8 +2,8 @@
 // first box that has a change trigger, the window recomputes what the
 // trigger names and repaints. Keys alternate between a digit and Backspace
 // at the end of the text, so the box keeps its length.
-#include "common/form_window.h"
-#include "common/tool_registry.h"
+#include "common/forms/form_window.h"
+#include "common/forms/tool_registry.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 // Values per second of the default number texts, the display patterns and
 // the double conversion, over values of every size a calculator shows.
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

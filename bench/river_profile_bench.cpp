@@ -1,5 +1,5 @@
-#include "common/form_window.h"
-#include "common/tool_registry.h"
+#include "common/forms/form_window.h"
+#include "common/forms/tool_registry.h"
 #include "water/river_profile_bay.h"
 #include "water/river_profile_frolov.h"
 #include "water/river_profile_mixing.h"

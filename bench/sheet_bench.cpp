@@ -1,6 +1,6 @@
-#include "common/embedded_spreadsheet_window.h"
-#include "common/sheet_view.h"
-#include "common/tool_registry.h"
+#include "common/views/embedded_spreadsheet_window.h"
+#include "common/views/sheet_view.h"
+#include "common/forms/tool_registry.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

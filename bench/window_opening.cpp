@@ -1,6 +1,6 @@
 #include "window_opening.h"
 
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 #include "shell/window_warm_up.h"
 #include "shell/main_window.h"
 

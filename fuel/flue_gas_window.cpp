@@ -1,10 +1,10 @@
 #include "fuel/flue_gas_window.h"
 
-#include "common/form_window.h"
-#include "common/message_box.h"
-#include "common/number_text.h"
+#include "common/forms/form_window.h"
+#include "common/forms/message_box.h"
+#include "common/numbers/number_text.h"
 #include "fuel/flue_gas.h"
-#include "common/note_file.h"
+#include "common/files/note_file.h"
 
 
 namespace corvalen {

@@ -1,6 +1,6 @@
 #include "fuel/fuel_windows.h"
 
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 #include "fuel/flue_gas_window.h"
 #include "fuel/mass_balance_window.h"
 #include "fuel/small_furnace_window.h"

@@ -8,7 +8,7 @@
 // or an outcome beyond the double range fails the result, which is then
 // shown as the pattern's text of zero. Percentages enter as typed.
 
-#include "common/general_value.h"
+#include "common/numbers/general_value.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,10 +1,10 @@
 #include "fuel/mass_balance_window.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
-#include "common/input_helpers.h"
-#include "common/number_text.h"
-#include "common/note_file.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
+#include "common/forms/input_helpers.h"
+#include "common/numbers/number_text.h"
+#include "common/files/note_file.h"
 #include "fuel/mass_balance.h"
 
 #include <QGridLayout>

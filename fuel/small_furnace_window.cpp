@@ -1,8 +1,8 @@
 #include "fuel/small_furnace_window.h"
 
-#include "common/form_window.h"
-#include "common/number_text.h"
-#include "common/note_file.h"
+#include "common/forms/form_window.h"
+#include "common/numbers/number_text.h"
+#include "common/files/note_file.h"
 #include "fuel/small_furnace.h"
 
 

@@ -1,9 +1,9 @@
 #include "fugitive/dust_calculators_window.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
-#include "common/note_file.h"
-#include "common/steps.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
+#include "common/files/note_file.h"
+#include "common/numbers/steps.h"
 #include "fugitive/dust_formulas.h"
 
 #include <QGridLayout>

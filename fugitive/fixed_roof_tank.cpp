@@ -1,6 +1,7 @@
 #include "fugitive/fixed_roof_tank.h"
 
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
+#include "common/numbers/general_value.h"
 
 #include <array>
 

@@ -7,7 +7,7 @@
 // double-precision arithmetic (GeneralValue), so C and KN count with the
 // decimals their boxes show.
 
-#include "common/general_value.h"
+#include "common/numbers/general_value.h"
 
 #include <QString>
 #include <QStringView>

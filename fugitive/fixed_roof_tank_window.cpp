@@ -1,10 +1,10 @@
 #include "fugitive/fixed_roof_tank_window.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
-#include "common/input_helpers.h"
-#include "common/message_box.h"
-#include "common/note_file.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
+#include "common/forms/input_helpers.h"
+#include "common/forms/message_box.h"
+#include "common/files/note_file.h"
 #include "fugitive/fixed_roof_tank.h"
 
 #include <QGridLayout>

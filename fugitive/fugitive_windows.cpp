@@ -1,6 +1,6 @@
 #include "fugitive/fugitive_windows.h"
 
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 #include "fugitive/dust_calculators_window.h"
 #include "fugitive/fixed_roof_tank_window.h"
 #include "fugitive/open_air_storage_window.h"

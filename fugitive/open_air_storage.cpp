@@ -1,7 +1,7 @@
 #include "fugitive/open_air_storage.h"
 
-#include "common/number_text.h"
-#include "common/steps.h"
+#include "common/numbers/number_text.h"
+#include "common/numbers/steps.h"
 
 #include <cmath>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "fugitive/open_air_storage_window.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
-#include "common/picture_reference_window.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
+#include "common/views/picture_reference_window.h"
 #include "fugitive/open_air_storage.h"
 
 #include <QGridLayout>

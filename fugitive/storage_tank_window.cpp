@@ -1,9 +1,9 @@
 #include "fugitive/storage_tank_window.h"
 
-#include "common/form_style.h"
-#include "common/addresses.h"
-#include "common/form_window.h"
-#include "common/input_helpers.h"
+#include "common/forms/form_style.h"
+#include "common/files/addresses.h"
+#include "common/forms/form_window.h"
+#include "common/forms/input_helpers.h"
 #include "fugitive/storage_tank.h"
 #include "fugitive/storage_tank_layout.h"
 

@@ -1,8 +1,8 @@
 #include "fugitive/untight_equipment_window.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
-#include "common/note_file.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
+#include "common/files/note_file.h"
 #include "fugitive/untight_equipment.h"
 
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "lookups/consulting_fee_window.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
 #include "lookups/consulting_fee.h"
 
 #include <QLabel>

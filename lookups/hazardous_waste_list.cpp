@@ -1,6 +1,6 @@
 #include "lookups/hazardous_waste_list.h"
 
-#include "common/data_file.h"
+#include "common/files/data_file.h"
 
 namespace corvalen {
 namespace {

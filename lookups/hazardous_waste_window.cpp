@@ -1,6 +1,6 @@
 #include "lookups/hazardous_waste_window.h"
 
-#include "common/form_window.h"
+#include "common/forms/form_window.h"
 #include "lookups/hazardous_waste_list.h"
 
 #include <QComboBox>

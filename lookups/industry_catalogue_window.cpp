@@ -1,8 +1,8 @@
 #include "lookups/industry_catalogue_window.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
-#include "common/message_box.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
+#include "common/forms/message_box.h"
 #include "lookups/industry_catalogue.h"
 #include "lookups/keyword_search.h"
 

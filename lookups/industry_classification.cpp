@@ -1,6 +1,6 @@
 #include "lookups/industry_classification.h"
 
-#include "common/data_file.h"
+#include "common/files/data_file.h"
 #include "lookups/keyword_search.h"
 
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "lookups/industry_classification_window.h"
 
-#include "common/form_window.h"
-#include "common/message_box.h"
+#include "common/forms/form_window.h"
+#include "common/forms/message_box.h"
 #include "lookups/industry_classification.h"
 #include "lookups/keyword_search.h"
 

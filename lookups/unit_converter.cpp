@@ -1,8 +1,8 @@
 #include "lookups/unit_converter.h"
 
-#include "common/data_file.h"
-#include "common/number_text.h"
-#include "common/steps.h"
+#include "common/files/data_file.h"
+#include "common/numbers/number_text.h"
+#include "common/numbers/steps.h"
 
 #include <QSet>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "lookups/unit_converter_window.h"
 
-#include "common/controls.h"
-#include "common/form_style.h"
-#include "common/form_window.h"
+#include "common/forms/controls.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
 #include "lookups/unit_converter.h"
 
 #include <QAbstractItemView>

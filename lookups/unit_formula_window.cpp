@@ -1,7 +1,7 @@
 #include "lookups/unit_formula_window.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
 
 namespace corvalen {
 

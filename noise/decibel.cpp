@@ -1,7 +1,8 @@
 #include "noise/decibel.h"
 
-#include "common/number_text.h"
-#include "common/steps.h"
+#include "common/numbers/number_text.h"
+#include "common/numbers/steps.h"
+#include "common/numbers/general_value.h"
 
 #include <cmath>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "noise/decibel_windows.h"
 
-#include "common/form_window.h"
-#include "common/note_file.h"
+#include "common/forms/form_window.h"
+#include "common/files/note_file.h"
 #include "noise/decibel.h"
 
 #include <QFrame>

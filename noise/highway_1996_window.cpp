@@ -1,8 +1,8 @@
 #include "noise/highway_window_designs.h"
 
-#include "common/note_file.h"
-#include "common/form_style.h"
-#include "common/tool_registry.h"
+#include "common/files/note_file.h"
+#include "common/forms/form_style.h"
+#include "common/forms/tool_registry.h"
 #include "noise/highway_1996.h"
 
 #include <QLabel>

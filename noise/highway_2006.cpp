@@ -1,6 +1,7 @@
 #include "noise/highway_2006.h"
 
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
+#include "common/numbers/general_value.h"
 
 #include <QStringList>
 #include <cmath>

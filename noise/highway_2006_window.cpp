@@ -1,7 +1,7 @@
 #include "noise/highway_window_designs.h"
 
-#include "common/form_style.h"
-#include "common/message_box.h"
+#include "common/forms/form_style.h"
+#include "common/forms/message_box.h"
 #include "noise/highway_2006.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "noise/noise_windows.h"
 
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 #include "noise/decibel_windows.h"
 #include "noise/highway_window_designs.h"
 

@@ -1,6 +1,6 @@
 #include "process_air/emission_factor_notes.h"
 
-#include "common/note_file.h"
+#include "common/files/note_file.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
 #include "process_air/emission_factor_window.h"
 
-#include "common/form_window.h"
-#include "common/number_text.h"
+#include "common/forms/form_window.h"
+#include "common/numbers/number_text.h"
 #include "process_air/emission_factor_notes.h"
 #include "process_air/emission_factors.h"
 

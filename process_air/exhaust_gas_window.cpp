@@ -1,8 +1,8 @@
 #include "process_air/exhaust_gas_window.h"
 
-#include "common/form_window.h"
-#include "common/note_file.h"
-#include "common/number_text.h"
+#include "common/forms/form_window.h"
+#include "common/files/note_file.h"
+#include "common/numbers/number_text.h"
 #include "process_air/exhaust_gas.h"
 
 #include <memory>

@@ -1,8 +1,8 @@
 #include "process_air/foundry_window.h"
 
-#include "common/form_window.h"
-#include "common/message_box.h"
-#include "common/number_text.h"
+#include "common/forms/form_window.h"
+#include "common/forms/message_box.h"
+#include "common/numbers/number_text.h"
 #include "process_air/foundry.h"
 
 #include <QComboBox>

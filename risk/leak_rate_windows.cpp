@@ -1,10 +1,10 @@
 #include "risk/leak_rate_windows.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
-#include "common/number_text.h"
-#include "common/picture_reference_window.h"
-#include "common/reference_table.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
+#include "common/numbers/number_text.h"
+#include "common/views/picture_reference_window.h"
+#include "common/files/reference_table.h"
 #include "risk/leak_legends.h"
 #include "risk/leak_rates.h"
 

@@ -1,7 +1,7 @@
 #include "risk/pool_evaporation.h"
 
-#include "common/general_value.h"
-#include "common/steps.h"
+#include "common/numbers/general_value.h"
+#include "common/numbers/steps.h"
 
 #include <cmath>
 

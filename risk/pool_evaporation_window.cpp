@@ -1,9 +1,9 @@
 #include "risk/pool_evaporation_window.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
-#include "common/note_file.h"
-#include "common/number_text.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
+#include "common/files/note_file.h"
+#include "common/numbers/number_text.h"
 #include "risk/pool_evaporation.h"
 
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "risk/protection_distance_window.h"
 
-#include "common/form_window.h"
-#include "common/input_helpers.h"
-#include "common/message_box.h"
-#include "common/number_text.h"
+#include "common/forms/form_window.h"
+#include "common/forms/input_helpers.h"
+#include "common/forms/message_box.h"
+#include "common/numbers/number_text.h"
 #include "risk/protection_distance.h"
 
 namespace corvalen {

@@ -1,7 +1,7 @@
 #include "risk/puff_model.h"
 
-#include "common/steps.h"
-#include "common/number_text.h"
+#include "common/numbers/steps.h"
+#include "common/numbers/number_text.h"
 
 #include <cmath>
 

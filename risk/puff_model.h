@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/grid_walk.h"
+#include "common/files/grid_walk.h"
 
 #include <QString>
 #include <optional>

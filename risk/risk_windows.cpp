@@ -1,6 +1,6 @@
 #include "risk/risk_windows.h"
 
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 #include "risk/leak_rate_windows.h"
 #include "risk/pool_evaporation_window.h"
 #include "risk/protection_distance_window.h"

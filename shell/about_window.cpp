@@ -1,7 +1,7 @@
 #include "shell/about_window.h"
 
-#include "common/addresses.h"
-#include "common/form.h"
+#include "common/files/addresses.h"
+#include "common/forms/form.h"
 #include "shell/program_icon.h"
 #include "shell/sys_info.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/tool_window.h"
+#include "common/forms/tool_window.h"
 
 namespace corvalen {
 

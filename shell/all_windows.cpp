@@ -1,8 +1,8 @@
 #include "shell/all_windows.h"
 
 #include "atmosphere/atmosphere_windows.h"
-#include "common/data_windows.h"
-#include "common/tool_registry.h"
+#include "common/views/data_windows.h"
+#include "common/forms/tool_registry.h"
 #include "fuel/fuel_windows.h"
 #include "fugitive/fugitive_windows.h"
 #include "lookups/lookups_windows.h"

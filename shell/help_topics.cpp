@@ -1,7 +1,7 @@
 #include "shell/help_topics.h"
 
-#include "common/addresses.h"
-#include "common/data_file.h"
+#include "common/files/addresses.h"
+#include "common/files/data_file.h"
 #include "shell/main_window.h"
 
 #include <QHash>

@@ -1,5 +1,5 @@
-#include "common/message_box.h"
-#include "common/tool_registry.h"
+#include "common/forms/message_box.h"
+#include "common/forms/tool_registry.h"
 #include "shell/all_windows.h"
 #include "shell/data_check.h"
 #include "shell/main_window.h"

@@ -1,6 +1,6 @@
 #include "shell/menu_tree.h"
 
-#include "common/data_file.h"
+#include "common/files/data_file.h"
 
 #include <QStringList>
 

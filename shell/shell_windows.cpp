@@ -1,6 +1,6 @@
 #include "shell/shell_windows.h"
 
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 #include "shell/about_window.h"
 #include "shell/help_window.h"
 

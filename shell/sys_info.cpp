@@ -1,7 +1,7 @@
 #include "shell/sys_info.h"
 
-#include "common/desktop.h"
-#include "common/message_box.h"
+#include "common/forms/desktop.h"
+#include "common/forms/message_box.h"
 
 #include <QStandardPaths>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "shell/tray_menu.h"
 
-#include "common/tool_window.h"
+#include "common/forms/tool_window.h"
 #include "shell/window_state.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "shell/window_warm_up.h"
 
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 
 #include <QEvent>
 #include <QPointer>

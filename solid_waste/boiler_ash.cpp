@@ -1,8 +1,8 @@
 #include "solid_waste/boiler_ash.h"
 
-#include "common/general_value.h"
-#include "common/number_text.h"
-#include "common/steps.h"
+#include "common/numbers/general_value.h"
+#include "common/numbers/number_text.h"
+#include "common/numbers/steps.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "solid_waste/boiler_ash_window.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
-#include "common/note_file.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
+#include "common/files/note_file.h"
 #include "solid_waste/boiler_ash.h"
 
 namespace corvalen {

@@ -1,9 +1,9 @@
 #include "solid_waste/formula_picture_window.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
-#include "common/rich_text.h"
-#include "common/rich_text_document.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
+#include "common/files/rich_text.h"
+#include "common/views/rich_text_document.h"
 
 #include <QFrame>
 #include <QTextDocument>

@@ -1,7 +1,7 @@
 #include "solid_waste/sludge.h"
 
-#include "common/number_text.h"
-#include "common/steps.h"
+#include "common/numbers/number_text.h"
+#include "common/numbers/steps.h"
 
 namespace corvalen {
 

@@ -1,8 +1,8 @@
 #include "solid_waste/sludge_window.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
-#include "common/number_text.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
+#include "common/numbers/number_text.h"
 #include "solid_waste/formula_picture_window.h"
 #include "solid_waste/sludge.h"
 

@@ -1,6 +1,6 @@
 #include "water/distance_profile.h"
 
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 
 namespace corvalen {
 namespace {

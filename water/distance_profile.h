@@ -4,7 +4,7 @@
 // line per distance x (x, then four blanks before each reported value), the
 // lines joined by a carriage return, the progress bar set at every line.
 
-#include "common/progress_state.h"
+#include "common/numbers/progress_state.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "water/river_grid_bounds.h"
 
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 
 namespace corvalen {
 

@@ -3,7 +3,7 @@
 // What the four grid river models share: the rules of their grid walk, the
 // constants of their formulas and the conversion of a parameter box.
 
-#include "common/grid_walk.h"
+#include "common/files/grid_walk.h"
 
 #include <QString>
 #include <QStringView>

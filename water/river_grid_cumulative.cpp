@@ -1,7 +1,7 @@
 #include "water/river_grid_cumulative.h"
 
-#include "common/number_text.h"
-#include "common/steps.h"
+#include "common/numbers/number_text.h"
+#include "common/numbers/steps.h"
 
 #include <cmath>
 

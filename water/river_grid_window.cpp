@@ -1,8 +1,8 @@
 #include "water/river_grid_window.h"
 
-#include "common/form_window.h"
-#include "common/grid_model_window.h"
-#include "common/result_window.h"
+#include "common/forms/form_window.h"
+#include "common/views/grid_model_window.h"
+#include "common/views/result_window.h"
 #include "water/river_grid_cumulative.h"
 #include "water/river_grid_mixing.h"
 

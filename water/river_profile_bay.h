@@ -3,7 +3,7 @@
 // 约_新模式1: the Joseph-Sendner bay model, the concentration of a
 // persistent pollutant at radial distances r from the outfall.
 
-#include "common/progress_state.h"
+#include "common/numbers/progress_state.h"
 #include "water/distance_profile.h"
 
 #include <QString>

@@ -3,7 +3,7 @@
 // 弗罗模式_河37: Frolov-Rodziller mixing below a bank outfall, without decay
 // (river model 3, K1 = 0) or with first-order decay (river model 7).
 
-#include "common/progress_state.h"
+#include "common/numbers/progress_state.h"
 #include "water/distance_profile.h"
 
 #include <QString>

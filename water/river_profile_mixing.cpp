@@ -1,6 +1,6 @@
 #include "water/river_profile_mixing.h"
 
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 #include "water/river_profile_steps.h"
 
 namespace corvalen {

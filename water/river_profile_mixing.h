@@ -3,7 +3,7 @@
 // 完全混合模式_河15: complete mixing (river model 1) and the S-P oxygen-sag
 // profile (river model 5), sharing one set of inputs.
 
-#include "common/progress_state.h"
+#include "common/numbers/progress_state.h"
 #include "water/distance_profile.h"
 
 #include <QString>

@@ -5,7 +5,7 @@
 // type's range, a power with no real value, an exponential that overflows.
 // A failed step leaves its target as it was.
 
-#include "common/steps.h"
+#include "common/numbers/steps.h"
 
 #include <cmath>
 #include <optional>

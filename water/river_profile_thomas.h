@@ -3,7 +3,7 @@
 // 托马斯模式_河9: the Thomas model, oxygen deficit and BOD along the river
 // with decay (K1), settling (K3) and reaeration (K2).
 
-#include "common/progress_state.h"
+#include "common/numbers/progress_state.h"
 #include "water/distance_profile.h"
 
 #include <QString>

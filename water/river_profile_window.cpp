@@ -1,8 +1,8 @@
 #include "water/river_profile_window.h"
 
-#include "common/form_window.h"
-#include "common/line_report_box.h"
-#include "common/progress_state.h"
+#include "common/forms/form_window.h"
+#include "common/forms/line_report_box.h"
+#include "common/numbers/progress_state.h"
 #include "water/river_profile_bay.h"
 #include "water/river_profile_frolov.h"
 #include "water/river_profile_mixing.h"

@@ -1,6 +1,6 @@
 #include "water/surface_grade.h"
 
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "water/surface_grade_window.h"
 
-#include "common/form_window.h"
+#include "common/forms/form_window.h"
 #include "water/surface_grade.h"
 #include "water/surface_tabs_window.h"
 

@@ -1,7 +1,7 @@
 #include "water/surface_status_window.h"
 
-#include "common/form_style.h"
-#include "common/form_window.h"
+#include "common/forms/form_style.h"
+#include "common/forms/form_window.h"
 #include "water/surface_status.h"
 #include "water/surface_tabs_window.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/form.h"
+#include "common/forms/form.h"
 
 #include <QTabWidget>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "water/wastewater_estimates_window.h"
 
-#include "common/form_window.h"
+#include "common/forms/form_window.h"
 #include "water/wastewater_estimates.h"
 
 

@@ -1,6 +1,6 @@
 #include "water/water_windows.h"
 
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 #include "water/cod_bod_window.h"
 #include "water/river_grid_window.h"
 #include "water/river_profile_window.h"

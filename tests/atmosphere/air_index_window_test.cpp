@@ -1,6 +1,6 @@
 // The air pollution index window: results on "计算结果" only, the bars and
 // boxes following each other, the red of a dragged value, the table window.
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 #include "tables/qstring_print.h"
 #include "window_driver.h"
 

@@ -1,6 +1,6 @@
 // The guideline calculators through their windows: design-time states, what
 // the options and lists change, and the reports of "刷新结果".
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 #include "tables/qstring_print.h"
 #include "window_driver.h"
 

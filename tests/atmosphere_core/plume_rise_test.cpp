@@ -1,7 +1,7 @@
 // Plume rise: the heat release rate, the choice among the formulas at each
 // of its bounds, and the report.
 #include "atmosphere/plume_rise.h"
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 #include "../tables/qstring_print.h"
 
 #include <functional>

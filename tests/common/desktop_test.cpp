@@ -1,6 +1,6 @@
 // Addresses the desktop cannot open are named in one message, whether the
 // stand-in opener or xdg-open reports the failure.
-#include "common/desktop.h"
+#include "common/forms/desktop.h"
 #include "message_recorder.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,9 @@
 // The form layer's conventions, once: change on an identical write, a list's
 // click only on a real choice, buddies and accessible names, the key filter
 // and select-all by flag, and a trigger table running its steps in order.
-#include "common/form_window.h"
-#include "common/number_text.h"
+#include "common/forms/form_window.h"
+#include "common/numbers/number_text.h"
+#include "common/numbers/general_value.h"
 #include "message_recorder.h"
 #include "window_driver.h"
 

@@ -1,6 +1,6 @@
 // The keystroke filter and select-all, driven by real key, input-method and
 // mouse events on real line edits.
-#include "common/input_helpers.h"
+#include "common/forms/input_helpers.h"
 #include "message_recorder.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // The long-report box: lines as a text box breaks them, copying and reading
 // aloud the whole text as a text box gives it, selecting with the mouse, the
 // context menu, and Tab moving the focus on.
-#include "common/line_report_box.h"
+#include "common/forms/line_report_box.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // A data file built into the program that cannot be parsed stops the
 // program, naming the file, the line and the reason.
-#include "common/data_file.h"
-#include "common/note_file.h"
+#include "common/files/data_file.h"
+#include "common/files/note_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The grid walk the grid models share: the boxes read under each rule, the
 // refusals and their messages, the cells in row order, the bar after the
 // rows.
-#include "common/grid_walk.h"
+#include "common/files/grid_walk.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // own correctly rounded conversions: the default text reads back as the value
 // rounded to 7 (single) or 15 (double) significant digits, and a display
 // pattern never writes an exponent.
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 
 #include <cmath>
 #include <cstdio>

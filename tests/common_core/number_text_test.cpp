@@ -1,4 +1,5 @@
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
+#include "common/numbers/general_value.h"
 
 #include <QLocale>
 #include <cfloat>

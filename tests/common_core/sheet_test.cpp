@@ -1,6 +1,6 @@
 // The sheet engine without a window: formulas, references, the general
 // number format and the error texts.
-#include "common/sheet.h"
+#include "common/files/sheet.h"
 
 #include <gtest/gtest.h>
 

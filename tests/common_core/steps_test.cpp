@@ -1,5 +1,5 @@
 // The step policies every toolbox uses by name.
-#include "common/steps.h"
+#include "common/numbers/steps.h"
 
 #include <cfloat>
 #include <cmath>

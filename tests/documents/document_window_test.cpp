@@ -1,11 +1,11 @@
 // The tank coefficient documents, the document window's activate/close pair
 // and the rich-text reference windows, opened offscreen.
-#include "common/addresses.h"
-#include "common/embedded_document_window.h"
-#include "common/rich_text_reference_window.h"
-#include "common/rich_text_document.h"
-#include "common/rich_text_reference_window.h"
-#include "common/tool_registry.h"
+#include "common/files/addresses.h"
+#include "common/views/embedded_document_window.h"
+#include "common/views/rich_text_reference_window.h"
+#include "common/views/rich_text_document.h"
+#include "common/views/rich_text_reference_window.h"
+#include "common/forms/tool_registry.h"
 #include "message_recorder.h"
 #include "window_driver.h"
 

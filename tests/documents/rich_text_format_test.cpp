@@ -1,7 +1,7 @@
 // The rich-text file format of the text and document windows, and every
 // stored file.
-#include "common/rich_text.h"
-#include "common/tool_registry.h"
+#include "common/files/rich_text.h"
+#include "common/forms/tool_registry.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

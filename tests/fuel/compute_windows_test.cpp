@@ -2,8 +2,8 @@
 // each case opens the window fresh (window-level values zero) and runs its
 // presses in order; a press sets the list and boxes it names, presses 计算
 // and reads the result boxes and the messages shown.
-#include "common/input_helpers.h"
-#include "common/number_text.h"
+#include "common/forms/input_helpers.h"
+#include "common/numbers/number_text.h"
 #include "fuel/flue_gas.h"
 #include "message_recorder.h"
 #include "window_driver.h"

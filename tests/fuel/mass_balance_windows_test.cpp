@@ -2,8 +2,8 @@
 // recomputes which result, what the results show, and the explanation
 // buttons. Every case opens its window fresh: design-time inputs, empty
 // results.
-#include "common/input_helpers.h"
-#include "common/tool_registry.h"
+#include "common/forms/input_helpers.h"
+#include "common/forms/tool_registry.h"
 #include "message_recorder.h"
 #include "window_script.h"
 

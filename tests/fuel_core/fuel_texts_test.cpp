@@ -1,6 +1,6 @@
 // The stored basis notes and method texts: line counts, and a few lines whose
 // blanks and punctuation a transcription easily loses.
-#include "common/note_file.h"
+#include "common/files/note_file.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

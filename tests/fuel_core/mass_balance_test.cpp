@@ -1,6 +1,7 @@
 // Mass-balance results beyond the windows' worked examples: inputs that are
 // computed as they stand, and steps that fail on the double range or on text.
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
+#include "common/numbers/general_value.h"
 #include "fuel/mass_balance.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The live dust calculators through their boxes, the coal pile's help
 // window and the dust methods document. Every case opens its window fresh:
 // design-time inputs, empty results.
-#include "common/embedded_document_window.h"
-#include "common/tool_registry.h"
+#include "common/views/embedded_document_window.h"
+#include "common/forms/tool_registry.h"
 #include "message_recorder.h"
 #include "window_script.h"
 

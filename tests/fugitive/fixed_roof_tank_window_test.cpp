@@ -1,9 +1,9 @@
 // The fixed-roof tank window through its boxes: the live factors C and KN,
 // the product options, the press with its zero message, the explanation
 // buttons and the source text window. Every case opens the window fresh.
-#include "common/form.h"
-#include "common/input_helpers.h"
-#include "common/tool_registry.h"
+#include "common/forms/form.h"
+#include "common/forms/input_helpers.h"
+#include "common/forms/tool_registry.h"
 #include "message_recorder.h"
 #include "window_script.h"
 

@@ -1,8 +1,8 @@
 // The open-air storage window: the benzene example of its note, the
 // single-precision values that a failed step keeps across presses and a
 // reopening, and the keystroke filter and select-all of its six boxes.
-#include "common/input_helpers.h"
-#include "common/tool_registry.h"
+#include "common/forms/input_helpers.h"
+#include "common/forms/tool_registry.h"
 #include "message_recorder.h"
 #include "window_script.h"
 

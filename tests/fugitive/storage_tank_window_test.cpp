@@ -2,8 +2,8 @@
 // list with its layouts and resets, the chains of derived factors, the
 // worked examples of each roof type, the double-clicks and the button that
 // opens the protection-distance window.
-#include "common/form.h"
-#include "common/tool_registry.h"
+#include "common/forms/form.h"
+#include "common/forms/tool_registry.h"
 #include "message_recorder.h"
 #include "window_script.h"
 

@@ -1,7 +1,7 @@
 // The untight-equipment window: a live calculator that computes nothing
 // before the first change or click, its failures shown as "0", and its
 // coefficient table.
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 #include "window_script.h"
 
 #include <QPlainTextEdit>

@@ -2,7 +2,7 @@
 // window: what the window tests cannot reach easily, namely the factor texts
 // beyond the worked boundaries, the failures of each formula, and the values
 // a failed open-air step keeps.
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 #include "fugitive/fixed_roof_tank.h"
 #include "fugitive/open_air_storage.h"
 #include "fugitive/untight_equipment.h"

@@ -1,6 +1,6 @@
 // The consulting fee window: its frames by document kind, the locked number
 // of topics and the report of a press.
-#include "common/form.h"
+#include "common/forms/form.h"
 #include "window_driver.h"
 
 #include <QLineEdit>

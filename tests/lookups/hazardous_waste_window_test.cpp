@@ -1,6 +1,6 @@
 // 危险废物名录查询1 through its controls, and the list's document window.
-#include "common/tool_registry.h"
-#include "common/tool_window.h"
+#include "common/forms/tool_registry.h"
+#include "common/forms/tool_window.h"
 #include "lookups/hazardous_waste_list.h"
 #include "expect_notice.h"
 #include "message_recorder.h"

@@ -1,6 +1,6 @@
 // 产业结构调整指导目录 through its controls, and its full-text window.
-#include "common/tool_registry.h"
-#include "common/tool_window.h"
+#include "common/forms/tool_registry.h"
+#include "common/forms/tool_window.h"
 #include "lookups/industry_catalogue.h"
 #include "expect_notice.h"
 #include "message_recorder.h"

@@ -1,6 +1,6 @@
 // The consulting fee: band interpolation, the adjustments and the report's
 // texts.
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 #include "lookups/consulting_fee.h"
 
 #include <gtest/gtest.h>

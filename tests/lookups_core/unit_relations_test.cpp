@@ -2,7 +2,7 @@
 // of relations and conversions, and the conversions whose texts the reader
 // could split wrongly (two equals signs, half-width brackets, a full-width
 // equals sign, powers of ten), at their places in the list.
-#include "common/data_file.h"
+#include "common/files/data_file.h"
 #include "lookups/unit_converter.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "qstring_print.h"
 #include "window_driver.h"
 
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // The 2006 guideline highway model: the worked examples, the gradient and
 // design-speed rules, and the report laid out to the character.
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 #include "noise/highway_2006.h"
 #include "qstring_print.h"
 

@@ -1,9 +1,9 @@
 // The four exhaust-gas windows, driven through their boxes and their button
 // "计算". Each case starts from a window first opened in the run (window-level
 // values zero) and presses once per row.
-#include "common/input_helpers.h"
-#include "common/number_text.h"
-#include "common/tool_registry.h"
+#include "common/forms/input_helpers.h"
+#include "common/numbers/number_text.h"
+#include "common/forms/tool_registry.h"
 #include "message_recorder.h"
 
 #include <QLabel>

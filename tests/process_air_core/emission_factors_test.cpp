@@ -1,7 +1,7 @@
 // The emission-factor calculators without their windows: each row is a run
 // of presses on a fresh calculator, and the text the result box would show
 // after the last one.
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 #include "process_air/emission_factors.h"
 #include "process_air/foundry.h"
 

@@ -1,10 +1,10 @@
 // The grid hand-off file: the counted loops of its axes, its text, the value
 // texts of its writers, and the file operations in a private directory.
-#include "common/handoff_file.h"
+#include "common/files/handoff_file.h"
 #include "risk/puff_model_window.h"
-#include "common/steps.h"
-#include "common/result_window.h"
-#include "common/tool_registry.h"
+#include "common/numbers/steps.h"
+#include "common/views/result_window.h"
+#include "common/forms/tool_registry.h"
 #include "message_recorder.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 // The puff model window with its result and help windows, offscreen.
-#include "common/handoff_file.h"
-#include "common/result_window.h"
+#include "common/files/handoff_file.h"
+#include "common/views/result_window.h"
 #include "risk/puff_model_window.h"
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 #include "message_recorder.h"
 
 #include <QCoreApplication>

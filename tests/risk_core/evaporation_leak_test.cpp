@@ -1,6 +1,6 @@
 // Pool evaporation and leak rates without their windows, with the design
 // texts of the windows and one box changed per row.
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 #include "risk/leak_rates.h"
 #include "risk/pool_evaporation.h"
 

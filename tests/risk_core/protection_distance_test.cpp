@@ -1,8 +1,8 @@
 // The health-protection distance without its window: the coefficient
 // lookup, the press with its band re-search and bound, and the fast search
 // against a literal round-by-round copy of the stepping.
-#include "common/number_text.h"
-#include "common/steps.h"
+#include "common/numbers/number_text.h"
+#include "common/numbers/steps.h"
 #include "risk/protection_distance.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The puff model's arithmetic, called without its window. The point value
 // and the design-time grid's rows are checked through the window.
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 #include "risk/puff_model.h"
 
 #include <gtest/gtest.h>

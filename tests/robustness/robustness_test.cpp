@@ -4,9 +4,9 @@
 // round over two seconds, and no box may ever show the C++ library's own
 // texts of infinite or undefined values. Every step of every form window
 // also runs once on its design texts.
-#include "common/desktop.h"
-#include "common/form_window.h"
-#include "common/tool_registry.h"
+#include "common/forms/desktop.h"
+#include "common/forms/form_window.h"
+#include "common/forms/tool_registry.h"
 #include "every_window.h"
 #include "message_recorder.h"
 #include "window_driver.h"

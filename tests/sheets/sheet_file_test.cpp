@@ -1,5 +1,5 @@
 // The sheet file format, without a window.
-#include "common/sheet_file.h"
+#include "common/files/sheet_file.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // events: Tab between cells of the active grid, Ctrl+Tab out of it, Escape
 // dropping an edit, the picture passed by, and the names a screen reader
 // gives every control it can reach.
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 #include "sheet_window_fixture.h"
 
 #include <QAbstractButton>

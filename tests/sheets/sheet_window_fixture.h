@@ -3,8 +3,8 @@
 // A sheet window opened by name offscreen, with its grid and cells reached
 // by cell name, for the window and keyboard tests.
 
-#include "common/embedded_spreadsheet_window.h"
-#include "common/sheet_view.h"
+#include "common/views/embedded_spreadsheet_window.h"
+#include "common/views/sheet_view.h"
 #include "window_driver.h"
 
 #include <QCoreApplication>

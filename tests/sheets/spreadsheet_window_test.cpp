@@ -1,9 +1,9 @@
 // The sheet windows, opened by name offscreen: the picture, activation,
 // edits in place, closing the sheet and the window, copying.
-#include "common/embedded_spreadsheet_window.h"
-#include "common/screen_fit.h"
-#include "common/sheet_view.h"
-#include "common/tool_registry.h"
+#include "common/views/embedded_spreadsheet_window.h"
+#include "common/forms/screen_fit.h"
+#include "common/views/sheet_view.h"
+#include "common/forms/tool_registry.h"
 #include "shell/menu_tree.h"
 #include "message_recorder.h"
 #include "sheet_window_fixture.h"

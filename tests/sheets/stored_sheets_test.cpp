@@ -1,7 +1,7 @@
 // Every stored sheet through the sheet model: each pollutant row with the
 // example quantities, the cells around the rows, independent blocks, and the
 // textile rows that copy their coefficients instead of multiplying.
-#include "common/sheet_file.h"
+#include "common/files/sheet_file.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

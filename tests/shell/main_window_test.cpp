@@ -1,5 +1,5 @@
 #include "shell_test.h"
-#include "common/desktop.h"
+#include "common/forms/desktop.h"
 #include "shell/main_window.h"
 #include "shell/menu_tree.h"
 

@@ -1,6 +1,6 @@
 // Qt's own texts (standard buttons, the text boxes' context menu) are the
 // Chinese ones that the program loads at start.
-#include "common/message_box.h"
+#include "common/forms/message_box.h"
 #include "shell_test.h"
 
 #include <utility>

@@ -1,7 +1,7 @@
 // No window opens larger than the screen (the offscreen screen is 800 px
 // wide, narrower than the paint table); what does not fit scrolls inside
 // the window.
-#include "common/screen_fit.h"
+#include "common/forms/screen_fit.h"
 #include "shell/main_window.h"
 #include "shell_test.h"
 

@@ -2,7 +2,7 @@
 
 // What the shell's tests share: Qt's widgets and test tools, gtest, the
 // message recorder, and opening a registered tool window.
-#include "common/tool_registry.h"
+#include "common/forms/tool_registry.h"
 #include "message_recorder.h"
 
 #include <QtTest>

@@ -1,5 +1,5 @@
 #include "shell_test.h"
-#include "common/controls.h"
+#include "common/forms/controls.h"
 
 using namespace corvalen;
 

@@ -1,8 +1,8 @@
 // The solid-waste windows driven through their boxes: the live boiler ash
 // and settling-tank calculators, the sewage-works press and the picture
 // windows they open.
-#include "common/number_text.h"
-#include "common/tool_registry.h"
+#include "common/numbers/number_text.h"
+#include "common/forms/tool_registry.h"
 #include "message_recorder.h"
 #include "window_driver.h"
 

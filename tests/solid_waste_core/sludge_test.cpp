@@ -1,5 +1,5 @@
 // Settling-tank and sewage-works sludge.
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 #include "solid_waste/sludge.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 // not really opened, and every window left open (also one the window opened
 // from a button) is closed after each run.
 
-#include "common/desktop.h"
-#include "common/tool_registry.h"
+#include "common/forms/desktop.h"
+#include "common/forms/tool_registry.h"
 
 #include <QApplication>
 #include <QWidget>

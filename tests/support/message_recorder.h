@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/message_box.h"
+#include "common/forms/message_box.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "window_driver.h"
 
-#include "common/form.h"
-#include "common/tool_registry.h"
+#include "common/forms/form.h"
+#include "common/forms/tool_registry.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

@@ -1,8 +1,8 @@
 // The one scan that registers the data windows: each file of a window
 // folder becomes a window of its kind, under the name the file gives and in
 // the toolbox of its folder; files of other folders make no window.
-#include "common/data_windows.h"
-#include "common/tool_registry.h"
+#include "common/views/data_windows.h"
+#include "common/forms/tool_registry.h"
 #include "qstring_print.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The table file format, and how a parsed page is laid out.
-#include "common/reference_table.h"
-#include "common/table_page_layout.h"
+#include "common/files/reference_table.h"
+#include "common/views/table_page_layout.h"
 #include "qstring_print.h"
 
 #include <gtest/gtest.h>

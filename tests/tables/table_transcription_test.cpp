@@ -1,6 +1,6 @@
 // Every table file loads, and each table stands as the handbook prints it.
-#include "common/picture_reference_window.h"
-#include "common/tool_registry.h"
+#include "common/views/picture_reference_window.h"
+#include "common/forms/tool_registry.h"
 #include "qstring_print.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // The four grid river windows with their result windows, offscreen: point
 // results through the boxes, the label that follows X and Y, the grid file
 // and its result window, refused grids, the progress bar.
-#include "common/handoff_file.h"
-#include "common/tool_registry.h"
+#include "common/files/handoff_file.h"
+#include "common/forms/tool_registry.h"
 #include "message_recorder.h"
 #include "window_driver.h"
 

@@ -1,7 +1,7 @@
 // The surface-water assessment windows through their controls, opened from
 // the registry as the menu opens them: the worked examples, the pages of the
 // tab strips with their captions and help texts, and each page's report.
-#include "common/form.h"
+#include "common/forms/form.h"
 #include "message_recorder.h"
 #include "window_driver.h"
 

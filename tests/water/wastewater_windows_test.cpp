@@ -2,8 +2,8 @@
 // COD to BOD5 as the user types, the tannery's twelve amounts and its kept
 // M, the hospital, service-area and metal-finishing estimators with their
 // worked examples, and the menu items that open them.
-#include "common/form.h"
-#include "common/tool_registry.h"
+#include "common/forms/form.h"
+#include "common/forms/tool_registry.h"
 #include "shell/main_window.h"
 #include "window_script.h"
 

@@ -1,7 +1,7 @@
 // Cumulative-flow river models 4 and 8 without their windows: the point's
 // worked examples and failure rules, the grid file's bytes, the carry-over
 // of failed steps from grid point to grid point.
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 #include "water/river_grid_cumulative.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Two-dimensional mixing river models 2 and 6 without their windows: the
 // point's worked examples and failure rules, the grid file's bytes, the
 // carry-over of failed steps from cell to cell.
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 #include "water/river_grid_mixing.h"
 
 #include <gtest/gtest.h>

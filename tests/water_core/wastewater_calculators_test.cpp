@@ -1,7 +1,7 @@
 // The wastewater calculators without windows: the COD–BOD5 lines, the
 // tannery's single and double products, and the hospital, service-area and
 // metal-finishing estimators with their kept values and failures.
-#include "common/number_text.h"
+#include "common/numbers/number_text.h"
 #include "water/cod_bod.h"
 #include "water/tannery.h"
 #include "water/wastewater_estimates.h"

@@ -1,0 +1,120 @@
+#pragma once
+
+// A tool window described by data: its design (a function that fills the
+// form), its named steps and a trigger table that says which event runs
+// which steps, in order. Compute-button windows trigger on a press, live
+// calculators on a change of a box, a click into a result box or the choice
+// of a list item; one window may mix both.
+
+#include "common/forms/form.h"
+#include "common/numbers/number_text.h"
+#include "common/numbers/steps.h"
+#include "common/forms/tool_registry.h"
+#include "common/forms/tool_window.h"
+#include "common/numbers/general_value.h"
+
+#include <QSize>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace corvalen {
+
+enum class On {
+    Change,       // a box's text changes: a typed character, a paste, a write
+    Click,        // a press of the left mouse button into a box
+    DoubleClick,  // a double-click into a box
+    Choose,       // the user chooses an item of a list
+    Press,        // a button, option or check box is clicked
+};
+
+struct Trigger
+{
+    On event;
+    QStringList controls;  // the controls whose event it is
+    QStringList steps;     // the steps it runs, in this order
+};
+
+using Step = std::function<void(Form &)>;
+
+struct FormSpec
+{
+    QString caption;
+    std::function<void(Form &)> design;
+    std::map<QString, Step> steps;
+    std::vector<Trigger> triggers;
+    Step load = {};   // the load step, after the design and before showing
+    QSize size = {};  // the opening size, where the design's own is too small
+    // Makes the window-level values (WindowValues::maker<T>()); each instance
+    // calls it once, and the design, the load step and the steps reach the
+    // values with Form::values<T>(). Empty: the window keeps none.
+    std::function<WindowValues()> values = {};
+};
+
+class FormWindow : public ToolWindow
+{
+public:
+    // Each instance gets its own spec and its own window-level values.
+    explicit FormWindow(FormSpec spec);
+
+    // The form of the open window; null while it is closed.
+    Form *form() const { return m_form.get(); }
+    const FormSpec &spec() const { return m_spec; }
+    // Runs the named steps, in order (what a trigger does).
+    void run(const QStringList &steps);
+
+protected:
+    void build(QWidget *window) override;
+    void load() override;
+    void unload() override;
+
+private:
+    void connectTrigger(const Trigger &trigger);
+
+    FormSpec m_spec;
+    std::unique_ptr<Form> m_form;
+};
+
+// An explanation button that opens a window, or that shows a message.
+inline Explanation opens(const QString &button, const QString &window)
+{
+    return {.button = button, .opens = window};
+}
+inline Explanation says(const QString &button, QStringView message)
+{
+    return {.button = button, .message = message.toString()};
+}
+
+// A result's text through its display pattern: a failed computation (no
+// value, or a failed general value) shows what the pattern gives for none.
+inline QString patternText(const GeneralValue &value, QStringView pattern)
+{
+    return ApplyDisplayPattern(value, pattern);
+}
+inline QString patternText(std::optional<double> value, QStringView pattern)
+{
+    return PatternOrDot(value, pattern);
+}
+
+// A step that writes one result box with its value through the pattern;
+// `compute` reads the boxes it needs by control name.
+template <class Compute>
+Step writes(const QString &box, QStringView pattern, Compute compute)
+{
+    return [box, pattern, compute](Form &form) {
+        form.write(box, patternText(compute([&form](const char *name) { return form.text(QString::fromLatin1(name)); }),
+                                    pattern));
+    };
+}
+
+// Whether a trigger on `event` can fire for the control: a change of a text
+// box or an editable list, a click into a box or a label, the choice of a
+// list item, the press of a button, option or check box.
+bool canRaise(const QWidget *control, On event);
+
+// Registers a form window; `makeSpec` gives each new instance its spec.
+void registerFormWindow(ToolRegistry &registry, const QString &name, const QString &toolbox, ToolKind kind,
+                        std::function<FormSpec()> makeSpec);
+
+} // namespace corvalen

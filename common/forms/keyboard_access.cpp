@@ -1,0 +1,210 @@
+#include "common/forms/keyboard_access.h"
+
+#include "common/forms/form.h"
+#include "common/forms/tool_window.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+
+namespace corvalen {
+namespace {
+
+const char *const kResultProperty = "corvalenResult";
+
+bool inToolWindow(const QWidget *widget)
+{
+    return qobject_cast<const ToolWindowFrame *>(widget->window()) != nullptr;
+}
+
+bool isMultiLineText(const QWidget *widget)
+{
+    return qobject_cast<const QPlainTextEdit *>(widget) || qobject_cast<const QTextEdit *>(widget);
+}
+
+// Tab, Shift+Tab, Ctrl+Tab and Ctrl+Shift+Tab; Alt+Tab belongs to the
+// desktop.
+bool isTabKey(const QKeyEvent *key)
+{
+    const Qt::KeyboardModifiers others = key->modifiers() & ~(Qt::ShiftModifier | Qt::ControlModifier);
+    return (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && others == Qt::NoModifier;
+}
+
+// The window moves its focus as it does on a Tab into a one-line box.
+void moveFocus(QWidget *from, bool backward)
+{
+    QKeyEvent tab(QEvent::KeyPress, backward ? Qt::Key_Backtab : Qt::Key_Tab,
+                  backward ? Qt::ShiftModifier : Qt::NoModifier);
+    QCoreApplication::sendEvent(from->window(), &tab);
+}
+
+// Keys of every tool window, present and future: seen before the control
+// that has the focus.
+class KeyboardFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        auto *widget = static_cast<QWidget *>(watched);
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || !inToolWindow(button)
+                || !button->isEnabled())
+                return false;
+            button->click();
+            return true;
+        }
+        if (isMultiLineText(widget) && isTabKey(key) && inToolWindow(widget)) {
+            moveFocus(widget, key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+        return false;
+    }
+};
+
+// A check box or option button as the accessibility interface sees it. Its
+// press and toggle actions click the control, so that the window runs what
+// a click runs; an option button keeps the option role also where the
+// window groups it by hand (the platform's own interface then reports a
+// check box).
+class ToggleButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit ToggleButtonAccessible(QAbstractButton *button)
+        : QAccessibleWidget(button, qobject_cast<QRadioButton *>(button) ? QAccessible::RadioButton
+                                                                        : QAccessible::CheckBox)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return accessibleText(button()->text());
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = button()->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{toggleAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action != toggleAction() && action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        if (button()->isEnabled())
+            button()->click();
+    }
+
+private:
+    QAbstractButton *button() const { return static_cast<QAbstractButton *>(object()); }
+};
+
+QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("QCheckBox") || className == QLatin1String("QRadioButton"))
+        return new ToggleButtonAccessible(static_cast<QAbstractButton *>(object));
+    // A drawn handbook page or formula: a picture, named by what it shows.
+    if (className == QLatin1String("corvalen::TablePicture"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+// The name a user reads for a control: its own, or its label's.
+QString nameOf(const QWidget *control)
+{
+    if (!control->accessibleName().isEmpty())
+        return control->accessibleName();
+    for (const QLabel *label : control->window()->findChildren<QLabel *>())
+        if (label->buddy() == control)
+            return accessibleText(label->text());
+    return QString();
+}
+
+bool isResult(const QWidget *widget)
+{
+    return isMultiLineText(widget) || widget->property(kResultProperty).toBool();
+}
+
+// Inputs, lists, options, check boxes and buttons keep the order in which
+// the window lays them out (its reading order); results, notes, reports
+// and reference texts follow them.
+void orderTabChain(QWidget *window)
+{
+    QList<QWidget *> leading;
+    QList<QWidget *> trailing;
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
+            continue;
+        (isResult(w) ? trailing : leading).append(w);
+    }
+    if (trailing.isEmpty() || leading.isEmpty())
+        return;
+    // Only the results move: the inputs keep their places next to the
+    // compound controls (tab strips, lists) that hand their focus on.
+    QWidget *previous = leading.last();
+    for (QWidget *result : trailing) {
+        QWidget::setTabOrder(previous, result);
+        previous = result;
+    }
+}
+
+} // namespace
+
+void installKeyboardAccess()
+{
+    static bool installed = false;
+    if (installed || !qApp)
+        return;
+    installed = true;
+    qApp->installEventFilter(new KeyboardFilter(qApp));
+    QAccessible::installFactory(accessibleFactory);
+}
+
+void prepareWindowAccess(QWidget *window)
+{
+    // The edit part and the drop-down of a list read as the list.
+    for (QComboBox *list : window->findChildren<QComboBox *>()) {
+        const QString name = nameOf(list);
+        if (QLineEdit *edit = list->lineEdit(); edit && edit->accessibleName().isEmpty())
+            edit->setAccessibleName(name);
+        if (list->view()->accessibleName().isEmpty())
+            list->view()->setAccessibleName(name);
+    }
+    orderTabChain(window);
+}
+
+void markResult(QWidget *box)
+{
+    box->setProperty(kResultProperty, true);
+}
+
+} // namespace corvalen
