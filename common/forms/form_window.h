@@ -108,6 +108,26 @@ Step writes(const QString &box, QStringView pattern, Compute compute)
     };
 }
 
+// The spec of a window described by a toolbox's own record (a caption, its
+// steps and triggers): `design` builds the form from the record, which each
+// instance keeps a copy of.
+template <class Description>
+FormSpec describedSpec(const Description &description, void (*design)(Form &, const Description &))
+{
+    FormSpec spec;
+    spec.caption = description.caption;
+    spec.design = [description, design](Form &form) { design(form, description); };
+    spec.steps = description.steps;
+    spec.triggers = description.triggers;
+    return spec;
+}
+
+// A step that opens (or raises) the tool window of that name.
+inline Step showsWindow(const QString &window)
+{
+    return [window](Form &) { ShowToolWindow(window); };
+}
+
 // Whether a trigger on `event` can fire for the control: a change of a text
 // box or an editable list, a click into a box or a label, the choice of a
 // list item, the press of a button, option or check box.
