@@ -137,4 +137,15 @@ bool canRaise(const QWidget *control, On event);
 void registerFormWindow(ToolRegistry &registry, const QString &name, const QString &toolbox, ToolKind kind,
                         std::function<FormSpec()> makeSpec);
 
+// Registers one window for each record of a toolbox's table, under the
+// record's name; `spec` makes an instance's spec from its record. The table
+// lives as long as the program (a function's static).
+template <class Record, class MakeSpec>
+void registerFormWindows(ToolRegistry &registry, const QString &toolbox, ToolKind kind, const std::vector<Record> &forms,
+                         MakeSpec spec)
+{
+    for (const Record &form : forms)
+        registerFormWindow(registry, form.name, toolbox, kind, [&form, spec] { return spec(form); });
+}
+
 } // namespace corvalen
