@@ -106,7 +106,7 @@ FormSpec airIndexSpec()
     spec.caption = QStringLiteral("空气污染指数计算");
     spec.design = design;
     spec.steps["compute"] = compute;
-    spec.steps["table"] = [](Form &) { ShowToolWindow(QStringLiteral("空气污染指数及范围")); };
+    spec.steps["table"] = showsWindow(QStringLiteral("空气污染指数及范围"));
     spec.triggers = {{On::Press, {"Command1"}, {"compute"}}, {On::Press, {"Command2"}, {"table"}}};
     // A typed or written concentration moves its bar; a text that is no
     // number or lies off the scale leaves it. Setting the bar counts as no

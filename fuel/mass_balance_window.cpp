@@ -241,12 +241,7 @@ void design(Form &form, const MassBalanceForm &f)
 
 FormSpec massBalanceSpec(const MassBalanceForm &f)
 {
-    FormSpec spec;
-    spec.caption = f.caption;
-    spec.design = [f](Form &form) { design(form, f); };
-    spec.steps = f.steps;
-    spec.triggers = f.triggers;
-    return spec;
+    return describedSpec(f, design);
 }
 
 } // namespace

@@ -275,12 +275,7 @@ void design(Form &form, const DustForm &f)
 
 FormSpec dustSpec(const DustForm &f)
 {
-    FormSpec spec;
-    spec.caption = f.caption;
-    spec.design = [f](Form &form) { design(form, f); };
-    spec.steps = f.steps;
-    spec.triggers = f.triggers;
-    return spec;
+    return describedSpec(f, design);
 }
 
 void registerDustForm(ToolRegistry &registry, const DustForm &f)
@@ -305,7 +300,7 @@ void registerDustCalculatorWindows(ToolRegistry &registry)
             // As wide as the window: alone on a line of its own.
             form.top().line().button(QStringLiteral("Command6"), QStringLiteral("查看帮助文档"));
         };
-        spec.steps["help"] = [](Form &) { ShowToolWindow(QStringLiteral("秦皇岛码头煤堆起尘量计算公式1")); };
+        spec.steps["help"] = showsWindow(QStringLiteral("秦皇岛码头煤堆起尘量计算公式1"));
         spec.triggers.push_back({On::Press, {"Command6"}, {"help"}});
         return spec;
     });

@@ -121,7 +121,7 @@ FormSpec fixedRoofTankSpec()
         f.write("Text11", ApplyDisplayPattern(fixedRoofBreathingLoss(in), kFixedRoofLossPattern));
         f.write("Text12", ApplyDisplayPattern(fixedRoofWorkingLoss(in), kFixedRoofLossPattern));
     };
-    spec.steps["source"] = [](Form &) { ShowToolWindow(kSourceText); };
+    spec.steps["source"] = showsWindow(kSourceText);
     spec.triggers = {
         {On::Change, {"Text3"}, {"C"}},
         {On::Change, {"Text10"}, {"KN"}},

@@ -275,7 +275,7 @@ FormSpec storageTankSpec()
         {"type", forTypes(kEveryType, chooseType)},
         {"working", forTypes(kEveryType, workingLoss)},
         {"standing", forTypes(kEveryType, standingLoss)},
-        {"distance", [](Form &) { ShowToolWindow(kProtectionDistanceWindow); }},
+        {"distance", showsWindow(kProtectionDistanceWindow)},
         {"Py", [](Form &f) { f.write("Text11", meanVapourPressureText(f.text("Text12"), f.text("Text13"))); }},
         {"N", forTypes({TankType::Dome}, turnovers)},
         {"Kt", forTypes({TankType::Dome}, turnoverFactor)},

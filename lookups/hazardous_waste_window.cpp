@@ -1,5 +1,6 @@
 #include "lookups/hazardous_waste_window.h"
 
+#include "common/forms/controls.h"
 #include "common/forms/form_window.h"
 #include "lookups/hazardous_waste_list.h"
 
@@ -41,9 +42,7 @@ FormSpec hazardousWasteSpec()
     spec.caption = QStringLiteral("危险废物名录查询");
     spec.design = design;
     spec.load = [](Form &f) {
-        auto *codes = f.get<QComboBox>("Combo1");
-        codes->addItems(hazardousWasteCodes());
-        codes->setCurrentIndex(-1);
+        fillList(f.get<QComboBox>("Combo1"), hazardousWasteCodes());
     };
     spec.steps["codeAndName"] = [](Form &f) {
         if (const std::optional<QString> text = wasteCodeAndName(hazardousWasteListText(), f.text("Combo1")))
@@ -54,7 +53,7 @@ FormSpec hazardousWasteSpec()
         if (const std::optional<QString> text = wasteEntry(hazardousWasteListText(), f.text("Combo1")))
             f.write("Text3", *text);
     };
-    spec.steps["fullText"] = [](Form &) { ShowToolWindow(kFullText); };
+    spec.steps["fullText"] = showsWindow(kFullText);
     spec.triggers = {
         {On::Choose, {"Combo1"}, {"codeAndName"}},
         {On::Press, {"Command1"}, {"entry"}},

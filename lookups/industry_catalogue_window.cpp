@@ -1,6 +1,7 @@
 #include "lookups/industry_catalogue_window.h"
 
 #include "common/forms/form_style.h"
+#include "common/forms/controls.h"
 #include "common/forms/form_window.h"
 #include "common/forms/message_box.h"
 #include "lookups/industry_catalogue.h"
@@ -71,13 +72,11 @@ FormSpec catalogueSpec()
     spec.caption = QStringLiteral("产业结构调整指导目录");
     spec.design = design;
     spec.load = [](Form &f) {
-        auto *list = f.get<QComboBox>("Combo1");
-        list->addItems(catalogueClassNames());
-        list->setCurrentIndex(-1);
+        fillList(f.get<QComboBox>("Combo1"), catalogueClassNames());
     };
     spec.steps["askForKeyword"] = askForKeyword;
     spec.steps["search"] = search;
-    spec.steps["fullText"] = [](Form &) { ShowToolWindow(kFullText); };
+    spec.steps["fullText"] = showsWindow(kFullText);
     spec.triggers = {
         {On::Change, {"Text1"}, {"askForKeyword"}},
         {On::Choose, {"Combo1"}, {"askForKeyword"}},

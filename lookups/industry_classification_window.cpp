@@ -1,5 +1,6 @@
 #include "lookups/industry_classification_window.h"
 
+#include "common/forms/controls.h"
 #include "common/forms/form_window.h"
 #include "common/forms/message_box.h"
 #include "lookups/industry_classification.h"
@@ -77,8 +78,7 @@ FormSpec classificationSpec()
     spec.load = [](Form &f) {
         f.setChecked("Option1", true);
         showMode(f, false);
-        f.get<QComboBox>("Combo1")->addItems(sectionItems());
-        f.get<QComboBox>("Combo1")->setCurrentIndex(-1);
+        fillList(f.get<QComboBox>("Combo1"), sectionItems());
     };
     spec.steps["sectionMode"] = [](Form &f) { showMode(f, false); };
     spec.steps["keywordMode"] = [](Form &f) { showMode(f, true); };

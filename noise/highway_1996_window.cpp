@@ -53,18 +53,8 @@ void design(Form &f)
     pavement.option("Option5", QStringLiteral("水泥地面"));
     columns[3].stretch();
 
-    Panel buttons = top.line();
-    buttons.stretch();
-    buttons.button("Command1", QStringLiteral("帮    助"));
-    buttons.button("Command2", QStringLiteral("刷新结果"));
-    buttons.button("Command3", QStringLiteral("退   出"));
-    buttons.stretch();
-    Panel results = top.frame("Frame4", QStringLiteral("预测结果"));
-    QPlainTextEdit *report = results.report("RichTextBox1", QStringLiteral("预测结果"));
-    report->setReadOnly(true);
-    report->setFont(faceFont(Face::Mono));
-    report->setLineWrapMode(QPlainTextEdit::NoWrap);
-    report->setMinimumHeight(110);
+    addCommandButtons(top, true);
+    addPredictionReport(top, 110)->setLineWrapMode(QPlainTextEdit::NoWrap);
     Panel remarks = top.frame("Frame5", QStringLiteral("说明"));
     QPlainTextEdit *note = remarks.note("Text15",
                                         noteText(QStringLiteral("noise"), QStringLiteral("highway_1996_remarks.txt")),

@@ -94,16 +94,8 @@ void design(Form &f)
     QLabel *note = top.label("Label37", QStringLiteral("注：关于车速的说明，当选择公式法时，不用手工输入车速！默认为手工输入！公式法预测结果偏大!"));
     setPoints(note, kSmallPoints);
     setBoldFont(note);
-    Panel buttons = top.line();
-    buttons.stretch();
-    buttons.button("Command2", QStringLiteral("刷新结果"));
-    buttons.button("Command3", QStringLiteral("退   出"));
-    buttons.stretch();
-    Panel results = top.frame("Frame4", QStringLiteral("预测结果"));
-    QPlainTextEdit *report = results.report("RichTextBox1", QStringLiteral("预测结果"));
-    report->setReadOnly(true);
-    report->setFont(faceFont(Face::Mono));
-    report->setMinimumHeight(320);
+    addCommandButtons(top, false);
+    addPredictionReport(top, 320);
     widenBoxes(f, "Text10");
 }
 
@@ -140,6 +132,27 @@ void predict(Form &f)
 }
 
 } // namespace
+
+void addCommandButtons(Panel &top, bool withHelp)
+{
+    Panel buttons = top.line();
+    buttons.stretch();
+    if (withHelp)
+        buttons.button("Command1", QStringLiteral("帮    助"));
+    buttons.button("Command2", QStringLiteral("刷新结果"));
+    buttons.button("Command3", QStringLiteral("退   出"));
+    buttons.stretch();
+}
+
+QPlainTextEdit *addPredictionReport(Panel &top, int minimumHeight)
+{
+    Panel results = top.frame("Frame4", QStringLiteral("预测结果"));
+    QPlainTextEdit *report = results.report("RichTextBox1", QStringLiteral("预测结果"));
+    report->setReadOnly(true);
+    report->setFont(faceFont(Face::Mono));
+    report->setMinimumHeight(minimumHeight);
+    return report;
+}
 
 void widenBoxes(Form &form, const char *sectionNameBox)
 {

@@ -1,6 +1,7 @@
 #include "process_air/emission_factor_window.h"
 
 #include "common/forms/form_window.h"
+#include "process_air/press_result_window.h"
 #include "common/numbers/number_text.h"
 #include "process_air/emission_factor_notes.h"
 #include "process_air/emission_factors.h"
@@ -199,9 +200,7 @@ FormSpec emissionFactorSpec(const EmissionFactorForm &form)
             printed->hide();
         }
     };
-    spec.values = form.values;
-    spec.steps["compute"] = [press = form.press](Form &f) { f.write("Text6", SingleText(press(f))); };
-    spec.triggers = {{On::Press, {"Command2"}, {"compute"}}};
+    showsPressResult(spec, form.values, form.press);
     if (form.name == kIncinerator) {
         spec.steps["mode"] = switchIncineratorMode;
         spec.triggers.push_back({On::Choose, {"Combo4"}, {"mode"}});
@@ -213,10 +212,7 @@ FormSpec emissionFactorSpec(const EmissionFactorForm &form)
 
 void registerEmissionFactorWindows(ToolRegistry &registry)
 {
-    for (const EmissionFactorForm &form : emissionFactorForms()) {
-        registerFormWindow(registry, form.name, QStringLiteral("process_air"), ToolKind::ComputeButtonCalculator,
-                           [&form] { return emissionFactorSpec(form); });
-    }
+    registerFormWindows(registry, QStringLiteral("process_air"), ToolKind::ComputeButtonCalculator, emissionFactorForms(), emissionFactorSpec);
 }
 
 } // namespace corvalen

@@ -1,6 +1,7 @@
 #include "process_air/exhaust_gas_window.h"
 
 #include "common/forms/form_window.h"
+#include "process_air/press_result_window.h"
 #include "common/files/note_file.h"
 #include "common/numbers/number_text.h"
 #include "process_air/exhaust_gas.h"
@@ -141,9 +142,7 @@ FormSpec exhaustGasSpec(const ExhaustGasForm &form)
         top.result({.name = "Text6", .label = form.resultLabel, .text = QStringLiteral(" "), .unit = form.unitLabel,
                  .labelName = "Label3"});
     };
-    spec.values = form.values;
-    spec.steps["compute"] = [press = form.press](Form &f) { f.write("Text6", SingleText(press(f))); };
-    spec.triggers = {{On::Press, {"Command2"}, {"compute"}}};
+    showsPressResult(spec, form.values, form.press);
     return spec;
 }
 
@@ -151,10 +150,7 @@ FormSpec exhaustGasSpec(const ExhaustGasForm &form)
 
 void registerExhaustGasWindows(ToolRegistry &registry)
 {
-    for (const ExhaustGasForm &form : exhaustGasForms()) {
-        registerFormWindow(registry, form.name, QStringLiteral("process_air"), ToolKind::ComputeButtonCalculator,
-                           [&form] { return exhaustGasSpec(form); });
-    }
+    registerFormWindows(registry, QStringLiteral("process_air"), ToolKind::ComputeButtonCalculator, exhaustGasForms(), exhaustGasSpec);
 }
 
 } // namespace corvalen

@@ -1,5 +1,6 @@
 #include "process_air/foundry_window.h"
 
+#include "common/forms/controls.h"
 #include "common/forms/form_window.h"
 #include "common/forms/message_box.h"
 #include "common/numbers/number_text.h"
@@ -43,8 +44,7 @@ void refillLists(Form &f)
                                           std::pair{kControls[i].treatmentList, branches[i].treatments}}) {
             auto *list = f.get<QComboBox>(name);
             list->clear();
-            list->addItems(items);
-            list->setCurrentIndex(-1);
+            fillList(list, items);
             list->setEditText(QString());
         }
     }

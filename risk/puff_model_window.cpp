@@ -111,7 +111,7 @@ FormSpec puffSpec()
     };
     spec.steps["grid"] = [](Form &f) { computeGrid(f, f.values<ProgressState>()); };
     spec.steps["distance"] = [](Form &f) { computeDistance(f, f.values<ProgressState>()); };
-    spec.steps["help"] = [](Form &) { ShowToolWindow(QStringLiteral("风险评价之烟团帮助")); };
+    spec.steps["help"] = showsWindow(QStringLiteral("风险评价之烟团帮助"));
     spec.steps["sigmaXToY"] = mirror("Text2", "Text3");
     spec.steps["sigmaYToX"] = mirror("Text3", "Text2");
     spec.steps["pointLabel"] = [](Form &f) {

@@ -84,7 +84,7 @@ FormSpec sewageSludgeSpec()
         f.write("Text4", SingleText(sludge->drySludge));
         f.write("Text6", SingleText(sludge->wetSludge));
     };
-    spec.steps["source"] = [](Form &) { ShowToolWindow(QStringLiteral("生活污水处理污泥计算来源")); };
+    spec.steps["source"] = showsWindow(QStringLiteral("生活污水处理污泥计算来源"));
     spec.triggers = {
         {On::Press, {"Command2"}, {"press"}},
         {On::Press, {"Command1"}, {"source"}},

@@ -228,10 +228,7 @@ FormSpec profileSpec(const ProfileForm &form)
 
 void registerRiverProfileWindows(ToolRegistry &registry)
 {
-    for (const ProfileForm &form : profileForms()) {
-        registerFormWindow(registry, form.name, QStringLiteral("water"), ToolKind::ComputeButtonCalculator,
-                           [&form] { return profileSpec(form); });
-    }
+    registerFormWindows(registry, QStringLiteral("water"), ToolKind::ComputeButtonCalculator, profileForms(), profileSpec);
 }
 
 } // namespace corvalen

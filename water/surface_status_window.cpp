@@ -57,6 +57,15 @@ void showHelp(Form &f, const QString &helpBox, const QString &firstTab, const QS
         f.get<ReportBox>(helpBox)->showReport(secondHelp);
 }
 
+// The 说明 report below the tab strip: the first page's help at opening,
+// then `help` whenever another page is chosen.
+void addTabHelp(Form &f, const QString &helpBox, const QStringList &firstHelp, void (*help)(Form &))
+{
+    f.top().report(helpBox, QStringLiteral("说明"));
+    f.get<ReportBox>(helpBox)->showReport(firstHelp);
+    onTabChosen(f, "TabStrip1", help);
+}
+
 void nemerowHelp(Form &f)
 {
     showHelp(f, "RichTextBox2", kNemerowTab, kNemerowHelp, kSingleFactorTab, kSingleFactorHelp);
@@ -88,9 +97,7 @@ void designMethodOne(Form &f)
     single.button("Command2", QStringLiteral("刷新结果"));
     single.report("RichTextBox3", QStringLiteral("单项评价指数"));
 
-    f.top().report("RichTextBox2", QStringLiteral("说明"));
-    f.get<ReportBox>("RichTextBox2")->showReport(kNemerowHelp);
-    onTabChosen(f, "TabStrip1", nemerowHelp);
+    addTabHelp(f, "RichTextBox2", kNemerowHelp, nemerowHelp);
 }
 
 FormSpec methodOneSpec()
@@ -145,9 +152,7 @@ void designMethodTwo(Form &f)
     ise.result({.name = "Text11", .label = QString(), .accessibleName = QStringLiteral("污染排序指数ISE")});
     setFontSize(f, "Text11", kBodyPoints);
 
-    f.top().report("RichTextBox1", QStringLiteral("说明"));
-    f.get<ReportBox>("RichTextBox1")->showReport(kPurificationHelp);
-    onTabChosen(f, "TabStrip1", purificationHelp);
+    addTabHelp(f, "RichTextBox1", kPurificationHelp, purificationHelp);
 }
 
 FormSpec methodTwoSpec()

@@ -74,4 +74,10 @@ QComboBox *makeList(QWidget *parent, const QString &objectName, bool editable)
     return box;
 }
 
+void fillList(QComboBox *list, const QStringList &items)
+{
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+}
+
 } // namespace corvalen

@@ -40,4 +40,8 @@ void onChanged(QLineEdit *box, QObject *context, F handler)
 // pass editable = false for a list that only offers its items.
 QComboBox *makeList(QWidget *parent, const QString &objectName, bool editable = true);
 
+// Adds the items to the list and leaves none of them chosen: the system's
+// lists show an empty text until the user chooses.
+void fillList(QComboBox *list, const QStringList &items);
+
 } // namespace corvalen

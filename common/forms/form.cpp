@@ -211,8 +211,7 @@ ReportBox *Panel::report(const QString &name, const QString &accessibleName)
 QComboBox *Panel::list(const ListField &field)
 {
     QComboBox *list = makeList(m_container, field.name, field.editable);
-    list->addItems(field.items);
-    list->setCurrentIndex(-1);
+    fillList(list, field.items);
     if (field.editable)
         list->setEditText(field.text);
     list->setAccessibleName(accessibleText(field.accessibleName.isEmpty() ? field.label : field.accessibleName));

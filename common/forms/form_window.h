@@ -108,6 +108,26 @@ Step writes(const QString &box, QStringView pattern, Compute compute)
     };
 }
 
+// The spec of a window described by a toolbox's own record (a caption, its
+// steps and triggers): `design` builds the form from the record, which each
+// instance keeps a copy of.
+template <class Description>
+FormSpec describedSpec(const Description &description, void (*design)(Form &, const Description &))
+{
+    FormSpec spec;
+    spec.caption = description.caption;
+    spec.design = [description, design](Form &form) { design(form, description); };
+    spec.steps = description.steps;
+    spec.triggers = description.triggers;
+    return spec;
+}
+
+// A step that opens (or raises) the tool window of that name.
+inline Step showsWindow(const QString &window)
+{
+    return [window](Form &) { ShowToolWindow(window); };
+}
+
 // Whether a trigger on `event` can fire for the control: a change of a text
 // box or an editable list, a click into a box or a label, the choice of a
 // list item, the press of a button, option or check box.
@@ -116,5 +136,16 @@ bool canRaise(const QWidget *control, On event);
 // Registers a form window; `makeSpec` gives each new instance its spec.
 void registerFormWindow(ToolRegistry &registry, const QString &name, const QString &toolbox, ToolKind kind,
                         std::function<FormSpec()> makeSpec);
+
+// Registers one window for each record of a toolbox's table, under the
+// record's name; `spec` makes an instance's spec from its record. The table
+// lives as long as the program (a function's static).
+template <class Record, class MakeSpec>
+void registerFormWindows(ToolRegistry &registry, const QString &toolbox, ToolKind kind, const std::vector<Record> &forms,
+                         MakeSpec spec)
+{
+    for (const Record &form : forms)
+        registerFormWindow(registry, form.name, toolbox, kind, [&form, spec] { return spec(form); });
+}
 
 } // namespace corvalen

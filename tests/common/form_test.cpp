@@ -1,6 +1,7 @@
 // The form layer's conventions, once: change on an identical write, a list's
 // click only on a real choice, buddies and accessible names, the key filter
 // and select-all by flag, and a trigger table running its steps in order.
+#include "common/forms/controls.h"
 #include "common/forms/form_window.h"
 #include "common/numbers/number_text.h"
 #include "common/numbers/general_value.h"
@@ -14,6 +15,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 
 using namespace corvalen;
@@ -107,6 +109,35 @@ TEST_F(FormLayer, ListClickOnlyOnARealChoice)
     EXPECT_TRUE(g_log->steps.isEmpty()) << "typing an item's text is no choice";
     w.choose("Combo1", QStringLiteral("甲"));
     EXPECT_EQ(w.text("Text4"), QStringLiteral("甲"));
+}
+
+// A list filled at load, or filled again, shows no item until the user
+// chooses one, whether it was chosen before or not.
+TEST(FillList, LeavesNoItemChosen)
+{
+    struct Row
+    {
+        const char *name;
+        bool editable;
+        int chosenBefore;  // -1: none
+    };
+    const Row rows[] = {
+        {"editable, empty", true, -1},
+        {"editable, an item chosen before", true, 0},
+        {"fixed items, an item chosen before", false, 1},
+    };
+    for (const Row &row : rows) {
+        QComboBox *list = makeList(nullptr, QStringLiteral("Combo1"), row.editable);
+        std::unique_ptr<QComboBox> owner(list);
+        if (row.chosenBefore >= 0) {
+            list->addItems({QStringLiteral("甲"), QStringLiteral("乙")});
+            list->setCurrentIndex(row.chosenBefore);
+        }
+        fillList(list, {QStringLiteral("丙"), QStringLiteral("丁")});
+        EXPECT_EQ(list->currentIndex(), -1) << row.name;
+        EXPECT_EQ(list->currentText(), QString()) << row.name;
+        EXPECT_EQ(list->itemText(list->count() - 1), QStringLiteral("丁")) << row.name;
+    }
 }
 
 TEST_F(FormLayer, BoxesAreNamedByTheirLabels)
