@@ -149,15 +149,13 @@ FormSpec stackWindSpec()
 
 void registerGuidelineWindows(ToolRegistry &registry)
 {
-    const QString box = QStringLiteral("atmosphere");
-    registerFormWindow(registry, QStringLiteral("大气评价等级的划分"), box, ToolKind::ComputeButtonCalculator,
-                       workGradeSpec);
-    registerFormWindow(registry, QStringLiteral("混合层高度计算1"), box, ToolKind::ComputeButtonCalculator,
-                       mixingLayerSpec);
-    registerFormWindow(registry, QStringLiteral("烟囱出口风速计算1"), box, ToolKind::ComputeButtonCalculator,
-                       stackWindSpec);
-    registerFormWindow(registry, QStringLiteral("烟气抬升高度计算1"), box, ToolKind::ComputeButtonCalculator,
-                       plumeRiseSpec);
+    registerFormWindows(registry, QStringLiteral("atmosphere"),
+                        {
+                            {QStringLiteral("大气评价等级的划分"), ToolKind::ComputeButtonCalculator, workGradeSpec},
+                            {QStringLiteral("混合层高度计算1"), ToolKind::ComputeButtonCalculator, mixingLayerSpec},
+                            {QStringLiteral("烟囱出口风速计算1"), ToolKind::ComputeButtonCalculator, stackWindSpec},
+                            {QStringLiteral("烟气抬升高度计算1"), ToolKind::ComputeButtonCalculator, plumeRiseSpec},
+                        });
 }
 
 } // namespace corvalen

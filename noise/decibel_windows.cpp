@@ -135,11 +135,12 @@ FormSpec subtractionSpec()
 
 void registerDecibelWindows(ToolRegistry &registry)
 {
-    registerFormWindow(registry, QStringLiteral("噪声源叠加计算程序"), kToolbox, ToolKind::ComputeButtonCalculator,
-                       superpositionSpec);
-    registerFormWindow(registry, QStringLiteral("噪声源衰减计算程序"), kToolbox, ToolKind::LiveCalculator,
-                       attenuationSpec);
-    registerFormWindow(registry, QStringLiteral("分贝相减运算1"), kToolbox, ToolKind::LiveCalculator, subtractionSpec);
+    registerFormWindows(registry, kToolbox,
+                        {
+                            {QStringLiteral("噪声源叠加计算程序"), ToolKind::ComputeButtonCalculator, superpositionSpec},
+                            {QStringLiteral("噪声源衰减计算程序"), ToolKind::LiveCalculator, attenuationSpec},
+                            {QStringLiteral("分贝相减运算1"), ToolKind::LiveCalculator, subtractionSpec},
+                        });
 }
 
 } // namespace corvalen

@@ -10,10 +10,11 @@ void registerNoiseWindows(ToolRegistry &registry)
 {
     const QString toolbox = QStringLiteral("noise");
     registerDecibelWindows(registry);
-    registerFormWindow(registry, QStringLiteral("公路交通噪声预测1"), toolbox, ToolKind::ComputeButtonCalculator,
-                       highway2006Spec);
-    registerFormWindow(registry, QStringLiteral("公路交通噪声预测3"), toolbox, ToolKind::ComputeButtonCalculator,
-                       highway1996Spec);
+    registerFormWindows(registry, toolbox,
+                        {
+                            {QStringLiteral("公路交通噪声预测1"), ToolKind::ComputeButtonCalculator, highway2006Spec},
+                            {QStringLiteral("公路交通噪声预测3"), ToolKind::ComputeButtonCalculator, highway1996Spec},
+                        });
 }
 
 } // namespace corvalen

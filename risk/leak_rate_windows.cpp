@@ -172,10 +172,12 @@ void registerLeakRateWindows(ToolRegistry &registry)
 {
     for (const QString &file : kFormulaFiles)
         formulaPage(formulaPath(file));
-    const QString box = QStringLiteral("risk");
-    registerFormWindow(registry, QStringLiteral("液体泄漏速度"), box, ToolKind::ComputeButtonCalculator, liquidLeakSpec);
-    registerFormWindow(registry, QStringLiteral("气体泄漏量"), box, ToolKind::ComputeButtonCalculator, gasLeakSpec);
-    registerFormWindow(registry, QStringLiteral("两相泄漏量计算"), box, ToolKind::LiveCalculator, twoPhaseLeakSpec);
+    registerFormWindows(registry, QStringLiteral("risk"),
+                        {
+                            {QStringLiteral("液体泄漏速度"), ToolKind::ComputeButtonCalculator, liquidLeakSpec},
+                            {QStringLiteral("气体泄漏量"), ToolKind::ComputeButtonCalculator, gasLeakSpec},
+                            {QStringLiteral("两相泄漏量计算"), ToolKind::LiveCalculator, twoPhaseLeakSpec},
+                        });
 }
 
 } // namespace corvalen

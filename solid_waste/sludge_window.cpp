@@ -96,10 +96,11 @@ FormSpec sewageSludgeSpec()
 
 void registerSludgeWindows(ToolRegistry &registry)
 {
-    registerFormWindow(registry, QStringLiteral("沉淀池污泥量"), QStringLiteral("solid_waste"),
-                       ToolKind::LiveCalculator, settlingTankSpec);
-    registerFormWindow(registry, QStringLiteral("污泥量计算"), QStringLiteral("solid_waste"),
-                       ToolKind::ComputeButtonCalculator, sewageSludgeSpec);
+    registerFormWindows(registry, QStringLiteral("solid_waste"),
+                        {
+                            {QStringLiteral("沉淀池污泥量"), ToolKind::LiveCalculator, settlingTankSpec},
+                            {QStringLiteral("污泥量计算"), ToolKind::ComputeButtonCalculator, sewageSludgeSpec},
+                        });
 }
 
 } // namespace corvalen

@@ -178,10 +178,11 @@ FormSpec methodTwoSpec()
 
 void registerSurfaceStatusWindows(ToolRegistry &registry)
 {
-    registerFormWindow(registry, QStringLiteral("地面水现状评价方法1"), QStringLiteral("water"),
-                       ToolKind::ComputeButtonCalculator, methodOneSpec);
-    registerFormWindow(registry, QStringLiteral("地面水评价现状评价方法21"), QStringLiteral("water"),
-                       ToolKind::ComputeButtonCalculator, methodTwoSpec);
+    registerFormWindows(registry, QStringLiteral("water"),
+                        {
+                            {QStringLiteral("地面水现状评价方法1"), ToolKind::ComputeButtonCalculator, methodOneSpec},
+                            {QStringLiteral("地面水评价现状评价方法21"), ToolKind::ComputeButtonCalculator, methodTwoSpec},
+                        });
 }
 
 } // namespace corvalen

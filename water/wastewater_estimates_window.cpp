@@ -120,9 +120,12 @@ FormSpec metalFinishingSpec()
 
 void registerWastewaterEstimateWindows(ToolRegistry &registry)
 {
-    registerFormWindow(registry, kHospital, kToolbox, ToolKind::ComputeButtonCalculator, hospitalSpec);
-    registerFormWindow(registry, kServiceArea, kToolbox, ToolKind::ComputeButtonCalculator, serviceAreaSpec);
-    registerFormWindow(registry, kMetalFinishing, kToolbox, ToolKind::LiveCalculator, metalFinishingSpec);
+    registerFormWindows(registry, kToolbox,
+                        {
+                            {kHospital, ToolKind::ComputeButtonCalculator, hospitalSpec},
+                            {kServiceArea, ToolKind::ComputeButtonCalculator, serviceAreaSpec},
+                            {kMetalFinishing, ToolKind::LiveCalculator, metalFinishingSpec},
+                        });
 }
 
 } // namespace corvalen

@@ -138,4 +138,10 @@ void registerFormWindow(ToolRegistry &registry, const QString &name, const QStri
                           }});
 }
 
+void registerFormWindows(ToolRegistry &registry, const QString &toolbox, std::initializer_list<FormWindowEntry> windows)
+{
+    for (const FormWindowEntry &window : windows)
+        registerFormWindow(registry, window.name, toolbox, window.kind, window.makeSpec);
+}
+
 } // namespace corvalen

@@ -15,6 +15,7 @@
 
 #include <QSize>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <vector>
@@ -136,6 +137,17 @@ bool canRaise(const QWidget *control, On event);
 // Registers a form window; `makeSpec` gives each new instance its spec.
 void registerFormWindow(ToolRegistry &registry, const QString &name, const QString &toolbox, ToolKind kind,
                         std::function<FormSpec()> makeSpec);
+
+// One form window of a toolbox's registration table.
+struct FormWindowEntry
+{
+    QString name;
+    ToolKind kind;
+    FormSpec (*makeSpec)();
+};
+
+// Registers a toolbox's form windows, one entry each, in their order.
+void registerFormWindows(ToolRegistry &registry, const QString &toolbox, std::initializer_list<FormWindowEntry> windows);
 
 // Registers one window for each record of a toolbox's table, under the
 // record's name; `spec` makes an instance's spec from its record. The table
