@@ -306,6 +306,10 @@ TEST(ReferenceTexts, OpenAtTheirBeginning)
         ASSERT_NE(box, nullptr) << name.toStdString();
         EXPECT_EQ(box->textCursor().position(), 0) << name.toStdString();
     }
+    // A note shown in a label, without a box, opens again after a close.
+    WindowDriver note(QStringLiteral("note"));
+    note.reopen();
+    EXPECT_TRUE(note.window() && note.window()->isVisible());
 }
 
 // A kept design (no steps, costly to lay out) is built once: a close hides
