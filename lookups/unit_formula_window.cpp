@@ -63,6 +63,8 @@ FormSpec concentrationSpec()
         picture->setAccessibleName(QStringLiteral("浓度单位的换算"));
         top.stretch();
     };
+    // The nested formula tables take long to lay out: laid out once.
+    spec.keepBuilt = true;
     return spec;
 }
 

@@ -6,6 +6,7 @@
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QLabel>
+#include <QScrollBar>
 
 namespace corvalen {
 
@@ -13,6 +14,9 @@ FormWindow::FormWindow(FormSpec spec) : m_spec(std::move(spec))
 {
     if (m_spec.values)
         keepValues(m_spec.values());
+    // A kept window would show what its steps wrote at the next opening.
+    if (m_spec.keepBuilt && (!m_spec.steps.empty() || !m_spec.triggers.empty() || m_spec.load || m_spec.values))
+        qFatal("form window %s: a kept design has steps or values", qPrintable(m_spec.caption));
     for (const Trigger &trigger : m_spec.triggers) {
         for (const QString &step : trigger.steps) {
             if (!m_spec.steps.count(step))
@@ -52,7 +56,20 @@ void FormWindow::load()
 
 void FormWindow::unload()
 {
-    m_form.reset();
+    // A kept window keeps its form with its widgets.
+    if (!m_spec.keepBuilt)
+        m_form.reset();
+}
+
+void FormWindow::restoreDesign()
+{
+    // Opens scrolled to its beginning, as a newly built window does.
+    if (!widget())
+        return;
+    for (QAbstractScrollArea *area : widget()->findChildren<QAbstractScrollArea *>()) {
+        area->horizontalScrollBar()->setValue(0);
+        area->verticalScrollBar()->setValue(0);
+    }
 }
 
 namespace {

@@ -51,6 +51,10 @@ struct FormSpec
     // calls it once, and the design, the load step and the steps reach the
     // values with Form::values<T>(). Empty: the window keeps none.
     std::function<WindowValues()> values = {};
+    // A design that nothing changes (no steps, no load step, no values) and
+    // that is costly to lay out: built once at the warm-up, hidden on close
+    // and shown again as it was built.
+    bool keepBuilt = false;
 };
 
 class FormWindow : public ToolWindow
@@ -64,11 +68,13 @@ public:
     const FormSpec &spec() const { return m_spec; }
     // Runs the named steps, in order (what a trigger does).
     void run(const QStringList &steps);
+    bool keepsBuiltWindow() const override { return m_spec.keepBuilt; }
 
 protected:
     void build(QWidget *window) override;
     void load() override;
     void unload() override;
+    void restoreDesign() override;
 
 private:
     void connectTrigger(const Trigger &trigger);

@@ -64,6 +64,8 @@ void ToolWindow::warmUp()
         setMessageSink(std::move(previous));
         if (!frame->testAttribute(Qt::WA_Resized))
             frame->adjustSize();
+        // Painted as its first opening will show it.
+        restoreDesign();
         // Laid out and painted once, here, instead of at the first opening.
         frame->grab();
         m_designSize = frame->size();

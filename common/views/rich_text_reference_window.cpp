@@ -62,8 +62,9 @@ void RichTextReferenceWindow::build(QWidget *window)
 
 void RichTextReferenceWindow::restoreDesign()
 {
-    // Opens at its beginning, nothing selected.
-    if (auto *box = m_form->get<QTextEdit>(QStringLiteral("RichTextBox1"))) {
+    // Opens at its beginning, nothing selected; a note shown in a label has
+    // no box.
+    if (auto *box = widget() ? widget()->findChild<QTextEdit *>(QStringLiteral("RichTextBox1")) : nullptr) {
         box->moveCursor(QTextCursor::Start);
         box->verticalScrollBar()->setValue(0);
         box->horizontalScrollBar()->setValue(0);

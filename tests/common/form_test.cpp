@@ -12,6 +12,8 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
 #include <functional>
@@ -335,4 +337,51 @@ TEST(ReferenceTexts, OpenAtTheirBeginning)
         ASSERT_NE(box, nullptr) << name.toStdString();
         EXPECT_EQ(box->textCursor().position(), 0) << name.toStdString();
     }
+    // A note shown in a label, without a box, opens again after a close.
+    WindowDriver note(QStringLiteral("note"));
+    note.reopen();
+    EXPECT_TRUE(note.window() && note.window()->isVisible());
+}
+
+// A kept design (no steps, costly to lay out) is built once: a close hides
+// it, and the next opening shows the same widgets, with their form, scrolled
+// back to their beginning. A kept design with steps is refused: it would
+// show what they wrote at the next opening.
+TEST(KeptDesign, OpensAgainAsBuiltAndAtItsBeginning)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const QString name = QStringLiteral("保留设计测试窗口");
+    if (!ToolRegistry::global().contains(name)) {
+        registerFormWindow(ToolRegistry::global(), name, "common", ToolKind::RichTextReference, [] {
+            FormSpec spec;
+            spec.caption = QStringLiteral("保留");
+            spec.design = [](Form &form) {
+                // Taller than any screen: the window scrolls.
+                for (int i = 0; i < 200; ++i)
+                    form.top().label(QStringLiteral("Label%1").arg(i), QStringLiteral("第%1行").arg(i));
+            };
+            spec.keepBuilt = true;
+            return spec;
+        });
+    }
+    WindowDriver w(name);
+    QWidget *built = w.window();
+    auto *area = w.find<QAbstractScrollArea>(QStringLiteral("scrollArea"));
+    ASSERT_NE(area, nullptr) << "the design is meant to scroll";
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    ASSERT_GT(area->verticalScrollBar()->value(), 0);
+
+    w.reopen();
+    EXPECT_EQ(w.window(), built) << "shown again, not built anew";
+    EXPECT_EQ(area->verticalScrollBar()->value(), 0);
+    auto *window = dynamic_cast<FormWindow *>(w.instance());
+    ASSERT_TRUE(window && window->form());
+    EXPECT_EQ(window->form()->find(QStringLiteral("Label199")), w.find<QLabel>(QStringLiteral("Label199")));
+
+    FormSpec withSteps;
+    withSteps.caption = QStringLiteral("有步骤");
+    withSteps.steps["noop"] = [](Form &) {};
+    withSteps.keepBuilt = true;
+    EXPECT_DEATH(FormWindow{withSteps}, "a kept design has steps or values");
+    ToolRegistry::global().resetInstances();
 }
