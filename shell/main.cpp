@@ -5,6 +5,7 @@
 #include "shell/main_window.h"
 #include "shell/program_icon.h"
 #include "shell/qt_translations.h"
+#include "shell/shell_style.h"
 #include "shell/single_instance.h"
 #include "shell/window_warm_up.h"
 
@@ -34,6 +35,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvalen"));
+    QApplication::setStyle(new corvalen::ShellStyle);
     // The grey spanner for the main window, every tool window and the icon
     // in the notification area; Qt's own texts in Chinese. Both wait for
     // the main window's first paint, except for the message of a second

@@ -4,10 +4,31 @@
 #include "common/forms/message_box.h"
 #include "common/forms/screen_fit.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QCoreApplication>
 
 namespace corvalen {
+namespace {
+
+// Paints a window that is not shown into the store it will be shown from.
+void paintIntoOwnStore(QWidget *frame)
+{
+    frame->winId();  // the window and its store exist from here on
+    QBackingStore *store = frame->backingStore();
+    if (!store) {
+        frame->grab();
+        return;
+    }
+    const QRect all(QPoint(), frame->size());
+    store->resize(all.size());
+    store->beginPaint(all);
+    if (QPaintDevice *device = store->paintDevice())
+        frame->render(device, QPoint(), QRegion(all), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    store->endPaint();
+}
+
+} // namespace
 
 ToolWindow::~ToolWindow()
 {
@@ -66,8 +87,11 @@ void ToolWindow::warmUp()
             frame->adjustSize();
         // Painted as its first opening will show it.
         restoreDesign();
-        // Laid out and painted once, here, instead of at the first opening.
-        frame->grab();
+        // Laid out and painted once, here, instead of at the first opening,
+        // into the window's own backing store: the first opening then finds
+        // the store's memory in place (having the memory of a large window's
+        // store mapped in, page by page, was most of its first opening).
+        paintIntoOwnStore(frame);
         m_designSize = frame->size();
         m_kept = frame;
         m_widget.clear();

@@ -1,4 +1,25 @@
 #include "shell_test.h"
+#include "shell/single_instance.h"
+
+// The lock itself: one holder per file while it lives, free again once it
+// is gone, and a place where no file can be made does not pass for a
+// running copy.
+TEST(SingleStart, LockIsHeldByOneHolderAtATime)
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/corvalen.lock";
+    {
+        corvalen::SingleInstance first(path);
+        ASSERT_TRUE(first.acquire());
+        EXPECT_TRUE(first.acquire());
+        corvalen::SingleInstance second(path);
+        EXPECT_FALSE(second.acquire());
+    }
+    corvalen::SingleInstance after(path);
+    EXPECT_TRUE(after.acquire());
+    corvalen::SingleInstance nowhere(dir.path() + "/no such folder/corvalen.lock");
+    EXPECT_TRUE(nowhere.acquire());
+}
 
 // Runs the built program itself. A second copy beside a running one shows
 // the refusal and ends, the first keeps running; a lock left by a crashed

@@ -2,6 +2,7 @@
 // it must leave nothing behind that a user could see or that a window's
 // first opening could find changed.
 #include "shell/main_window.h"
+#include "shell/shell_style.h"
 #include "shell/window_warm_up.h"
 #include "shell_test.h"
 
@@ -37,9 +38,21 @@ TEST(WindowWarmUp, TouchesEveryWindowButShowsAndKeepsNothing)
             const corvalen::ToolWindow *instance = registry.existingInstance(name);
             const bool keeps = registry.info(name)->create()->keepsBuiltWindow();
             EXPECT_EQ(instance != nullptr, keeps) << name.toStdString();
-            if (instance)
+            if (instance) {
                 EXPECT_FALSE(instance->isOpen()) << name.toStdString();
+            }
         }
+        // The kept windows are painted into their own stores, at their size,
+        // so that the first opening finds the store ready.
+        int kept = 0;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() || !registry.contains(top->objectName()))
+                continue;
+            ++kept;
+            ASSERT_NE(top->backingStore(), nullptr) << top->objectName().toStdString();
+            EXPECT_EQ(top->backingStore()->size(), top->size()) << top->objectName().toStdString();
+        }
+        EXPECT_GT(kept, 0);
     }
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join(u'|').toStdString();
 
@@ -92,3 +105,22 @@ TEST(AfterFirstPaint, ItemsOfWindowsRegisteredLaterAreEnabled)
 }
 
 } // namespace
+
+// The program's style hands out the arrows of a narrow menu bar unread; they
+// are read, as the base style has them, when drawn.
+TEST(ShellStyle, MenuBarArrowsAreTheBaseStylesWhenDrawn)
+{
+    corvalen::ShellStyle style;
+    for (const auto arrow : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon deferred = style.standardIcon(arrow);
+        EXPECT_FALSE(deferred.isNull());
+        const QImage drawn = deferred.pixmap(QSize(16, 16)).toImage();
+        const QImage base = style.baseStyle()->standardIcon(arrow).pixmap(QSize(16, 16)).toImage();
+        EXPECT_FALSE(base.isNull());
+        EXPECT_EQ(drawn, base);
+        // A copy draws the same images, read once.
+        EXPECT_EQ(QIcon(deferred).pixmap(QSize(16, 16)).toImage(), base);
+    }
+    EXPECT_EQ(style.standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32).toImage(),
+              style.baseStyle()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32).toImage());
+}
