@@ -1,6 +1,7 @@
 #include "common/forms/message_box.h"
 #include "common/forms/tool_registry.h"
 #include "shell/all_windows.h"
+#include "shell/application_setup.h"
 #include "shell/qt_translations.h"
 #include "window_opening.h"
 
@@ -36,7 +37,9 @@ int main(int argc, char **argv)
     // The opening benchmark's children come with a screen of their own.
     if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    corvalen::beforeApplication();
     QApplication app(argc, argv);
+    corvalen::afterApplication();
     QApplication::setQuitOnLastWindowClosed(false);
     corvalen::installQtTranslations();
     corvalen::setMessageSink([](const QString &) {});

@@ -1,11 +1,11 @@
 #include "common/forms/message_box.h"
 #include "common/forms/tool_registry.h"
 #include "shell/all_windows.h"
+#include "shell/application_setup.h"
 #include "shell/data_check.h"
 #include "shell/main_window.h"
 #include "shell/program_icon.h"
 #include "shell/qt_translations.h"
-#include "shell/shell_style.h"
 #include "shell/single_instance.h"
 #include "shell/window_warm_up.h"
 
@@ -33,9 +33,10 @@ void letGoOfToolWindows()
 
 int main(int argc, char *argv[])
 {
+    corvalen::beforeApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvalen"));
-    QApplication::setStyle(new corvalen::ShellStyle);
+    corvalen::afterApplication();
     // The grey spanner for the main window, every tool window and the icon
     // in the notification area; Qt's own texts in Chinese. Both wait for
     // the main window's first paint, except for the message of a second
