@@ -3,6 +3,7 @@
 #include "shell/shell_style.h"
 
 #include <QApplication>
+#include <malloc.h>
 
 namespace corvalen {
 namespace {
@@ -13,6 +14,8 @@ bool setEventLoopChoice = false;
 
 void beforeApplication()
 {
+    mallopt(M_MMAP_THRESHOLD, int(kMaxReadyStoreBytes));
+    mallopt(M_TRIM_THRESHOLD, int(2 * kMaxReadyStoreBytes));
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
         setEventLoopChoice = qputenv("QT_NO_GLIB", "1");
 }

@@ -1,12 +1,16 @@
 #include "shell/window_warm_up.h"
 
 #include "common/forms/tool_registry.h"
+#include "shell/application_setup.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace corvalen {
@@ -48,6 +52,30 @@ private:
     std::function<void()> m_step;
 };
 
+// A window built anew at each opening gets a new backing store, taken from
+// the heap, where the store of the window closed last is left for it (see
+// beforeApplication()). Before any window has been opened there is none: this
+// leaves as much memory as the largest such window's store mapped in and
+// free there, so that a first opening does not wait for fresh memory to be
+// mapped in page by page (on a virtual machine that was most of the first
+// opening of a large window).
+void keepStoreMemoryReady(qint64 area)
+{
+    const qreal ratio = qApp->devicePixelRatio();
+    const qint64 bytes = qMin(qint64(area * ratio * ratio) * 4, kMaxReadyStoreBytes);
+    if (bytes <= 0)
+        return;
+    auto *block = static_cast<char *>(std::malloc(size_t(bytes)));
+    if (!block)
+        return;
+    // The writes are the point: not zeros (a block of zeros may be taken
+    // as fresh memory, which is zero already, and never written), and kept
+    // from being optimised away.
+    std::memset(block, 1, size_t(bytes));
+    asm volatile("" : : "r"(block) : "memory");
+    std::free(block);
+}
+
 // One window per timeout of a zero timer, which fires only when the event
 // loop has nothing else to do: a click of the user waits for one window at
 // most.
@@ -70,15 +98,18 @@ private:
                 // A window that keeps its built window warms the instance
                 // the registry keeps; every other one an instance of its own.
                 std::unique_ptr<ToolWindow> own = info->create();
-                if (own->keepsBuiltWindow())
+                if (own->keepsBuiltWindow()) {
                     ToolRegistry::global().instance(m_names[m_next])->warmUp();
-                else
-                    own->warmUp();
+                } else {
+                    const QSize size = own->warmUp();
+                    m_largestArea = qMax(m_largestArea, qint64(size.width()) * size.height());
+                }
             }
             ++m_next;
             return;
         }
         m_timer.stop();
+        keepStoreMemoryReady(m_largestArea);
         if (m_done)
             m_done();
         deleteLater();
@@ -86,6 +117,7 @@ private:
 
     QStringList m_names;
     qsizetype m_next = 0;
+    qint64 m_largestArea = 0;  // of the windows built anew at each opening, px
     QTimer m_timer;
     std::function<void()> m_done;
 };

@@ -75,11 +75,11 @@ void ToolWindow::show()
     m_widget->activateWindow();
 }
 
-void ToolWindow::warmUp()
+QSize ToolWindow::warmUp()
 {
     if (keepsBuiltWindow()) {
         if (m_widget || m_kept)
-            return;
+            return m_designSize;
         MessageSink previous = setMessageSink([](const QString &) {});
         QWidget *frame = buildFrame();
         setMessageSink(std::move(previous));
@@ -95,7 +95,7 @@ void ToolWindow::warmUp()
         m_designSize = frame->size();
         m_kept = frame;
         m_widget.clear();
-        return;
+        return m_designSize;
     }
     // No owner: nothing is told when the frame goes.
     ToolWindowFrame frame(nullptr);
@@ -115,6 +115,7 @@ void ToolWindow::warmUp()
     // Into a pixmap, the format a window's own painting uses.
     frame.grab();
     m_widget.clear();
+    return frame.size();
 }
 
 void ToolWindow::close()

@@ -42,8 +42,9 @@ public:
     // first opening. No unload step runs; meant for an instance of its own,
     // not the one the registry keeps, except for a window that keeps its
     // built window: there it builds the registry's instance's window and
-    // keeps it hidden for the first opening.
-    void warmUp();
+    // keeps it hidden for the first opening. Returns the size the window
+    // opens at.
+    QSize warmUp();
     // Forgets the widgets without deleting them (the process is ending).
     void abandon()
     {
