@@ -1,6 +1,7 @@
 #include "shell/shell_style.h"
 
 #include <QIconEngine>
+#include <QStyleOption>
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
@@ -80,6 +81,27 @@ QIcon ShellStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, 
     QPointer<QWidget> owner(const_cast<QWidget *>(widget));
     const QStyle *base = baseStyle();
     return QIcon(new DeferredIconEngine([base, icon, owner] { return base->standardIcon(icon, nullptr, owner.data()); }));
+}
+
+void ShellStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                               const QWidget *widget) const
+{
+    // Few enough rows that Qt keeps the drawing on this thread: it shares
+    // out 96 spans or more, and a row of a box with controls in it is
+    // several spans.
+    constexpr int kBandRows = 40;
+    if (element != PE_FrameGroupBox || !option || option->rect.height() <= kBandRows
+        || painter->worldTransform().type() > QTransform::TxTranslate) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    const QRect all = option->rect;
+    for (int top = all.top(); top <= all.bottom(); top += kBandRows) {
+        painter->save();
+        painter->setClipRect(QRect(all.left(), top, all.width(), kBandRows), Qt::IntersectClip);
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        painter->restore();
+    }
 }
 
 } // namespace corvalen

@@ -10,11 +10,18 @@ namespace corvalen {
 // reading its image loads every image reader Qt has; the main window's menu
 // bar would pay that before its first paint, though it rarely shows the
 // arrow at all.
+// The frame of a group box is a picture stretched over the whole box; it is
+// drawn in bands of a few rows at a time. Qt hands a translucent drawing of
+// more rows to its worker threads, and waking them cost more than the
+// drawing itself: it was the largest part of painting a window of many
+// frames.
 class ShellStyle : public QProxyStyle
 {
 public:
     ShellStyle();
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
 };
 

@@ -124,3 +124,31 @@ TEST(ShellStyle, MenuBarArrowsAreTheBaseStylesWhenDrawn)
     EXPECT_EQ(style.standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32).toImage(),
               style.baseStyle()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32).toImage());
 }
+
+// Group box frames drawn in bands are the base style's to the pixel: with a
+// title, without one, checkable, on an opaque and a translucent ground.
+TEST(ShellStyle, GroupBoxFramesAreTheBaseStyles)
+{
+    auto *shell = new corvalen::ShellStyle;
+    QStyle *base = QStyleFactory::create(shell->baseStyle()->name());
+    for (const QString &title : {QStringLiteral("计算参数"), QString()}) {
+        for (const bool checkable : {false, true}) {
+            for (const bool opaque : {true, false}) {
+                QWidget holder;
+                holder.setAutoFillBackground(opaque);
+                holder.setPalette(QPalette(QColor(192, 0, 0)));
+                holder.resize(400, 300);
+                auto *box = new QGroupBox(title, &holder);
+                box->setCheckable(checkable);
+                box->setGeometry(10, 7, 377, 283);
+                new QLabel(QStringLiteral("文字"), box);
+                box->setStyle(base);
+                const QImage plain = holder.grab().toImage();
+                box->setStyle(shell);
+                EXPECT_EQ(holder.grab().toImage(), plain) << title.toStdString() << checkable << opaque;
+            }
+        }
+    }
+    delete shell;
+    delete base;
+}
