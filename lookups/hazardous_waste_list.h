@@ -6,6 +6,8 @@
 // hazardous components. The look-ups work on the text, as the window reads
 // its hidden box.
 
+#include "common/files/data_file.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -19,12 +21,7 @@ struct HazardousWasteList
     bool complete = true;  // false while blocks lack the published sources and components
 };
 
-struct HazardousWasteListResult
-{
-    HazardousWasteList file;
-    QString error;  // "file:line: reason"; empty when the file is sound
-    bool ok() const { return error.isEmpty(); }
-};
+using HazardousWasteListResult = DataFileResult<HazardousWasteList>;
 
 // Parses the list file (`complete:`, `code:`, `name:`, `line:`; see the
 // README) into the list text. The blocks must be HW01 to HW47 in order,

@@ -6,6 +6,8 @@
 // per item, so that no letter inside an item's text can cut it and no item
 // can run into the next.
 
+#include "common/files/data_file.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -25,12 +27,7 @@ struct CatalogueClass
     bool complete = true; // false while the file lacks items of the published text
 };
 
-struct CatalogueClassResult
-{
-    CatalogueClass file;
-    QString error;        // "file:line: reason"; empty when the file is sound
-    bool ok() const { return error.isEmpty(); }
-};
+using CatalogueClassResult = DataFileResult<CatalogueClass>;
 
 // Parses a class file: `class:` once first, then `heading:` and `item:`
 // lines in text order (see the README).

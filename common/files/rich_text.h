@@ -5,6 +5,7 @@
 // (data/<toolbox>/docs/*.text). The README describes the format. QtCore only;
 // rich_text_document.h turns a file into a QTextDocument.
 
+#include "common/files/data_file.h"
 #include "common/files/reference_table.h"
 
 #include <QList>
@@ -60,12 +61,7 @@ QList<RichTextPiece> richTextPieces(const QString &markup, QString *error = null
 // The markup as plain text: a fraction as "numerator/denominator", a sum as "Σ".
 QString richTextPlainText(const QString &markup);
 
-struct RichTextFileResult
-{
-    RichTextFile file;
-    QString error;             // "file:line: reason"; empty when the file is sound
-    bool ok() const { return error.isEmpty(); }
-};
+using RichTextFileResult = DataFileResult<RichTextFile>;
 
 RichTextFileResult parseRichTextFile(const QString &text, const QString &fileName);
 RichTextFileResult loadRichTextFile(const QString &path);

@@ -3,6 +3,7 @@
 // Sheet files: the stored workbook of one EmbeddedSpreadsheetWindow,
 // data/<toolbox>/sheets/*.sheet. The README describes the format.
 
+#include "common/files/data_file.h"
 #include "common/files/sheet.h"
 
 #include <QString>
@@ -18,12 +19,7 @@ struct SheetFile
     Sheet sheet;        // as stored, its formulas evaluated
 };
 
-struct SheetFileResult
-{
-    SheetFile file;
-    QString error;      // "file:line: reason"; empty when the file is sound
-    bool ok() const { return error.isEmpty(); }
-};
+using SheetFileResult = DataFileResult<SheetFile>;
 
 // Parses the text of a sheet file; `fileName` names it in error messages.
 SheetFileResult parseSheetFile(const QString &text, const QString &fileName);
