@@ -1,10 +1,12 @@
 #include "shell/shell_style.h"
 
+#include <QGroupBox>
 #include <QIconEngine>
 #include <QStyleOption>
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
+#include <qdrawutil.h>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -83,25 +85,51 @@ QIcon ShellStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, 
     return QIcon(new DeferredIconEngine([base, icon, owner] { return base->standardIcon(icon, nullptr, owner.data()); }));
 }
 
-void ShellStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
-                               const QWidget *widget) const
+// The desktop style's group box frame: a picture of a rounded frame
+// stretched over the box, below its title. The desktop style reads the
+// picture at every frame it draws, and a read asks the file's time, which
+// makes the C library look at the time zone file again.
+bool ShellStyle::drawGroupBoxFrame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const
 {
+    if (!m_groupBoxFrameRead) {
+        m_groupBoxFrameRead = true;
+        if (baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
+            m_groupBoxFrame = QPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    }
+    if (m_groupBoxFrame.isNull())
+        return false;
+    // Below the title, or only a few rows down when the box has neither a
+    // title nor a check box.
+    constexpr int kTopMargin = 3;
+    const auto *box = qobject_cast<const QGroupBox *>(widget);
+    const int top = box && !box->isCheckable() && box->title().isEmpty()
+                        ? kTopMargin
+                        : qMax(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) + kTopMargin;
+    const QRect frame = option->rect.adjusted(0, top, 0, 0);
+    const QMargins edges(6, 6, 6, 6);
     // Few enough rows that Qt keeps the drawing on this thread: it shares
     // out 96 spans or more, and a row of a box with controls in it is
     // several spans.
     constexpr int kBandRows = 40;
-    if (element != PE_FrameGroupBox || !option || option->rect.height() <= kBandRows
-        || painter->worldTransform().type() > QTransform::TxTranslate) {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-        return;
+    if (frame.height() <= kBandRows || painter->worldTransform().type() > QTransform::TxTranslate) {
+        qDrawBorderPixmap(painter, frame, edges, m_groupBoxFrame);
+        return true;
     }
-    const QRect all = option->rect;
-    for (int top = all.top(); top <= all.bottom(); top += kBandRows) {
+    for (int y = frame.top(); y <= frame.bottom(); y += kBandRows) {
         painter->save();
-        painter->setClipRect(QRect(all.left(), top, all.width(), kBandRows), Qt::IntersectClip);
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        painter->setClipRect(QRect(frame.left(), y, frame.width(), kBandRows), Qt::IntersectClip);
+        qDrawBorderPixmap(painter, frame, edges, m_groupBoxFrame);
         painter->restore();
     }
+    return true;
+}
+
+void ShellStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                               const QWidget *widget) const
+{
+    if (element == PE_FrameGroupBox && option && drawGroupBoxFrame(option, painter, widget))
+        return;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 } // namespace corvalen

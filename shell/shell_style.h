@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QProxyStyle>
 
 namespace corvalen {
@@ -10,11 +11,11 @@ namespace corvalen {
 // reading its image loads every image reader Qt has; the main window's menu
 // bar would pay that before its first paint, though it rarely shows the
 // arrow at all.
-// The frame of a group box is a picture stretched over the whole box; it is
-// drawn in bands of a few rows at a time. Qt hands a translucent drawing of
-// more rows to its worker threads, and waking them cost more than the
-// drawing itself: it was the largest part of painting a window of many
-// frames.
+// The frame of a group box is a picture stretched over the whole box; the
+// picture is read once, and the frame is drawn in bands of a few rows at a
+// time. Qt hands a translucent drawing of more rows to its worker threads,
+// and waking them cost more than the drawing itself: it was the largest
+// part of painting a window of many frames.
 class ShellStyle : public QProxyStyle
 {
 public:
@@ -23,6 +24,14 @@ public:
                        const QWidget *widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
+
+private:
+    // Draws the frame of a group box as the desktop style does; false when
+    // the desktop style is not the one whose picture this knows.
+    bool drawGroupBoxFrame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
+
+    mutable QPixmap m_groupBoxFrame;
+    mutable bool m_groupBoxFrameRead = false;
 };
 
 } // namespace corvalen

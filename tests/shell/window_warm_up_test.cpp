@@ -6,6 +6,8 @@
 #include "shell/window_warm_up.h"
 #include "shell_test.h"
 
+#include <utility>
+
 namespace {
 
 // Top-level widgets of their own that a user sees (menus and other popups
@@ -125,27 +127,28 @@ TEST(ShellStyle, MenuBarArrowsAreTheBaseStylesWhenDrawn)
               style.baseStyle()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32).toImage());
 }
 
-// Group box frames drawn in bands are the base style's to the pixel: with a
-// title, without one, checkable, on an opaque and a translucent ground.
+// Group box frames, drawn from a picture read once and in bands, are the
+// base style's to the pixel: with a title, without one, checkable, on an
+// opaque and a translucent ground, tall and a single band high.
 TEST(ShellStyle, GroupBoxFramesAreTheBaseStyles)
 {
     auto *shell = new corvalen::ShellStyle;
     QStyle *base = QStyleFactory::create(shell->baseStyle()->name());
     for (const QString &title : {QStringLiteral("计算参数"), QString()}) {
         for (const bool checkable : {false, true}) {
-            for (const bool opaque : {true, false}) {
+            for (const auto [opaque, height] : {std::pair(true, 283), std::pair(false, 283), std::pair(true, 38)}) {
                 QWidget holder;
                 holder.setAutoFillBackground(opaque);
                 holder.setPalette(QPalette(QColor(192, 0, 0)));
                 holder.resize(400, 300);
                 auto *box = new QGroupBox(title, &holder);
                 box->setCheckable(checkable);
-                box->setGeometry(10, 7, 377, 283);
+                box->setGeometry(10, 7, 377, height);
                 new QLabel(QStringLiteral("文字"), box);
                 box->setStyle(base);
                 const QImage plain = holder.grab().toImage();
                 box->setStyle(shell);
-                EXPECT_EQ(holder.grab().toImage(), plain) << title.toStdString() << checkable << opaque;
+                EXPECT_EQ(holder.grab().toImage(), plain) << title.toStdString() << checkable << opaque << height;
             }
         }
     }
