@@ -1,6 +1,7 @@
 #include "common/forms/controls.h"
 
 #include <QAbstractScrollArea>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 namespace corvalen {
@@ -55,7 +56,14 @@ QComboBox *makeList(QWidget *parent, const QString &objectName, bool editable)
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(objectName);
-    box->setEditable(editable);
+    if (editable) {
+        // What setEditable(true) does, less building the popup list first:
+        // the list is built when it is first needed, with the scroll bar of
+        // an editable list.
+        auto *edit = new QLineEdit(box);
+        edit->setPalette(box->palette());
+        box->setLineEdit(edit);
+    }
     box->setInsertPolicy(QComboBox::NoInsert);
     // A combo box selects its first item when items are added to it while
     // empty, unless it has a placeholder; the system's lists start with an

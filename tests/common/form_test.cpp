@@ -8,7 +8,9 @@
 #include "message_recorder.h"
 #include "window_driver.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -140,6 +142,23 @@ TEST(FillList, LeavesNoItemChosen)
         EXPECT_EQ(list->currentText(), QString()) << row.name;
         EXPECT_EQ(list->itemText(list->count() - 1), QStringLiteral("丁")) << row.name;
     }
+}
+
+// An editable list is editable as a combo box made editable by Qt is,
+// though its popup list is built only when first needed: the popup scrolls
+// with a scroll bar, the box takes focus alike and never completes a text.
+TEST(MakeList, EditableListIsQtsEditableComboBox)
+{
+    std::unique_ptr<QComboBox> list(makeList(nullptr, QStringLiteral("Combo1"), true));
+    QComboBox qt;
+    qt.setEditable(true);
+    ASSERT_TRUE(list->isEditable());
+    EXPECT_EQ(list->lineEdit()->palette(), qt.lineEdit()->palette());
+    EXPECT_EQ(list->focusPolicy(), qt.focusPolicy());
+    EXPECT_EQ(list->lineEdit()->hasFrame(), qt.lineEdit()->hasFrame());
+    EXPECT_EQ(list->completer(), nullptr);
+    EXPECT_EQ(list->view()->verticalScrollBarPolicy(), qt.view()->verticalScrollBarPolicy());
+    EXPECT_EQ(list->view()->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 }
 
 TEST_F(FormLayer, BoxesAreNamedByTheirLabels)

@@ -136,7 +136,7 @@ TEST(ShellStyle, GroupBoxFramesAreTheBaseStyles)
     QStyle *base = QStyleFactory::create(shell->baseStyle()->name());
     for (const QString &title : {QStringLiteral("计算参数"), QString()}) {
         for (const bool checkable : {false, true}) {
-            for (const auto [opaque, height] : {std::pair(true, 283), std::pair(false, 283), std::pair(true, 38)}) {
+            for (const auto &[opaque, height] : {std::pair(true, 283), std::pair(false, 283), std::pair(true, 38)}) {
                 QWidget holder;
                 holder.setAutoFillBackground(opaque);
                 holder.setPalette(QPalette(QColor(192, 0, 0)));
