@@ -9,8 +9,6 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
-#include <cstdlib>
-#include <cstring>
 #include <utility>
 
 namespace corvalen {
@@ -62,18 +60,7 @@ private:
 void keepStoreMemoryReady(qint64 area)
 {
     const qreal ratio = qApp->devicePixelRatio();
-    const qint64 bytes = qMin(qint64(area * ratio * ratio) * 4, kMaxReadyStoreBytes);
-    if (bytes <= 0)
-        return;
-    auto *block = static_cast<char *>(std::malloc(size_t(bytes)));
-    if (!block)
-        return;
-    // The writes are the point: not zeros (a block of zeros may be taken
-    // as fresh memory, which is zero already, and never written), and kept
-    // from being optimised away.
-    std::memset(block, 1, size_t(bytes));
-    asm volatile("" : : "r"(block) : "memory");
-    std::free(block);
+    keepHeapMemoryReady(qMin(qint64(area * ratio * ratio) * 4, kMaxReadyStoreBytes));
 }
 
 // One window per timeout of a zero timer, which fires only when the event
