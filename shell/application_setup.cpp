@@ -17,7 +17,7 @@ bool setEventLoopChoice = false;
 
 } // namespace
 
-void keepHeapMemoryReady(long long bytes)
+void keepHeapMemoryReady(long long bytes, HeapReadiness how)
 {
     if (bytes <= 0 || bytes > kMaxReadyStoreBytes)
         return;
@@ -25,16 +25,17 @@ void keepHeapMemoryReady(long long bytes)
     if (!block)
         return;
     // Linux 5.14 and later map in a range at once; elsewhere the block is
-    // written instead, a page at a time. The writes are not zeros (a block
-    // of zeros may be taken as fresh memory, which is zero already, and
-    // never written), and are kept from being optimised away.
+    // written. The writes are not zeros (a block of zeros may be taken as
+    // fresh memory, which is zero already, and never written), and are kept
+    // from being optimised away.
 #ifndef MADV_POPULATE_WRITE
     constexpr int MADV_POPULATE_WRITE = 23;
 #endif
     const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
     const std::uintptr_t begin = (std::uintptr_t(block) + page - 1) / page * page;
     const std::uintptr_t end = (std::uintptr_t(block) + std::uintptr_t(bytes)) / page * page;
-    if (end <= begin || madvise(reinterpret_cast<void *>(begin), end - begin, MADV_POPULATE_WRITE) != 0) {
+    if (how == HeapReadiness::Written || end <= begin
+        || madvise(reinterpret_cast<void *>(begin), end - begin, MADV_POPULATE_WRITE) != 0) {
         std::memset(block, 1, size_t(bytes));
         asm volatile("" : : "r"(block) : "memory");
     }
@@ -45,7 +46,7 @@ void setUpHeap()
 {
     mallopt(M_MMAP_THRESHOLD, int(kMaxReadyStoreBytes));
     mallopt(M_TRIM_THRESHOLD, int(2 * kMaxReadyStoreBytes));
-    keepHeapMemoryReady(kStartHeapBytes);
+    keepHeapMemoryReady(kStartHeapBytes, HeapReadiness::MappedIn);
 }
 
 void beforeApplication()

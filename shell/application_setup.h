@@ -13,12 +13,24 @@ inline constexpr long long kMaxReadyStoreBytes = 16ll << 20;
 // a little more.
 inline constexpr long long kStartHeapBytes = 3ll << 20;
 
-// Maps in a block of `bytes` (at most kMaxReadyStoreBytes) at the top of
+// How keepHeapMemoryReady() readies its block.
+enum class HeapReadiness {
+    // Mapped in by the kernel at once. Memory a process has not used yet
+    // is otherwise mapped in page by page as it is first written; on the
+    // virtual machines measured each page cost about 10 µs, and mapping a
+    // whole block in a tenth of that.
+    MappedIn,
+    // Written by the program, page by page. A window's backing store made
+    // from a written block painted faster at its first opening than one
+    // made from a block mapped in at once (by about 4 ms for the largest
+    // windows, measured; the page faults were as few either way, and the
+    // cause was not found).
+    Written,
+};
+
+// Readies a block of `bytes` (at most kMaxReadyStoreBytes) at the top of
 // the heap and leaves it free there, for the allocations that follow.
-// Memory a process has not used yet is mapped in page by page as it is
-// first written; on the virtual machines measured, each page cost about
-// 10 µs, and asking the kernel for the whole block at once a tenth of that.
-void keepHeapMemoryReady(long long bytes);
+void keepHeapMemoryReady(long long bytes, HeapReadiness how);
 
 // Large blocks (a window's backing store) come from the heap, and freed
 // memory stays there for reuse up to a bound, so that the store of a

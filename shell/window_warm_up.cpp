@@ -60,7 +60,7 @@ private:
 void keepStoreMemoryReady(qint64 area)
 {
     const qreal ratio = qApp->devicePixelRatio();
-    keepHeapMemoryReady(qMin(qint64(area * ratio * ratio) * 4, kMaxReadyStoreBytes));
+    keepHeapMemoryReady(qMin(qint64(area * ratio * ratio) * 4, kMaxReadyStoreBytes), HeapReadiness::Written);
 }
 
 // One window per timeout of a zero timer, which fires only when the event

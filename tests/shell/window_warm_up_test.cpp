@@ -183,6 +183,6 @@ TEST(HeapMemory, KeptReadyIsMappedInWhenHandedOut)
     corvalen::setUpHeap();
     EXPECT_TRUE(allMappedIn(corvalen::kStartHeapBytes - (64 << 10)));
     const long long store = 9ll << 20;
-    corvalen::keepHeapMemoryReady(store);
+    corvalen::keepHeapMemoryReady(store, corvalen::HeapReadiness::Written);
     EXPECT_TRUE(allMappedIn(store - (64 << 10)));
 }
