@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QChildEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -49,8 +50,29 @@ void moveFocus(QWidget *from, bool backward)
     QCoreApplication::sendEvent(from->window(), &tab);
 }
 
+// The name a user reads for a control: its own, or its label's.
+QString nameOf(const QWidget *control)
+{
+    if (!control->accessibleName().isEmpty())
+        return control->accessibleName();
+    for (const QLabel *label : control->window()->findChildren<QLabel *>())
+        if (label->buddy() == control)
+            return accessibleText(label->text());
+    return QString();
+}
+
+// A list builds its drop-down only when first needed (shown, or asked for
+// by a screen reader); the drop-down reads as its list from then on.
+void nameDropDown(QObject *parent, QObject *child)
+{
+    auto *view = qobject_cast<QAbstractItemView *>(child);
+    auto *list = parent ? qobject_cast<QComboBox *>(parent->parent()) : nullptr;
+    if (view && list && view->accessibleName().isEmpty())
+        view->setAccessibleName(nameOf(list));
+}
+
 // Keys of every tool window, present and future: seen before the control
-// that has the focus.
+// that has the focus. The drop-downs of lists are named as they are made.
 class KeyboardFilter : public QObject
 {
 public:
@@ -59,6 +81,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (event->type() == QEvent::ChildAdded) {
+            nameDropDown(watched, static_cast<QChildEvent *>(event)->child());
+            return false;
+        }
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
             return false;
         auto *widget = static_cast<QWidget *>(watched);
@@ -138,17 +164,6 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
     return nullptr;
 }
 
-// The name a user reads for a control: its own, or its label's.
-QString nameOf(const QWidget *control)
-{
-    if (!control->accessibleName().isEmpty())
-        return control->accessibleName();
-    for (const QLabel *label : control->window()->findChildren<QLabel *>())
-        if (label->buddy() == control)
-            return accessibleText(label->text());
-    return QString();
-}
-
 bool isResult(const QWidget *widget)
 {
     return isMultiLineText(widget) || widget->property(kResultProperty).toBool();
@@ -191,13 +206,11 @@ void installKeyboardAccess()
 
 void prepareWindowAccess(QWidget *window)
 {
-    // The edit part and the drop-down of a list read as the list.
+    // The edit part of a list reads as the list (its drop-down is named
+    // when it is made).
     for (QComboBox *list : window->findChildren<QComboBox *>()) {
-        const QString name = nameOf(list);
         if (QLineEdit *edit = list->lineEdit(); edit && edit->accessibleName().isEmpty())
-            edit->setAccessibleName(name);
-        if (list->view()->accessibleName().isEmpty())
-            list->view()->setAccessibleName(name);
+            edit->setAccessibleName(nameOf(list));
     }
     orderTabChain(window);
 }

@@ -10,6 +10,7 @@
 #include "window_driver.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
@@ -170,6 +171,15 @@ TEST_P(EveryWindow, EveryFocusableControlAndPictureIsNamed)
             unnamed << describe(c);
     }
     EXPECT_TRUE(unnamed.isEmpty()) << qPrintable(unnamed.join(QStringLiteral(", ")));
+    // A list's drop-down, made when first needed, reads as the list.
+    for (QComboBox *list : window->findChildren<QComboBox *>()) {
+        if (!list->isVisibleTo(window))
+            continue;
+        EXPECT_FALSE(accessibleName(list->view()).trimmed().isEmpty()) << qPrintable(describe(list));
+        if (!list->accessibleName().isEmpty()) {
+            EXPECT_EQ(list->view()->accessibleName(), list->accessibleName()) << qPrintable(describe(list));
+        }
+    }
 }
 
 // Through the accessible action as through the mouse: the window's steps
