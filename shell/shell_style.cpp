@@ -9,6 +9,7 @@
 #include <qdrawutil.h>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace corvalen {
@@ -70,6 +71,26 @@ private:
     std::shared_ptr<State> m_state;
 };
 
+// The colour of a picture inside its edges, when it is one colour there and
+// filling with that colour draws the same pixels.
+std::optional<QRgb> uniformCenter(const QPixmap &picture, int edge)
+{
+    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (image.width() <= 2 * edge || image.height() <= 2 * edge)
+        return std::nullopt;
+    const QRgb colour = image.pixel(edge, edge);
+    for (int y = edge; y < image.height() - edge; ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = edge; x < image.width() - edge; ++x) {
+            if (line[x] != colour)
+                return std::nullopt;
+        }
+    }
+    if (qPremultiply(qUnpremultiply(colour)) != colour)
+        return std::nullopt;
+    return qUnpremultiply(colour);
+}
+
 } // namespace
 
 ShellStyle::ShellStyle() = default;
@@ -91,10 +112,12 @@ QIcon ShellStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, 
 // makes the C library look at the time zone file again.
 bool ShellStyle::drawGroupBoxFrame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const
 {
+    constexpr int kEdge = 6;  // the picture's corners and edges, px
     if (!m_groupBoxFrameRead) {
         m_groupBoxFrameRead = true;
         if (baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
             m_groupBoxFrame = QPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+        m_groupBoxCenter = uniformCenter(m_groupBoxFrame, kEdge);
     }
     if (m_groupBoxFrame.isNull())
         return false;
@@ -106,21 +129,36 @@ bool ShellStyle::drawGroupBoxFrame(const QStyleOption *option, QPainter *painter
                         ? kTopMargin
                         : qMax(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) + kTopMargin;
     const QRect frame = option->rect.adjusted(0, top, 0, 0);
-    const QMargins edges(6, 6, 6, 6);
+    const QMargins edges(kEdge, kEdge, kEdge, kEdge);
+    // The inside of the frame is one faint colour stretched over the box:
+    // filled as a colour, it costs a small part of stretching the picture.
+    const QRect inside = frame.marginsRemoved(edges);
+    const bool fillInside = m_groupBoxCenter.has_value() && !inside.isEmpty()
+                            && painter->worldTransform().type() <= QTransform::TxTranslate;
+    const auto draw = [&](const QRect &band) {
+        painter->save();
+        if (fillInside) {
+            QRegion rim(band);
+            rim -= inside;
+            painter->setClipRegion(rim, Qt::IntersectClip);
+        } else if (band != frame) {
+            painter->setClipRect(band, Qt::IntersectClip);
+        }
+        qDrawBorderPixmap(painter, frame, edges, m_groupBoxFrame);
+        painter->restore();
+        if (fillInside)
+            painter->fillRect(band & inside, QColor::fromRgba(*m_groupBoxCenter));
+    };
     // Few enough rows that Qt keeps the drawing on this thread: it shares
     // out 96 spans or more, and a row of a box with controls in it is
     // several spans.
     constexpr int kBandRows = 40;
     if (frame.height() <= kBandRows || painter->worldTransform().type() > QTransform::TxTranslate) {
-        qDrawBorderPixmap(painter, frame, edges, m_groupBoxFrame);
+        draw(frame);
         return true;
     }
-    for (int y = frame.top(); y <= frame.bottom(); y += kBandRows) {
-        painter->save();
-        painter->setClipRect(QRect(frame.left(), y, frame.width(), kBandRows), Qt::IntersectClip);
-        qDrawBorderPixmap(painter, frame, edges, m_groupBoxFrame);
-        painter->restore();
-    }
+    for (int y = frame.top(); y <= frame.bottom(); y += kBandRows)
+        draw(QRect(frame.left(), y, frame.width(), kBandRows) & frame);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QProxyStyle>
+#include <optional>
 
 namespace corvalen {
 
@@ -31,6 +32,7 @@ private:
     bool drawGroupBoxFrame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
 
     mutable QPixmap m_groupBoxFrame;
+    mutable std::optional<QRgb> m_groupBoxCenter;  // its inside, when of one colour
     mutable bool m_groupBoxFrameRead = false;
 };
 
