@@ -15,6 +15,19 @@ namespace {
 
 bool setEventLoopChoice = false;
 
+// Asks the kernel to map in the whole pages of a block at once (Linux 5.14
+// and later); false where it cannot.
+bool mapIn(char *block, size_t bytes)
+{
+#ifndef MADV_POPULATE_WRITE
+    constexpr int MADV_POPULATE_WRITE = 23;
+#endif
+    const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
+    const std::uintptr_t begin = (std::uintptr_t(block) + page - 1) / page * page;
+    const std::uintptr_t end = (std::uintptr_t(block) + bytes) / page * page;
+    return end > begin && madvise(reinterpret_cast<void *>(begin), end - begin, MADV_POPULATE_WRITE) == 0;
+}
+
 } // namespace
 
 void keepHeapMemoryReady(long long bytes, HeapReadiness how)
@@ -24,18 +37,10 @@ void keepHeapMemoryReady(long long bytes, HeapReadiness how)
     auto *block = static_cast<char *>(std::malloc(size_t(bytes)));
     if (!block)
         return;
-    // Linux 5.14 and later map in a range at once; elsewhere the block is
-    // written. The writes are not zeros (a block of zeros may be taken as
-    // fresh memory, which is zero already, and never written), and are kept
-    // from being optimised away.
-#ifndef MADV_POPULATE_WRITE
-    constexpr int MADV_POPULATE_WRITE = 23;
-#endif
-    const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
-    const std::uintptr_t begin = (std::uintptr_t(block) + page - 1) / page * page;
-    const std::uintptr_t end = (std::uintptr_t(block) + std::uintptr_t(bytes)) / page * page;
-    if (how == HeapReadiness::Written || end <= begin
-        || madvise(reinterpret_cast<void *>(begin), end - begin, MADV_POPULATE_WRITE) != 0) {
+    if (how != HeapReadiness::MappedIn || !mapIn(block, size_t(bytes))) {
+        // Not zeros: a block of zeros may be taken as fresh memory, which
+        // is zero already, and never written. Kept from being optimised
+        // away.
         std::memset(block, 1, size_t(bytes));
         asm volatile("" : : "r"(block) : "memory");
     }

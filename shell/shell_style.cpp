@@ -113,13 +113,15 @@ QIcon ShellStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, 
 bool ShellStyle::drawGroupBoxFrame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const
 {
     constexpr int kEdge = 6;  // the picture's corners and edges, px
-    if (!m_groupBoxFrameRead) {
-        m_groupBoxFrameRead = true;
+    if (!m_groupBoxFrame) {
+        QPixmap picture;
         if (baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
-            m_groupBoxFrame = QPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
-        m_groupBoxCenter = uniformCenter(m_groupBoxFrame, kEdge);
+            picture = QPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+        m_groupBoxFrame = FramePicture{picture, uniformCenter(picture, kEdge)};
     }
-    if (m_groupBoxFrame.isNull())
+    const QPixmap &picture = m_groupBoxFrame->picture;
+    const std::optional<QRgb> &insideColour = m_groupBoxFrame->inside;
+    if (picture.isNull())
         return false;
     // Below the title, or only a few rows down when the box has neither a
     // title nor a check box.
@@ -133,7 +135,7 @@ bool ShellStyle::drawGroupBoxFrame(const QStyleOption *option, QPainter *painter
     // The inside of the frame is one faint colour stretched over the box:
     // filled as a colour, it costs a small part of stretching the picture.
     const QRect inside = frame.marginsRemoved(edges);
-    const bool fillInside = m_groupBoxCenter.has_value() && !inside.isEmpty()
+    const bool fillInside = insideColour.has_value() && !inside.isEmpty()
                             && painter->worldTransform().type() <= QTransform::TxTranslate;
     const auto draw = [&](const QRect &band) {
         painter->save();
@@ -144,10 +146,10 @@ bool ShellStyle::drawGroupBoxFrame(const QStyleOption *option, QPainter *painter
         } else if (band != frame) {
             painter->setClipRect(band, Qt::IntersectClip);
         }
-        qDrawBorderPixmap(painter, frame, edges, m_groupBoxFrame);
+        qDrawBorderPixmap(painter, frame, edges, picture);
         painter->restore();
         if (fillInside)
-            painter->fillRect(band & inside, QColor::fromRgba(*m_groupBoxCenter));
+            painter->fillRect(band & inside, QColor::fromRgba(*insideColour));
     };
     // Few enough rows that Qt keeps the drawing on this thread: it shares
     // out 96 spans or more, and a row of a box with controls in it is

@@ -13,8 +13,8 @@ namespace corvalen {
 // bar would pay that before its first paint, though it rarely shows the
 // arrow at all.
 // The frame of a group box is a picture stretched over the whole box; the
-// picture is read once, and the frame is drawn in bands of a few rows at a
-// time. Qt hands a translucent drawing of more rows to its worker threads,
+// picture is read once, its one-coloured inside is filled as a colour, and
+// the frame is drawn in bands of a few rows at a time. Qt hands a translucent drawing of more rows to its worker threads,
 // and waking them cost more than the drawing itself: it was the largest
 // part of painting a window of many frames.
 class ShellStyle : public QProxyStyle
@@ -31,9 +31,13 @@ private:
     // the desktop style is not the one whose picture this knows.
     bool drawGroupBoxFrame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
 
-    mutable QPixmap m_groupBoxFrame;
-    mutable std::optional<QRgb> m_groupBoxCenter;  // its inside, when of one colour
-    mutable bool m_groupBoxFrameRead = false;
+    struct FramePicture
+    {
+        QPixmap picture;              // null: not the desktop style's
+        std::optional<QRgb> inside;   // its inside, when of one colour
+    };
+    // Read at the first frame drawn.
+    mutable std::optional<FramePicture> m_groupBoxFrame;
 };
 
 } // namespace corvalen

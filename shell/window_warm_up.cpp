@@ -52,7 +52,7 @@ private:
 
 // A window built anew at each opening gets a new backing store, taken from
 // the heap, where the store of the window closed last is left for it (see
-// beforeApplication()). Before any window has been opened there is none: this
+// setUpHeap()). Before any window has been opened there is none: this
 // leaves as much memory as the largest such window's store mapped in and
 // free there, so that a first opening does not wait for fresh memory to be
 // mapped in page by page (on a virtual machine that was most of the first
