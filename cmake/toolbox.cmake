@@ -1,8 +1,12 @@
 # Every toolbox folder is two static libraries: corvalen_<box>_core, its
-# computations, linked with QtCore only (a widget header in it does not
-# compile), and corvalen_<box>, its windows: every source whose name holds
-# "_window". Sources are picked up by pattern so that adding a window never
-# means editing a list in another folder.
+# computations, and corvalen_<box>, its windows: every source whose name holds
+# "_window". The core links QtCore only, so its include path holds QtCore's
+# folder and Qt's include root: a widget or GUI header by its class name
+# (<QLabel>) is not found, but by its module's folder (<QtWidgets/QLabel>) it
+# compiles, and so does any header on the system's path; the layer test
+# (tests/common_core/layer_test.cpp) refuses those. Sources are picked up by
+# pattern so that adding a window never means editing a list in another
+# folder.
 set(CORVALEN_TOOLBOX_LIBS "" CACHE INTERNAL "")
 set(CORVALEN_CORE_LIBS "" CACHE INTERNAL "")
 

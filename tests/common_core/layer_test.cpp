@@ -1,7 +1,9 @@
 // The computations link QtCore alone. A widget or GUI header in a core source
 // would still compile in some spellings (the Qt include root is on the path),
-// so the rule is checked on the sources themselves: a core source includes
-// QtCore headers, the standard library and other core sources, nothing else.
+// and so would any other library's header found on the system's path, so the
+// rule is checked on the sources themselves: a core source includes QtCore
+// headers, the C++ standard library's and the POSIX system interface's
+// headers and other core sources, nothing else.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -39,6 +42,39 @@ bool isCorePath(const Layout &layout, const QString &relativePath)
            && !isWindowSource(relativePath);
 }
 
+// The headers of the C++ standard library (C++23) and of the POSIX system
+// interface (POSIX.1-2017, which holds the C library's).
+bool isStandardHeader(const QString &header)
+{
+    static const QSet<QString> names = [] {
+        const QString list = QStringLiteral(R"(
+            algorithm any array atomic barrier bit bitset charconv chrono compare complex concepts
+            condition_variable coroutine deque exception execution expected filesystem flat_map flat_set
+            format forward_list fstream functional future generator initializer_list iomanip ios iosfwd
+            iostream istream iterator latch limits list locale map mdspan memory memory_resource mutex new
+            numbers numeric optional ostream print queue random ranges ratio regex scoped_allocator
+            semaphore set shared_mutex source_location span spanstream sstream stack stacktrace stdexcept
+            stdfloat stop_token streambuf string string_view syncstream system_error thread tuple
+            type_traits typeindex typeinfo unordered_map unordered_set utility valarray variant vector
+            version
+            cassert cctype cerrno cfenv cfloat cinttypes climits clocale cmath csetjmp csignal cstdarg
+            cstddef cstdint cstdio cstdlib cstring ctime cuchar cwchar cwctype
+            aio.h arpa/inet.h assert.h complex.h cpio.h ctype.h dirent.h dlfcn.h errno.h fcntl.h fenv.h
+            float.h fmtmsg.h fnmatch.h ftw.h glob.h grp.h iconv.h inttypes.h iso646.h langinfo.h
+            libgen.h limits.h locale.h math.h monetary.h mqueue.h ndbm.h net/if.h netdb.h netinet/in.h
+            netinet/tcp.h nl_types.h poll.h pthread.h pwd.h regex.h sched.h search.h semaphore.h
+            setjmp.h signal.h spawn.h stdarg.h stdbool.h stddef.h stdint.h stdio.h stdlib.h string.h
+            strings.h sys/ipc.h sys/mman.h sys/msg.h sys/resource.h sys/select.h sys/sem.h sys/shm.h
+            sys/socket.h sys/stat.h sys/statvfs.h sys/time.h sys/times.h sys/types.h sys/uio.h sys/un.h
+            sys/utsname.h sys/wait.h syslog.h tar.h termios.h tgmath.h time.h uchar.h ulimit.h unistd.h
+            utime.h utmpx.h wchar.h wctype.h wordexp.h
+        )");
+        const QStringList words = list.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        return QSet<QString>(words.begin(), words.end());
+    }();
+    return names.contains(header);
+}
+
 // Why `header`, included by the core source `file`, breaks the rule; empty
 // when it is allowed.
 QString refusal(const Layout &layout, const QString &file, const QString &header, bool quoted)
@@ -49,12 +85,10 @@ QString refusal(const Layout &layout, const QString &file, const QString &header
         // <QtWidgets/QLabel>, <QtGui>, <QtCore/QString>, <QtCore>
         return first == QLatin1String("QtCore") ? QString() : QStringLiteral("a header of %1").arg(first);
     }
-    if (!header.contains(QLatin1Char('/')) && header.startsWith(QLatin1Char('Q'))) {
-        // A class header such as <QLabel>: only QtCore's own.
-        return QFileInfo::exists(layout.qtCoreHeaders + QLatin1Char('/') + header)
-                   ? QString()
-                   : QStringLiteral("a Qt header that is not QtCore's");
-    }
+    if (!header.contains(QLatin1Char('/')) && QFileInfo::exists(layout.qtCoreHeaders + QLatin1Char('/') + header))
+        return {};  // <QString>, <qstring.h>
+    if (!header.contains(QLatin1Char('/')) && header.startsWith(QLatin1Char('Q')))
+        return QStringLiteral("a Qt header that is not QtCore's");  // <QLabel>
     QString project;
     if (QFileInfo::exists(layout.root + QLatin1Char('/') + header))
         project = header;
@@ -63,9 +97,11 @@ QString refusal(const Layout &layout, const QString &file, const QString &header
         if (QFileInfo::exists(layout.root + QLatin1Char('/') + beside))
             project = QDir::cleanPath(beside);
     }
-    if (!project.isEmpty() && !isCorePath(layout, project))
-        return QStringLiteral("a source outside the computations");
-    return {};
+    if (!project.isEmpty())
+        return isCorePath(layout, project) ? QString() : QStringLiteral("a source outside the computations");
+    if (isStandardHeader(header))
+        return {};
+    return QStringLiteral("neither QtCore's, the standard library's nor a computation's");
 }
 
 // Every include of every core source under the root that breaks the rule,
@@ -122,7 +158,7 @@ void writeFile(const QString &path, const QByteArray &text)
 
 } // namespace
 
-TEST(Layers, NoCoreSourceIncludesAWidgetOrGuiHeader)
+TEST(Layers, EveryCoreSourceIncludesOnlyQtCoreStandardOrCoreHeaders)
 {
     const Layout layout = treeLayout();
     ASSERT_TRUE(QFileInfo::exists(layout.qtCoreHeaders + QStringLiteral("/QString")));
@@ -130,7 +166,7 @@ TEST(Layers, NoCoreSourceIncludesAWidgetOrGuiHeader)
     EXPECT_EQ(layerFaults(layout).join(QLatin1Char('\n')).toStdString(), "");
 }
 
-TEST(Layers, EverySpellingOfAWidgetIncludeIsRefused)
+TEST(Layers, EveryIncludeButQtCoreStandardOrCoreIsRefused)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -150,7 +186,13 @@ TEST(Layers, EverySpellingOfAWidgetIncludeIsRefused)
               "#  include <QtGui>\n"
               "#include <QPainter>\n"
               "#include \"sum_window.h\"\n"
-              "#include \"common/forms/form.h\"\n");
+              "#include \"common/forms/form.h\"\n"
+              "#include <unistd.h>\n"
+              "#include <qstring.h>\n"
+              "#include <X11/Xlib.h>\n"
+              "#include <gtest/gtest.h>\n"
+              "#include <qlabel.h>\n"
+              "#include \"missing.h\"\n");
     // A window source may include anything.
     writeFile(dir.filePath(QStringLiteral("box/sum_window.cpp")), "#include <QLabel>\n");
     const QStringList expected{
@@ -160,6 +202,10 @@ TEST(Layers, EverySpellingOfAWidgetIncludeIsRefused)
         QStringLiteral("box/sum.cpp:8: QPainter (a Qt header that is not QtCore's)"),
         QStringLiteral("box/sum.cpp:9: sum_window.h (a source outside the computations)"),
         QStringLiteral("box/sum.cpp:10: common/forms/form.h (a source outside the computations)"),
+        QStringLiteral("box/sum.cpp:13: X11/Xlib.h (neither QtCore's, the standard library's nor a computation's)"),
+        QStringLiteral("box/sum.cpp:14: gtest/gtest.h (neither QtCore's, the standard library's nor a computation's)"),
+        QStringLiteral("box/sum.cpp:15: qlabel.h (neither QtCore's, the standard library's nor a computation's)"),
+        QStringLiteral("box/sum.cpp:16: missing.h (neither QtCore's, the standard library's nor a computation's)"),
     };
     EXPECT_EQ(layerFaults(layout).join(QLatin1Char('\n')).toStdString(),
               expected.join(QLatin1Char('\n')).toStdString());
