@@ -21,9 +21,10 @@ struct GridBoxNames
 
 GridBoxes readGridBoxes(const Form &f, const GridBoxNames &names);
 
-// A refused grid shows its message and leaves the bar alone; a computed one
-// moves the bar (ProgressBar1) through its rows, then writes the hand-off
-// file and shows the result window.
+// A refused grid shows its message and leaves the bar alone. For a computed
+// one (every row already walked) the bar's state is set as the rows leave it
+// and shown in ProgressBar1 once; then the hand-off file is written and the
+// result window shown (a file that cannot be written says so instead).
 void handOverGrid(Form &f, ProgressState &bar, const GridResult &grid, const GridRules &rules,
                   const HandOffTarget &target);
 
