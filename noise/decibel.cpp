@@ -2,7 +2,6 @@
 
 #include "common/numbers/number_text.h"
 #include "common/numbers/steps.h"
-#include "common/numbers/general_value.h"
 
 #include <cmath>
 #include <optional>
@@ -52,15 +51,12 @@ QString Attenuation::update(const AttenuationInputs &in)
 
 QString decibelDifference(const SubtractionInputs &in)
 {
-    constexpr QStringView pattern = u"#####.##";
-    const auto l1 = ToDouble(in.minuend);
-    const auto l2 = ToDouble(in.subtrahend);
-    if (!l1 || !l2)
-        return ApplyDisplayPattern(GeneralValue::failed(), pattern);
-    const auto l = CommonLog(std::pow(10.0, *l1 / 10) - std::pow(10.0, *l2 / 10));
-    if (!l)
-        return ApplyDisplayPattern(GeneralValue::failed(), pattern);
-    return ApplyDisplayPattern(10 * *l, pattern);
+    // A text without a number, a power beyond the double range and a
+    // logarithm of 0 or less leave no difference; the box then shows the
+    // pattern's text for none.
+    const auto energy = [](const QString &level) { return power(10, Checked::number(level) / 10); };
+    const Checked difference = 10 * lg(energy(in.minuend) - energy(in.subtrahend));
+    return PatternOrDot(difference.value(), u"#####.##");
 }
 
 } // namespace corvalen

@@ -64,7 +64,8 @@ struct SubtractionInputs
 
 // 10·lg(10^(L1/10) − 10^(L2/10)) through "#####.##", from the texts as they
 // stand; keeps nothing. Where there is no difference (a text without a
-// number, L1 not above L2) the pattern's zero form, the bare point.
+// number, a level whose power lies beyond the double range, L1 not above L2)
+// the pattern's zero form, the bare point.
 QString decibelDifference(const SubtractionInputs &in);
 
 } // namespace corvalen

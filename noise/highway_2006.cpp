@@ -1,10 +1,9 @@
 #include "noise/highway_2006.h"
 
 #include "common/numbers/number_text.h"
-#include "common/numbers/general_value.h"
+#include "common/numbers/steps.h"
 
 #include <QStringList>
-#include <cmath>
 
 namespace corvalen {
 namespace {
@@ -31,28 +30,6 @@ constexpr VehicleClass kSmall{1.2102, -0.061748, 149.65, -0.000023696, 12.6, 34.
 constexpr double kPavement = -16;
 constexpr double kCementSmallPavement = -14;
 
-std::optional<double> lg(double x)
-{
-    if (!(x > 0))
-        return std::nullopt;
-    return std::log(x) / std::log(10.0);
-}
-
-std::optional<double> quotient(double a, double b)
-{
-    if (b == 0)
-        return std::nullopt;
-    return a / b;
-}
-
-// A step stores only what it could form; NaN (∞ − ∞ and the like) counts as
-// failed.
-void store(double &target, double value)
-{
-    if (!std::isnan(value))
-        target = value;
-}
-
 // Gradient correction of the large and medium levels, by g in %, the rows
 // tested in order; a gradient without a number takes the first row.
 double gradientCorrection(const std::optional<double> &g)
@@ -73,9 +50,10 @@ QString rightAligned(const QString &text)
     return text.rightJustified(5, u' ');
 }
 
+// A reference level without a value shows the pattern's zero form, ".".
 QString levelText(const std::optional<double> &level)
 {
-    return level ? ApplyDisplayPattern(*level, u"####.##") : ApplyDisplayPattern(GeneralValue(), u"####.##");
+    return PatternOrDot(level, u"####.##");
 }
 
 struct ClassInput
@@ -99,35 +77,37 @@ Highway2006Result predictHighway2006(const Highway2006Inputs &in)
         {kMedium, in.ratioMedium, in.volumeMedium, in.speedMedium, out.medium},
         {kSmall, in.ratioSmall, in.volumeSmall, in.speedSmall, out.small},
     };
-    const auto volume = ToDouble(in.laneVolume);
-    const auto designSpeed = ToDouble(in.designSpeed);
+    // Each assignment below is one step: an outcome that fails (no number, a
+    // division by zero, an overflow, a logarithm or root it cannot take)
+    // leaves the value as it was.
+    const Checked volume = Checked::number(in.laneVolume);
+    const Checked designSpeed = Checked::number(in.designSpeed);
     const double gradient = gradientCorrection(ToDouble(in.gradient));
     for (ClassInput &c : classes) {
         const VehicleClass &k = c.constants;
         VehicleClassValues &v = c.values;
-        if (const auto eta = ToDouble(c.ratio); volume && eta)
-            store(v.ratioTerm, *volume * (*eta + k.m * (1 - *eta)));
-        if (const auto q = quotient(1, k.k3 * v.ratioTerm - k.m))
-            store(v.formulaSpeed, k.k1 * v.ratioTerm + k.k2 + *q);
+        const Checked eta = Checked::number(c.ratio);
+        StoreFiniteOrKeep(v.ratioTerm, (volume * (eta + k.m * (1 - eta))).value());
+        const Checked u = v.ratioTerm;
+        StoreFiniteOrKeep(v.formulaSpeed, (k.k1 * u + k.k2 + 1 / (k.k3 * u - k.m)).value());
         // Below a design speed of 120 km/h the formula speeds drop in
         // proportion; a design speed without a number leaves them.
-        if (designSpeed && *designSpeed < 120)
-            store(v.formulaSpeed, v.formulaSpeed * (*designSpeed / 120));
+        if (designSpeed.value() && *designSpeed.value() < 120)
+            StoreFiniteOrKeep(v.formulaSpeed, (v.formulaSpeed * (designSpeed / 120)).value());
         if (in.speeds == SpeedSource::Formula)
             v.speed = v.formulaSpeed;
-        else if (const auto manual = ToDouble(c.manualSpeed))
-            v.speed = *manual;
-        if (const auto l = lg(v.speed)) {
-            v.referenceLevel = k.a + k.b * *l;
-            if (k.gradientCorrected)
-                *v.referenceLevel += gradient;
-        }
+        else
+            StoreFiniteOrKeep(v.speed, Checked::number(c.manualSpeed).value());
+        // A speed of 0 or less leaves the class without a reference level.
+        v.referenceLevel = (k.a + k.b * lg(v.speed)).value();
+        if (v.referenceLevel && k.gradientCorrected)
+            StoreFiniteOrKeep(*v.referenceLevel, (Checked(*v.referenceLevel) + gradient).value());
     }
 
-    const auto width = ToDouble(in.laneWidth);
-    const auto trees = ToDouble(in.treeAttenuation);
-    const auto buildings = ToDouble(in.buildingAttenuation);
-    const auto angle = ToDouble(in.angle);
+    const Checked width = Checked::number(in.laneWidth);
+    const Checked trees = Checked::number(in.treeAttenuation);
+    const Checked buildings = Checked::number(in.buildingAttenuation);
+    const Checked angle = Checked::number(in.angle);
     const double farLanes = in.lanes == HighwayLanes::Six ? 5.5 : 3.5;
     double nearDistance = 0;
     double farDistance = 0;
@@ -137,39 +117,28 @@ Highway2006Result predictHighway2006(const Highway2006Inputs &in)
     QString levelRow;
     for (int step = 0; step < kHighwayDistanceCount; ++step) {
         const int d = 20 * step;
-        if (width) {
-            store(nearDistance, d + 0.5 * *width);
-            store(farDistance, d + farLanes * *width);
-        }
+        StoreFiniteOrKeep(nearDistance, (d + 0.5 * width).value());
+        StoreFiniteOrKeep(farDistance, (d + farLanes * width).value());
         // Equivalent distance: the geometric mean of near and far lane.
-        if (const double product = nearDistance * farDistance; product >= 0)
-            store(r, std::sqrt(product));
-        double energy = 0;
+        StoreFiniteOrKeep(r, squareRoot(Checked(nearDistance) * farDistance).value());
         for (ClassInput &c : classes) {
             // Steeper fall-off above a ratio term of 300 (the test is on U,
             // not on the hourly volume).
             const double factor = c.values.ratioTerm < 300 ? 10 : 15;
-            if (const auto q = quotient(7.5, r))
-                if (const auto l = lg(*q))
-                    store(c.distanceCorrection, factor * *l);
+            StoreFiniteOrKeep(c.distanceCorrection, (factor * lg(7.5 / Checked(r))).value());
             const double pavement =
                 in.pavement == Pavement::Cement && &c.constants == &kSmall ? kCementSmallPavement : kPavement;
-            if (const auto n = ToDouble(c.volume))
-                if (const auto q = quotient(*n, c.values.speed))
-                    if (const auto l = lg(*q))
-                        store(c.level, c.values.referenceLevel.value_or(0) + 10 * *l + c.distanceCorrection + pavement);
-            if (trees)
-                store(c.level, c.level - *trees);
-            if (buildings)
-                store(c.level, c.level - *buildings);
-            energy += std::pow(10.0, 0.1 * c.level);
+            const Checked n = Checked::number(c.volume);
+            StoreFiniteOrKeep(c.level, (c.values.referenceLevel.value_or(0) + 10 * lg(n / c.values.speed)
+                                        + c.distanceCorrection + pavement).value());
+            StoreFiniteOrKeep(c.level, (c.level - trees).value());
+            StoreFiniteOrKeep(c.level, (c.level - buildings).value());
         }
-        if (const auto l = lg(energy))
-            store(level, 10 * *l);
+        const auto energy = [](double classLevel) { return power(10, 0.1 * Checked(classLevel)); };
+        StoreFiniteOrKeep(level, (10 * lg(energy(classes[0].level) + energy(classes[1].level)
+                                          + energy(classes[2].level))).value());
         // Finite section seen under θ degrees.
-        if (angle)
-            if (const auto l = lg(*angle / 180))
-                store(level, level + 10 * *l);
+        StoreFiniteOrKeep(level, (level + 10 * lg(angle / 180)).value());
         out.levels[step] = level;
         distanceRow += rightAligned(DoubleText(d)) + QStringLiteral("  ");
         levelRow += rightAligned(ApplyDisplayPattern(level, u"####.##")) + QStringLiteral("  ");

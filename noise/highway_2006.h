@@ -7,9 +7,10 @@
 //
 // Every input is its box's text, converted to a double where a step uses it.
 // A step that cannot be taken (a text without a number, a division by zero,
-// the logarithm or root of a value it cannot take) is skipped and its value
-// keeps what it held in this press: inside the distance loop the previous
-// distance's value, 0 before any. A press always gives a report.
+// an overflow beyond the double range, the logarithm or root of a value it
+// cannot take) is skipped and its value keeps what it held in this press:
+// inside the distance loop the previous distance's value, 0 before any. A
+// press always gives a report.
 
 #include <QString>
 #include <QStringView>

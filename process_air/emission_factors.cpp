@@ -50,7 +50,7 @@ const FactorItem *findItem(const QList<FactorItem> &items, const QString &text)
 void storeProduct(float &emission, const QString &amountText, double factor)
 {
     if (const std::optional<double> g = ToDouble(amountText))
-        emission = StoredSingle(*g * factor);
+        StoreOrKeep(emission, *g * factor);
 }
 
 } // namespace
@@ -101,8 +101,10 @@ bool Incinerator::press(const IncineratorInputs &in)
         }
         const std::optional<double> eta = ToDouble(in.efficiency);
         const std::optional<double> g = ToDouble(in.amount);
+        // With an efficiency of 100 % and an amount whose product overflows,
+        // 0·∞ has no value: E keeps what it held.
         if (eta && g)
-            emission = StoredSingle((100 - *eta) * (*g * furnace->factor) / 100);
+            StoreOrKeep(emission, (100 - *eta) * (*g * furnace->factor) / 100);
         return furnace->text == QStringLiteral("商业系统单室炉") || furnace->text == QStringLiteral("家用焚烧炉");
     }
     if (in.mode == kOpenBurning) {
@@ -144,7 +146,7 @@ void CottonGin::press(const AmountInput &in)
 {
     // 2.34 % of the cotton ginned leaves as lint, dust and fibre.
     if (const std::optional<double> g = ToDouble(in.amount))
-        emission = StoredSingle(*g * 2.34 / 100);
+        StoreOrKeep(emission, *g * 2.34 / 100);
 }
 
 void GlassRawMaterial::press(const AmountInput &in)
@@ -169,11 +171,11 @@ void LimeKilnDust::press(const LimeKilnDustInputs &in)
         const std::optional<double> k = ToDouble(in.coefficient);
         const std::optional<double> g = ToDouble(in.amount);
         if (k && g)
-            emission = StoredSingle(*k * *g / 100);
+            StoreOrKeep(emission, *k * *g / 100);
     } else if (in.kiln == kShaftKiln) {
         // Shaft kilns: about 1 % of the output, whatever the box holds.
         if (const std::optional<double> g = ToDouble(in.amount))
-            emission = StoredSingle(*g * 1 / 100);
+            StoreOrKeep(emission, *g * 1 / 100);
     } else {
         emission = 0;
     }

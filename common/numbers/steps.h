@@ -30,11 +30,13 @@ inline float StoredSingle(double outcome)
     return static_cast<float>(outcome);
 }
 
-// Stores the outcome as a single when the step has one; a failed step keeps
-// what the value held. Returns whether it stored.
+// Stores the outcome as a single when the step has one and it is a number;
+// a failed step, and one whose outcome is undefined (0·∞, ∞ − ∞), keeps what
+// the value held. An outcome beyond the single range stores its infinity.
+// Returns whether it stored.
 inline bool StoreOrKeep(float &value, std::optional<double> outcome)
 {
-    if (!outcome)
+    if (!outcome || std::isnan(*outcome))
         return false;
     value = StoredSingle(*outcome);
     return true;

@@ -30,6 +30,10 @@ TEST(Steps, StoreOrKeepAndPatternOrDot)
     EXPECT_EQ(value, 3.0f) << "a failed step keeps the value";
     EXPECT_TRUE(StoreOrKeep(value, 2.5));
     EXPECT_EQ(value, 2.5f);
+    EXPECT_FALSE(StoreOrKeep(value, NAN));
+    EXPECT_EQ(value, 2.5f) << "an undefined outcome fails and keeps the value";
+    EXPECT_TRUE(StoreOrKeep(value, 1e39));
+    EXPECT_EQ(value, INFINITY) << "beyond the single range stores its infinity";
 
     EXPECT_EQ(PatternOrDot(std::nullopt, u"####.##"), QStringLiteral("."));
     EXPECT_EQ(PatternOrDot(INFINITY, u"####.##"), QStringLiteral("."));

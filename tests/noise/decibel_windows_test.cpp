@@ -87,7 +87,7 @@ TEST(SubtractionWindow, DifferencesAsTyped)
     EXPECT_EQ(w.text("Text3"), QStringLiteral("64.98"));
 
     struct Case { const char *l1; const char *l2; const char *shown; };
-    const Case cases[] = {{"70", "70", "."}, {"65", "68", "."}, {"68", "65", "64.98"}};
+    const Case cases[] = {{"70", "70", "."}, {"65", "68", "."}, {"68", "65", "64.98"}, {"3090", "65", "."}};
     for (const Case &c : cases) {
         w.set("Text1", QString::fromUtf8(c.l1));
         w.set("Text2", QString::fromUtf8(c.l2));

@@ -71,6 +71,10 @@ TEST(Subtraction, DifferencesAndNoDifference)
         {"minuend smaller", "65", "68", "."},
         {"empty minuend", "", "65", "."},
         {"letters", "68", "x", "."},
+        {"the largest power in the double range", "3080", "65", "3080."},
+        {"a minuend whose power is beyond the double range", "3090", "65", "."},
+        {"a subtrahend whose power is beyond the double range", "65", "3090", "."},
+        {"a power that falls to zero", "68", "-4000", "68."},
     };
     for (const Case &c : cases)
         EXPECT_EQ(decibelDifference({QString::fromUtf8(c.l1), QString::fromUtf8(c.l2)}), QString::fromUtf8(c.shown))

@@ -156,6 +156,50 @@ TEST(Highway2006, FailedStepsKeepTheirValues)
     }
 }
 
+// A step whose outcome overflows the double range fails like any other: it
+// is skipped and its value keeps what it held in this press.
+TEST(Highway2006, OverflowingStepsKeepTheirValues)
+{
+    // The ratio term 800·(η + m·(1 − η)) overflows and stays unset (0), so
+    // the formula speed is k2 + 1/(−m), scaled by 100/120.
+    Highway2006Inputs in = defaults();
+    in.speeds = SpeedSource::Formula;
+    in.ratioLarge = QStringLiteral("1e308");
+    Highway2006Result r = predictHighway2006(in);
+    EXPECT_EQ(r.large.ratioTerm, 0);
+    EXPECT_DOUBLE_EQ(r.large.speed, (149.39 + 1 / -0.70957) * (100.0 / 120));
+    ASSERT_TRUE(r.large.referenceLevel.has_value());
+    EXPECT_EQ(line(r, 9).section(u'：', 2, 2), twoDecimals(*r.large.referenceLevel) + QStringLiteral("dB；中型车"));
+    for (double level : r.levels)
+        EXPECT_TRUE(std::isfinite(level));
+
+    // Every class level of 10^308 dB or so: the energy sum overflows at every
+    // distance and keeps the previous distance's level, 0 before the first,
+    // to which the finite-segment correction adds once per distance.
+    const double section = 10 * std::log10(150.0 / 180);
+    struct Case { const char *name; Highway2006Inputs in; };
+    Highway2006Inputs trees = defaults();
+    trees.treeAttenuation = QStringLiteral("-5000");
+    Highway2006Inputs fast = defaults();
+    fast.speedLarge = QStringLiteral("1e308");
+    for (const Case &c : {Case{"tree belt of -5000 dB", trees}, Case{"manual speed of 1e308", fast}}) {
+        r = predictHighway2006(c.in);
+        for (int k = 0; k < kHighwayDistanceCount; ++k)
+            EXPECT_NEAR(r.levels[k], (k + 1) * section, 1e-9) << c.name << " at " << 20 * k << " m";
+        EXPECT_FALSE(r.report.contains(QStringLiteral("无穷大"))) << c.name;
+    }
+    EXPECT_EQ(twoDecimals(r.large.referenceLevel.value_or(0)), QStringLiteral("11209.56"));
+
+    // Inside the loop: from 20 to 80 m a negative lane width gives the root of
+    // a negative product, and r keeps its value of 0 m.
+    in = defaults();
+    in.laneWidth = QStringLiteral("-15");
+    r = predictHighway2006(in);
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_EQ(r.levels[k], r.levels[0]) << 20 * k << " m";
+    EXPECT_NE(r.levels[5], r.levels[0]);
+}
+
 TEST(Highway2006, SixCharacterLevelsLoseTheAlignment)
 {
     Highway2006Inputs in = defaults();

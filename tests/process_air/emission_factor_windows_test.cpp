@@ -93,6 +93,26 @@ TEST(EmissionFactorWindows, IncineratorModeSwitchAndPrintedLines)
     EXPECT_EQ(printed->text(), QStringLiteral("q=908\nq=1542"));
 }
 
+// 0 × ∞ (an efficiency of 100 % and an amount that overflows) has no value:
+// the result and the printed line keep E, also on the next press.
+TEST(EmissionFactorWindows, UndefinedProductKeepsTheResult)
+{
+    WindowDriver w(kIncinerator);
+    w.choose("Combo4", kFurnaceMode);
+    w.choose("Combo1", QStringLiteral("家用焚烧炉"));
+    w.press("Command2");
+    w.set("Text1", QStringLiteral("100"));
+    w.set("Text2", QStringLiteral("1e308"));
+    w.press("Command2");
+    EXPECT_EQ(w.text("Text6"), QStringLiteral("1360"));
+    w.set("Text2", QString());
+    w.press("Command2");
+    EXPECT_EQ(w.text("Text6"), QStringLiteral("1360"));
+    auto *printed = w.find<QLabel>(QStringLiteral("PrintedLines"));
+    ASSERT_NE(printed, nullptr);
+    EXPECT_EQ(printed->text(), QStringLiteral("q=1360\nq=1360\nq=1360"));
+}
+
 // However many lines are printed, they cover no control and every one of
 // them stays in sight.
 TEST(EmissionFactorWindows, PrintedLinesCoverNoControl)
