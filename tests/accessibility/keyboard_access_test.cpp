@@ -235,6 +235,60 @@ TEST_P(EveryWindow, ReturnPressesTheFocusedButton)
     }
 }
 
+// The pages of every multi-page tab strip, as indexes.
+QList<int> pagesShown(const QWidget *window)
+{
+    QList<int> pages;
+    for (const QTabWidget *strip : window->findChildren<QTabWidget *>())
+        if (strip->count() > 1 && strip->isVisibleTo(window))
+            pages << strip->currentIndex();
+    return pages;
+}
+
+// Ctrl+Tab shows the next page and Ctrl+Shift+Tab the one before, from
+// every control of every page of a tabbed window, as from the controls that
+// the strip chooses for (and whatever else takes the focus in the window);
+// the grid of an opened sheet keeps the keys.
+TEST_P(EveryWindow, CtrlTabChangesThePageFromEveryControl)
+{
+    WindowDriver w(QString::fromStdString(GetParam()));
+    QWidget *window = w.window();
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    QList<QTabWidget *> strips;
+    for (QTabWidget *strip : window->findChildren<QTabWidget *>())
+        if (strip->count() > 1 && strip->isVisibleTo(window))
+            strips << strip;
+    for (QTabWidget *strip : strips) {
+        for (int page = 0; page < strip->count(); ++page) {
+            strip->setCurrentIndex(page);
+            QList<QPointer<QWidget>> controls;
+            for (QWidget *c : window->findChildren<QWidget *>())
+                if (takesTab(c) && c->isEnabled() && c->isVisibleTo(window) && !qobject_cast<QAbstractItemView *>(c))
+                    controls << c;
+            for (const QPointer<QWidget> &control : controls) {
+                if (!control || !control->isVisibleTo(window))
+                    continue;
+                strip->setCurrentIndex(page);
+                const QList<int> before = pagesShown(window);
+                control->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(control, Qt::Key_Tab, Qt::ControlModifier);
+                const QList<int> after = pagesShown(window);
+                int moved = 0;
+                for (int i = 0; i < before.size() && i < after.size(); ++i)
+                    moved += before[i] == after[i] ? 0 : 1;
+                EXPECT_EQ(moved, 1) << qPrintable(describe(control)) << " on page " << page;
+                if (strip->currentIndex() == page)
+                    continue;
+                EXPECT_EQ(strip->currentIndex(), (page + 1) % strip->count()) << qPrintable(describe(control));
+                ASSERT_NE(QApplication::focusWidget(), nullptr) << qPrintable(describe(control));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+                EXPECT_EQ(strip->currentIndex(), page) << qPrintable(describe(control)) << " back";
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, ::testing::ValuesIn(registeredWindowNames()),
                          [](const ::testing::TestParamInfo<std::string> &info) {
                              return "window" + std::to_string(info.index);
