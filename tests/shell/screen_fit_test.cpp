@@ -52,4 +52,23 @@ TEST(ScreenFit, AWideTableScrollsToItsLastColumnAndStaysUsable)
     corvalen::ToolRegistry::global().existingInstance(name)->close();
 }
 
+// The table, cut at the screen's edge, takes Tab while the window scrolls
+// it, and only then: a window made large enough gives the Tab stop back.
+TEST(ScreenFit, ATableOutOfReachTakesTabWhileTheWindowScrollsIt)
+{
+    const QString name = QStringLiteral("各种油漆有机溶剂挥发量表");
+    QWidget *w = openToolWindow(name)->widget();
+    auto *area = w->findChild<corvalen::ContentScrollArea *>();
+    ASSERT_TRUE(area);
+    QCoreApplication::processEvents();
+    QWidget *page = w->findChild<QWidget *>(QStringLiteral("Picture2"));
+    EXPECT_EQ(area->keyboardStop(), page);
+    EXPECT_TRUE(page->focusPolicy() & Qt::TabFocus);
+    w->resize(area->widget()->sizeHint() + QSize(100, 100));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(area->keyboardStop(), nullptr);
+    EXPECT_FALSE(page->focusPolicy() & Qt::TabFocus);
+    corvalen::ToolRegistry::global().existingInstance(name)->close();
+}
+
 } // namespace
