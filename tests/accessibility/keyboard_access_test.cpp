@@ -30,6 +30,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace corvalen;
@@ -106,6 +107,25 @@ QStringList shownTexts(const QWidget *window)
     return texts;
 }
 
+// Tabs from `first` round the window, twice round at most, showing `visit`
+// each control that has the focus; the walk ends when it comes back.
+void walkWithTab(QWidget *window, QWidget *first, const std::function<void(QWidget *)> &visit)
+{
+    first->setFocus(Qt::TabFocusReason);
+    const int limit = 2 * int(window->findChildren<QWidget *>().size()) + 4;
+    for (int i = 0; i < limit; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus) {
+            ADD_FAILURE() << "the focus left the window after " << i << " Tabs";
+            return;
+        }
+        visit(focus);
+        QTest::keyClick(focus, Qt::Key_Tab);
+        if (QApplication::focusWidget() == first)
+            return;
+    }
+}
+
 // Each test below runs once for every registered window.
 using EveryWindow = EveryWindowTest;
 
@@ -130,18 +150,8 @@ TEST_P(EveryWindow, TabReachesEveryControlAndTypesNothing)
         }
     }
     const QStringList before = shownTexts(window);
-    first->setFocus(Qt::TabFocusReason);
     QSet<QWidget *> reached;
-    // Twice round the window at most: the walk ends when it comes back.
-    const int limit = 2 * int(window->findChildren<QWidget *>().size()) + 4;
-    for (int i = 0; i < limit; ++i) {
-        QWidget *focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr) << "the focus left the window after " << i << " Tabs";
-        reached.insert(focus);
-        QTest::keyClick(focus, Qt::Key_Tab);
-        if (QApplication::focusWidget() == first)
-            break;
-    }
+    walkWithTab(window, first, [&reached](QWidget *focus) { reached.insert(focus); });
     QStringList missed;
     for (QWidget *c : chain) {
         const QList<QWidget *> with = reachedWith(c);
@@ -346,12 +356,8 @@ TEST_P(EveryWindow, TheKeyboardShowsEveryPartOfAScrolledWindow)
         if (takesTab(c) && c->isEnabled() && c->isVisibleTo(window))
             first = c;
     ASSERT_NE(first, nullptr) << "nothing in the window takes the focus";
-    first->setFocus(Qt::TabFocusReason);
     QRegion shown(viewOf(area));
-    const int limit = 2 * int(window->findChildren<QWidget *>().size()) + 4;
-    for (int i = 0; i < limit; ++i) {
-        QWidget *focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
+    walkWithTab(window, first, [&](QWidget *focus) {
         // As much of the control as the view can hold is in view.
         const QRect place = placeIn(contents, focus);
         const QRect view = viewOf(area);
@@ -365,10 +371,7 @@ TEST_P(EveryWindow, TheKeyboardShowsEveryPartOfAScrolledWindow)
                                       Qt::Key_Up, Qt::Key_Right, Qt::Key_PageDown})
                 scrollWith(area, key, shown);
         }
-        QTest::keyClick(focus, Qt::Key_Tab);
-        if (QApplication::focusWidget() == first)
-            break;
-    }
+    });
     QStringList unseen;
     for (QWidget *c : contents->findChildren<QWidget *>())
         if (c->isVisibleTo(contents) && isReadable(c) && !QRegion(placeIn(contents, c)).subtracted(shown).isEmpty())
