@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTextEdit>
 
 namespace corvalen {
@@ -48,6 +49,46 @@ void moveFocus(QWidget *from, bool backward)
     QKeyEvent tab(QEvent::KeyPress, backward ? Qt::Key_Backtab : Qt::Key_Tab,
                   backward ? Qt::ShiftModifier : Qt::NoModifier);
     QCoreApplication::sendEvent(from->window(), &tab);
+}
+
+// The tab strip whose page Ctrl+Tab changes from `control`: the nearest
+// strip of more than one page that holds it, or else the window's one such
+// strip (a strip whose pages stay empty chooses for the form beside it).
+QTabWidget *stripOf(QWidget *control)
+{
+    for (QWidget *w = control->parentWidget(); w && !w->isWindow(); w = w->parentWidget())
+        if (auto *strip = qobject_cast<QTabWidget *>(w); strip && strip->count() > 1)
+            return strip;
+    QTabWidget *only = nullptr;
+    for (QTabWidget *strip : control->window()->findChildren<QTabWidget *>()) {
+        if (strip->count() < 2 || !strip->isVisibleTo(control->window()))
+            continue;
+        if (only)
+            return nullptr;
+        only = strip;
+    }
+    return only;
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab show the next or previous enabled page of the
+// control's strip, wherever the focus is in the window; a grid keeps them
+// (they leave an opened sheet). True when a page was changed.
+bool changePage(QWidget *focus, const QKeyEvent *key)
+{
+    if (!(key->modifiers() & Qt::ControlModifier) || !isTabKey(key) || qobject_cast<QAbstractItemView *>(focus))
+        return false;
+    QTabWidget *strip = stripOf(focus);
+    if (!strip)
+        return false;
+    const int step = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier) ? -1 : 1;
+    for (int page = strip->currentIndex(), pass = 1; pass < strip->count(); ++pass) {
+        page = (page + step + strip->count()) % strip->count();
+        if (strip->isTabEnabled(page)) {
+            strip->setCurrentIndex(page);
+            return true;
+        }
+    }
+    return false;
 }
 
 // The name a user reads for a control: its own, or its label's.
@@ -89,6 +130,8 @@ protected:
             return false;
         auto *widget = static_cast<QWidget *>(watched);
         const auto *key = static_cast<const QKeyEvent *>(event);
+        if (widget == QApplication::focusWidget() && inToolWindow(widget) && changePage(widget, key))
+            return true;
         if (auto *button = qobject_cast<QPushButton *>(widget)) {
             if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || !inToolWindow(button)
                 || !button->isEnabled())

@@ -2,7 +2,11 @@
 
 // Keyboard and assistive use of the tool windows, the same in every window:
 //  - Tab and Ctrl+Tab move the focus out of a multi-line text (a note, a
-//    report, a reference text) instead of typing into it;
+//    report, a reference text) instead of typing into it (Ctrl+Tab changes
+//    the page in a tabbed window);
+//  - in a window with a tab strip, Ctrl+Tab and Ctrl+Shift+Tab show the
+//    next and previous page from any control but a grid, also where the
+//    strip's pages are empty and the form it chooses for stands beside it;
 //  - Return and Enter press the push button that has the focus, as Space
 //    does (a numeric box's key filter still judges its own keys);
 //  - a check box or option button toggled through the accessibility

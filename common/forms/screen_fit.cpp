@@ -1,6 +1,11 @@
 #include "common/forms/screen_fit.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
 #include <QLayout>
+#include <QRegion>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -72,6 +77,86 @@ QSize withScrollBarRoom(const QWidget *window, QSize wanted, const QSize &room)
     return wanted;
 }
 
+// Room kept around a control scrolled into view, as Qt's own scroll areas
+// keep, where the view has it.
+constexpr int kShowMargin = 50;
+
+// The first visible point along one axis after the focus came to a control
+// at [start, start + length): the view moves as little as shows it whole
+// with a margin, or to its beginning when it is longer than the view.
+int viewStartFor(int start, int length, int viewStart, int viewLength, int most)
+{
+    const int margin = qBound(0, (viewLength - length) / 2, kShowMargin);
+    int to = viewStart;
+    if (length > viewLength || start - margin < viewStart)
+        to = start - margin;
+    else if (start + length + margin > viewStart + viewLength)
+        to = start + length + margin - viewLength;
+    return qBound(0, to, most);
+}
+
+QRect placeIn(const QWidget *contents, const QWidget *control)
+{
+    return QRect(control->mapTo(contents, QPoint()), control->size());
+}
+
+// The view after the focus came to `place`: the visible part of the
+// contents, in their coordinates.
+QRect viewShowing(const QRect &view, const QRect &place, const QSize &contents)
+{
+    const QPoint most(qMax(0, contents.width() - view.width()), qMax(0, contents.height() - view.height()));
+    return QRect(QPoint(viewStartFor(place.x(), place.width(), view.x(), view.width(), most.x()),
+                        viewStartFor(place.y(), place.height(), view.y(), view.height(), most.y())),
+                 view.size());
+}
+
+bool takesTab(const QWidget *widget)
+{
+    return (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy() && widget->isEnabled();
+}
+
+// A part of the contents that a user reads: a text or a picture with no
+// control inside it.
+bool isReadable(const QWidget *widget)
+{
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return !label->text().trimmed().isEmpty() || !label->pixmap().isNull();
+    if (widget->findChild<QWidget *>())
+        return false;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(const_cast<QWidget *>(widget));
+    return iface && iface->role() == QAccessible::Graphic && !iface->text(QAccessible::Name).isEmpty();
+}
+
+// Scrolls a control into view in its window's scroll area when it takes
+// the focus from the keyboard; a click leaves the view where the user has
+// it (the press would land elsewhere if the view moved under it).
+class KeyboardFocusFollower : public QObject
+{
+public:
+    explicit KeyboardFocusFollower(ContentScrollArea *area)
+        : QObject(area), m_area(area)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::FocusIn || !watched->isWidgetType())
+            return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::ShortcutFocusReason
+            && reason != Qt::OtherFocusReason)
+            return false;
+        auto *control = static_cast<QWidget *>(watched);
+        if (m_area->widget() && m_area->widget()->isAncestorOf(control))
+            m_area->showControl(control);
+        return false;
+    }
+
+private:
+    ContentScrollArea *m_area;
+};
+
 } // namespace
 
 QSize roomOnScreen(const QWidget *window)
@@ -130,9 +215,10 @@ ContentScrollArea::ContentScrollArea(QWidget *parent)
 {
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
-    // Not a stop of its own for Tab: the area scrolls to the control that
-    // takes the focus.
+    // Not a stop of its own for Tab: the controls inside are, and the area
+    // scrolls to the control that takes the focus.
     setFocusPolicy(Qt::NoFocus);
+    qApp->installEventFilter(new KeyboardFocusFollower(this));
 }
 
 QSize ContentScrollArea::sizeHint() const
@@ -140,6 +226,88 @@ QSize ContentScrollArea::sizeHint() const
     const int frame = 2 * frameWidth();
     QSize contents = widget() ? widget()->sizeHint().expandedTo(widget()->minimumSize()) : QSize();
     return contents + QSize(frame, frame);
+}
+
+void ContentScrollArea::showControl(const QWidget *control)
+{
+    const QRect view(QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()), viewport()->size());
+    const QRect shown = viewShowing(view, placeIn(widget(), control), widget()->size());
+    horizontalScrollBar()->setValue(shown.x());
+    verticalScrollBar()->setValue(shown.y());
+}
+
+bool ContentScrollArea::eventFilter(QObject *watched, QEvent *event)
+{
+    // Shown, hidden or resized contents change what Tab reaches.
+    if (watched == widget() && (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize))
+        checkReachLater();
+    return QScrollArea::eventFilter(watched, event);
+}
+
+void ContentScrollArea::resizeEvent(QResizeEvent *event)
+{
+    QScrollArea::resizeEvent(event);
+    checkReachLater();
+}
+
+void ContentScrollArea::showEvent(QShowEvent *event)
+{
+    QScrollArea::showEvent(event);
+    checkReachLater();
+}
+
+// Once the layout has settled.
+void ContentScrollArea::checkReachLater()
+{
+    if (m_checkPending)
+        return;
+    m_checkPending = true;
+    QMetaObject::invokeMethod(this, &ContentScrollArea::checkReach, Qt::QueuedConnection);
+}
+
+// Walks the Tab stops of the contents twice round from the top, as the view
+// follows them, and finds the texts and pictures that no view of the walk
+// shows whole; the largest of them takes Tab from then on.
+void ContentScrollArea::checkReach()
+{
+    m_checkPending = false;
+    QWidget *contents = widget();
+    if (!contents)
+        return;
+    QWidget *window = contents->window();
+    QList<const QWidget *> stops;
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain())
+        if (w != m_stop && contents->isAncestorOf(w) && takesTab(w) && w->isVisibleTo(contents))
+            stops.append(w);
+    QRect view(QPoint(), viewport()->size());
+    QRegion shown(view);
+    for (int round = 0; round < 2; ++round) {
+        for (const QWidget *stop : stops) {
+            view = viewShowing(view, placeIn(contents, stop), contents->size());
+            shown += view;
+        }
+    }
+    QWidget *stop = nullptr;
+    qint64 largest = 0;
+    for (QWidget *w : contents->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(contents) || (w != m_stop && takesTab(w)) || !isReadable(w))
+            continue;
+        const QRect place = placeIn(contents, w);
+        const qint64 size = qint64(place.width()) * place.height();
+        if (size > largest && !QRegion(place).subtracted(shown).isEmpty()) {
+            stop = w;
+            largest = size;
+        }
+    }
+    if (stop == m_stop)
+        return;
+    if (m_stop)
+        m_stop->setFocusPolicy(m_stopPolicy);
+    m_stop = stop;
+    if (m_stop) {
+        m_stopPolicy = m_stop->focusPolicy();
+        m_stop->setFocusPolicy(Qt::FocusPolicy(m_stopPolicy | Qt::TabFocus));
+    }
 }
 
 } // namespace corvalen

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QVBoxLayout>
 
 namespace corvalen {
@@ -72,6 +74,14 @@ void TablePicture::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     m_layout->paint(painter);
+    // A table that takes Tab (where its window scrolls it) shows that it
+    // has the focus.
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.backgroundColor = Qt::white;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 PictureReferenceWindow::PictureReferenceWindow(std::shared_ptr<const ReferenceTable> table,

@@ -5,6 +5,7 @@
 // picture has a name a user reads; a check box or option toggled through
 // its accessible action runs what a click runs, once. Then the windows
 // where this used to fail, one by one.
+#include "common/forms/screen_fit.h"
 #include "every_window.h"
 #include "message_recorder.h"
 #include "window_driver.h"
@@ -23,10 +24,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegion>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace corvalen;
@@ -103,6 +107,25 @@ QStringList shownTexts(const QWidget *window)
     return texts;
 }
 
+// Tabs from `first` round the window, twice round at most, showing `visit`
+// each control that has the focus; the walk ends when it comes back.
+void walkWithTab(QWidget *window, QWidget *first, const std::function<void(QWidget *)> &visit)
+{
+    first->setFocus(Qt::TabFocusReason);
+    const int limit = 2 * int(window->findChildren<QWidget *>().size()) + 4;
+    for (int i = 0; i < limit; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus) {
+            ADD_FAILURE() << "the focus left the window after " << i << " Tabs";
+            return;
+        }
+        visit(focus);
+        QTest::keyClick(focus, Qt::Key_Tab);
+        if (QApplication::focusWidget() == first)
+            return;
+    }
+}
+
 // Each test below runs once for every registered window.
 using EveryWindow = EveryWindowTest;
 
@@ -127,18 +150,8 @@ TEST_P(EveryWindow, TabReachesEveryControlAndTypesNothing)
         }
     }
     const QStringList before = shownTexts(window);
-    first->setFocus(Qt::TabFocusReason);
     QSet<QWidget *> reached;
-    // Twice round the window at most: the walk ends when it comes back.
-    const int limit = 2 * int(window->findChildren<QWidget *>().size()) + 4;
-    for (int i = 0; i < limit; ++i) {
-        QWidget *focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr) << "the focus left the window after " << i << " Tabs";
-        reached.insert(focus);
-        QTest::keyClick(focus, Qt::Key_Tab);
-        if (QApplication::focusWidget() == first)
-            break;
-    }
+    walkWithTab(window, first, [&reached](QWidget *focus) { reached.insert(focus); });
     QStringList missed;
     for (QWidget *c : chain) {
         const QList<QWidget *> with = reachedWith(c);
@@ -233,6 +246,137 @@ TEST_P(EveryWindow, ReturnPressesTheFocusedButton)
             return;
         QApplication::setActiveWindow(w.window());
     }
+}
+
+// The pages of every multi-page tab strip, as indexes.
+QList<int> pagesShown(const QWidget *window)
+{
+    QList<int> pages;
+    for (const QTabWidget *strip : window->findChildren<QTabWidget *>())
+        if (strip->count() > 1 && strip->isVisibleTo(window))
+            pages << strip->currentIndex();
+    return pages;
+}
+
+// Ctrl+Tab shows the next page and Ctrl+Shift+Tab the one before, from
+// every control of every page of a tabbed window, as from the controls that
+// the strip chooses for (and whatever else takes the focus in the window);
+// the grid of an opened sheet keeps the keys.
+TEST_P(EveryWindow, CtrlTabChangesThePageFromEveryControl)
+{
+    WindowDriver w(QString::fromStdString(GetParam()));
+    QWidget *window = w.window();
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    QList<QTabWidget *> strips;
+    for (QTabWidget *strip : window->findChildren<QTabWidget *>())
+        if (strip->count() > 1 && strip->isVisibleTo(window))
+            strips << strip;
+    for (QTabWidget *strip : strips) {
+        for (int page = 0; page < strip->count(); ++page) {
+            strip->setCurrentIndex(page);
+            QList<QPointer<QWidget>> controls;
+            for (QWidget *c : window->findChildren<QWidget *>())
+                if (takesTab(c) && c->isEnabled() && c->isVisibleTo(window) && !qobject_cast<QAbstractItemView *>(c))
+                    controls << c;
+            for (const QPointer<QWidget> &control : controls) {
+                if (!control || !control->isVisibleTo(window))
+                    continue;
+                strip->setCurrentIndex(page);
+                const QList<int> before = pagesShown(window);
+                control->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(control, Qt::Key_Tab, Qt::ControlModifier);
+                const QList<int> after = pagesShown(window);
+                int moved = 0;
+                for (int i = 0; i < before.size() && i < after.size(); ++i)
+                    moved += before[i] == after[i] ? 0 : 1;
+                EXPECT_EQ(moved, 1) << qPrintable(describe(control)) << " on page " << page;
+                if (strip->currentIndex() == page)
+                    continue;
+                EXPECT_EQ(strip->currentIndex(), (page + 1) % strip->count()) << qPrintable(describe(control));
+                ASSERT_NE(QApplication::focusWidget(), nullptr) << qPrintable(describe(control));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+                EXPECT_EQ(strip->currentIndex(), page) << qPrintable(describe(control)) << " back";
+            }
+        }
+    }
+}
+
+// What a user reads in a window: a text or a picture with no control in it.
+bool isReadable(QWidget *widget)
+{
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return !label->text().trimmed().isEmpty() || !label->pixmap().isNull();
+    QAccessibleInterface *iface = accessible(widget);
+    return !widget->findChild<QWidget *>() && iface && iface->role() == QAccessible::Graphic;
+}
+
+// The part of the scrolled contents in view, in the contents' coordinates.
+QRect viewOf(const QScrollArea *area)
+{
+    return QRect(-area->widget()->pos(), area->viewport()->size());
+}
+
+QRect placeIn(const QWidget *contents, const QWidget *w)
+{
+    return QRect(w->mapTo(contents, QPoint()), w->size());
+}
+
+// Presses the key on the focused widget until the view stops moving; every
+// view on the way counts as shown.
+void scrollWith(QScrollArea *area, Qt::Key key, QRegion &shown)
+{
+    for (int i = 0; i < 1000; ++i) {
+        const QRect before = viewOf(area);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        shown += viewOf(area);
+        if (viewOf(area) == before)
+            return;
+    }
+}
+
+// In a window whose contents are larger than the screen (the offscreen
+// screen is 800×600), every control that Tab reaches is scrolled into view,
+// as much of it as the view holds, and every text and picture of the
+// contents comes into view: by Tab, or by the arrows and PgUp/PgDn on a
+// text or picture that Tab stops at.
+TEST_P(EveryWindow, TheKeyboardShowsEveryPartOfAScrolledWindow)
+{
+    WindowDriver w(QString::fromStdString(GetParam()));
+    QWidget *window = w.window();
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    QCoreApplication::processEvents();
+    auto *area = window->findChild<ContentScrollArea *>();
+    if (!area || viewOf(area).contains(QRect(QPoint(), area->widget()->size())))
+        return;
+    QWidget *contents = area->widget();
+    QWidget *first = nullptr;
+    for (QWidget *c = window->nextInFocusChain(); c && c != window && !first; c = c->nextInFocusChain())
+        if (takesTab(c) && c->isEnabled() && c->isVisibleTo(window))
+            first = c;
+    ASSERT_NE(first, nullptr) << "nothing in the window takes the focus";
+    QRegion shown(viewOf(area));
+    walkWithTab(window, first, [&](QWidget *focus) {
+        // As much of the control as the view can hold is in view.
+        const QRect place = placeIn(contents, focus);
+        const QRect view = viewOf(area);
+        const QRect both = view.intersected(place);
+        EXPECT_EQ(both.width(), qMin(view.width(), place.width())) << qPrintable(describe(focus));
+        EXPECT_EQ(both.height(), qMin(view.height(), place.height())) << qPrintable(describe(focus));
+        shown += viewOf(area);
+        if (isReadable(focus)) {
+            EXPECT_FALSE(accessibleName(focus).trimmed().isEmpty()) << qPrintable(describe(focus));
+            for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_Right, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_Left,
+                                      Qt::Key_Up, Qt::Key_Right, Qt::Key_PageDown})
+                scrollWith(area, key, shown);
+        }
+    });
+    QStringList unseen;
+    for (QWidget *c : contents->findChildren<QWidget *>())
+        if (c->isVisibleTo(contents) && isReadable(c) && !QRegion(placeIn(contents, c)).subtracted(shown).isEmpty())
+            unseen << describe(c);
+    EXPECT_TRUE(unseen.isEmpty()) << qPrintable(unseen.join(QStringLiteral(", ")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, ::testing::ValuesIn(registeredWindowNames()),

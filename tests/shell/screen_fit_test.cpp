@@ -33,7 +33,7 @@ TEST(ScreenFit, EveryWindowOpensWithinTheScreenWithAllItsContentsReachable)
     EXPECT_TRUE(fits(main.size(), corvalen::roomOnScreen(&main))) << main.width() << "x" << main.height();
 }
 
-TEST(ScreenFit, AWideTableScrollsToItsLastColumnAndStaysUsable)
+TEST(ScreenFit, AWideTableScrollsToItsLastColumnStaysUsableAndTakesTabWhileCut)
 {
     const QString name = QStringLiteral("各种油漆有机溶剂挥发量表");
     QWidget *w = openToolWindow(name)->widget();
@@ -49,6 +49,14 @@ TEST(ScreenFit, AWideTableScrollsToItsLastColumnAndStaysUsable)
     EXPECT_GT(rightEdge(), area->viewport()->width());
     bar->setValue(bar->maximum());
     EXPECT_LE(rightEdge(), area->viewport()->width());
+    // Cut at the screen's edge, the table takes Tab while the window scrolls
+    // it, and only then: a window made large enough gives the stop back.
+    EXPECT_EQ(area->keyboardStop(), page);
+    EXPECT_TRUE(page->focusPolicy() & Qt::TabFocus);
+    w->resize(area->widget()->sizeHint() + QSize(100, 100));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(area->keyboardStop(), nullptr);
+    EXPECT_FALSE(page->focusPolicy() & Qt::TabFocus);
     corvalen::ToolRegistry::global().existingInstance(name)->close();
 }
 
