@@ -287,6 +287,41 @@ TEST(FormTriggers, AControlThatCannotRaiseTheEventIsRefused)
     }
 }
 
+// A step that closes its window ends the trigger: the steps after it would
+// run on a form that is gone. Opened again, the window runs the whole
+// trigger up to the close once more.
+TEST(FormTriggers, AStepThatClosesTheWindowEndsTheTrigger)
+{
+    auto ran = std::make_shared<QStringList>();
+    FormSpec spec;
+    spec.caption = QStringLiteral("关闭测试");
+    spec.design = [](Form &form) {
+        form.top().box({.name = "Text1", .label = QStringLiteral("A：")});
+        form.top().button("Command1", QStringLiteral("退出"));
+    };
+    spec.steps["write"] = [ran](Form &form) {
+        *ran << "write";
+        form.write("Text1", "1");
+    };
+    spec.steps["close"] = [ran](Form &form) {
+        *ran << "close";
+        CloseOwnWindow(form.window());
+    };
+    spec.steps["after"] = [ran](Form &form) {
+        *ran << "after";
+        form.write("Text1", "2");
+    };
+    spec.triggers = {{On::Press, {"Command1"}, {"write", "close", "after"}}};
+    FormWindow window(spec);
+    for (int opening = 1; opening <= 2; ++opening) {
+        window.show();
+        window.form()->get<QPushButton>("Command1")->click();
+        EXPECT_EQ(window.form(), nullptr) << "closed";
+        EXPECT_EQ(ran->join(' '), QStringLiteral("write close")) << "opening " << opening;
+        ran->clear();
+    }
+}
+
 // The window-level values belong to the instance: zero when it is created,
 // kept across a close and a reopening, reached by the steps and by tests
 // through their type; a second instance has values of its own.
