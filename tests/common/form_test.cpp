@@ -209,6 +209,34 @@ TEST_F(FormLayer, FilterAndSelectAllComeWithTheirFlags)
     EXPECT_EQ(messages.messages.last(), QStringLiteral("说明"));
 }
 
+// Every flag a box can carry shows on the box or its label: none is
+// accepted and then left without an effect.
+TEST(FieldFlags, EveryFlagHasAnEffect)
+{
+    struct Seen
+    {
+        bool takesLetters, selectsOnFocus, readOnly, bold, boldLabel;
+        bool operator==(const Seen &) const = default;
+    };
+    const auto seen = [](int flags) {
+        QWidget window;
+        Form form(&window);
+        TextBox *box = form.top().box({.name = "Text1", .label = QStringLiteral("A："), .text = "12", .flags = flags});
+        QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(box, &in);
+        const bool selects = box->selectedText() == "12";
+        box->deselect();
+        box->end(false);
+        QTest::keyClick(box, Qt::Key_X);
+        return Seen{box->text() == "12x", selects, box->isReadOnly(), box->font().bold(),
+                    window.findChild<QLabel *>()->font().bold()};
+    };
+    const Seen plain = seen(0);
+    EXPECT_TRUE(plain.takesLetters);
+    for (int flag = 1; flag <= BoldLabel; flag <<= 1)
+        EXPECT_FALSE(seen(flag) == plain) << "flag " << flag;
+}
+
 TEST_F(FormLayer, ReopeningRebuildsTheDesign)
 {
     WindowDriver w(kWindow);
