@@ -1,11 +1,11 @@
-#include "shell/data_check.h"
+#include "shell/data_files.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 // The check that runs after the main window's first paint: every data file
-// of the program read and parsed afresh.
+// that the registration of the windows has not read, read and parsed.
 void BM_DataFileCheck(benchmark::State &state)
 {
     for (auto _ : state)

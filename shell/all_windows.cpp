@@ -1,7 +1,6 @@
 #include "shell/all_windows.h"
 
 #include "atmosphere/atmosphere_windows.h"
-#include "common/views/data_windows.h"
 #include "common/forms/tool_registry.h"
 #include "fuel/fuel_windows.h"
 #include "fugitive/fugitive_windows.h"
@@ -9,6 +8,7 @@
 #include "noise/noise_windows.h"
 #include "process_air/process_air_windows.h"
 #include "risk/risk_windows.h"
+#include "shell/data_files.h"
 #include "shell/shell_windows.h"
 #include "solid_waste/solid_waste_windows.h"
 #include "water/water_windows.h"

@@ -2,7 +2,7 @@
 #include "common/forms/tool_registry.h"
 #include "shell/all_windows.h"
 #include "shell/application_setup.h"
-#include "shell/data_check.h"
+#include "shell/data_files.h"
 #include "shell/main_window.h"
 #include "shell/program_icon.h"
 #include "shell/qt_translations.h"
@@ -95,10 +95,11 @@ int main(int argc, char *argv[])
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         });
     }
-    // Every data file is read and checked then too, the files that windows
-    // read only when they open included, in a turn of the event loop of its
-    // own, after the enabled menu items are painted: a broken file stops the
-    // program at start, with the file, the line and the reason.
+    // The data files that the registration did not read (the files that
+    // windows read only when they open) are read and checked then too, in a
+    // turn of the event loop of its own, after the enabled menu items are
+    // painted: a broken file stops the program at start, with the file, the
+    // line and the reason.
     corvalen::afterFirstPaint(&window, [&window, &registerWindows] {
         registerWindows();
         QTimer::singleShot(0, &window, [&window] {

@@ -1,6 +1,7 @@
 #include "shell/menu_tree.h"
 
 #include "common/files/data_file.h"
+#include "shell/data_files.h"
 
 #include <QStringList>
 
@@ -61,7 +62,10 @@ QList<MenuNode> parseMenuTree(const QString &text)
 
 QList<MenuNode> loadMenuTree(const QString &resourcePath)
 {
-    return loadBuiltInDataFile(resourcePath, parseMenuTree);
+    QList<MenuNode> tree = loadBuiltInDataFile(resourcePath, parseMenuTree);
+    // Read before the first paint; the check after it need not read it again.
+    noteDataFileRead(resourcePath);
+    return tree;
 }
 
 } // namespace corvalen

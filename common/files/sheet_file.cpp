@@ -187,9 +187,4 @@ SheetFileResult loadSheetFile(const QString &path)
     return loadDataFileWith<SheetFileResult>(path, parse);
 }
 
-SheetFile loadBuiltInSheetFile(const QString &path)
-{
-    return loadBuiltInDataFile(path, parse);
-}
-
 } // namespace corvalen

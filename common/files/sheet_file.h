@@ -25,8 +25,5 @@ using SheetFileResult = DataFileResult<SheetFile>;
 SheetFileResult parseSheetFile(const QString &text, const QString &fileName);
 // Reads and parses a sheet file (a resource path or a file on disk).
 SheetFileResult loadSheetFile(const QString &path);
-// Reads and parses a file of the program; a fault stops the program with
-// the file, the line and the reason.
-SheetFile loadBuiltInSheetFile(const QString &path);
 
 } // namespace corvalen

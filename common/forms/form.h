@@ -87,13 +87,13 @@ struct Explanation
     QString caption = QStringLiteral("......?");
 };
 
+// The flags of a one-line box; a multi-line text is a note or a report.
 enum FieldFlag {
     Numeric = 1,     // the numeric key filter
     SelectAll = 2,   // select the whole text on focus
     ReadOnly = 4,
     Bold = 8,
-    Multiline = 16,  // a multi-line box (a basis note, a method text)
-    BoldLabel = 32,  // the box's label in bold type too
+    BoldLabel = 16,  // the box's label in bold type too
 };
 
 // One labelled box: label | box | unit | explanation button.

@@ -28,10 +28,15 @@ FormWindow::FormWindow(FormSpec spec) : m_spec(std::move(spec))
 
 void FormWindow::run(const QStringList &steps)
 {
-    if (!m_form)
-        return;
-    for (const QString &step : steps)
+    // A step that closes the window ends the trigger: its form is gone, and
+    // the steps after it would run on nothing (or on the form of a window
+    // opened again in the meantime).
+    QWidget *const window = widget();
+    for (const QString &step : steps) {
+        if (!m_form || !window || widget() != window)
+            return;
         m_spec.steps.at(step)(*m_form);
+    }
 }
 
 void FormWindow::build(QWidget *window)

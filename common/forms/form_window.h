@@ -66,7 +66,8 @@ public:
     // The form of the open window; null while it is closed.
     Form *form() const { return m_form.get(); }
     const FormSpec &spec() const { return m_spec; }
-    // Runs the named steps, in order (what a trigger does).
+    // Runs the named steps, in order (what a trigger does); a step that
+    // closes the window ends the run.
     void run(const QStringList &steps);
     bool keepsBuiltWindow() const override { return m_spec.keepBuilt; }
 

@@ -1,20 +1,31 @@
 #pragma once
 
+#include "common/forms/tool_window.h"
+
 #include <QString>
+#include <functional>
+#include <memory>
 
 namespace corvalen {
 
-class ToolRegistry;
+// A window that a data file describes wholly, read from its file: the
+// window's name and what makes an instance; or, when the file cannot be
+// read or parsed, `error` ("file:line: reason") and no window.
+struct DataWindow
+{
+    QString name;
+    std::function<std::unique_ptr<ToolWindow>()> create;
+    QString error;
+};
 
-// Registers every window that a data file describes wholly, from one scan of
-// the toolbox folders of `root`, each under the window name its file gives
-// and in the toolbox of its folder:
-//   <toolbox>/tables/*.table   handbook tables (PictureReferenceWindow)
-//   <toolbox>/texts/*.text     rich texts (RichTextReferenceWindow)
-//   <toolbox>/docs/*.text      documents (EmbeddedDocumentWindow)
-//   <toolbox>/sheets/*.sheet   sheets (EmbeddedSpreadsheetWindow)
-// A file that cannot be read or parsed stops the program with the file, the
-// line and the reason.
-void registerDataWindows(ToolRegistry &registry, const QString &root = QStringLiteral(":/data"));
+// A handbook table (PictureReferenceWindow).
+DataWindow tableWindow(const QString &path);
+// A rich text (RichTextReferenceWindow).
+DataWindow richTextWindow(const QString &path);
+// A document (EmbeddedDocumentWindow); a document shown in a label is a
+// fault of its file.
+DataWindow documentWindow(const QString &path);
+// A sheet (EmbeddedSpreadsheetWindow).
+DataWindow sheetWindow(const QString &path);
 
 } // namespace corvalen

@@ -209,6 +209,34 @@ TEST_F(FormLayer, FilterAndSelectAllComeWithTheirFlags)
     EXPECT_EQ(messages.messages.last(), QStringLiteral("说明"));
 }
 
+// Every flag a box can carry shows on the box or its label: none is
+// accepted and then left without an effect.
+TEST(FieldFlags, EveryFlagHasAnEffect)
+{
+    struct Seen
+    {
+        bool takesLetters, selectsOnFocus, readOnly, bold, boldLabel;
+        bool operator==(const Seen &) const = default;
+    };
+    const auto seen = [](int flags) {
+        QWidget window;
+        Form form(&window);
+        TextBox *box = form.top().box({.name = "Text1", .label = QStringLiteral("A："), .text = "12", .flags = flags});
+        QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(box, &in);
+        const bool selects = box->selectedText() == "12";
+        box->deselect();
+        box->end(false);
+        QTest::keyClick(box, Qt::Key_X);
+        return Seen{box->text() == "12x", selects, box->isReadOnly(), box->font().bold(),
+                    window.findChild<QLabel *>()->font().bold()};
+    };
+    const Seen plain = seen(0);
+    EXPECT_TRUE(plain.takesLetters);
+    for (int flag = 1; flag <= BoldLabel; flag <<= 1)
+        EXPECT_FALSE(seen(flag) == plain) << "flag " << flag;
+}
+
 TEST_F(FormLayer, ReopeningRebuildsTheDesign)
 {
     WindowDriver w(kWindow);
@@ -284,6 +312,41 @@ TEST(FormTriggers, AControlThatCannotRaiseTheEventIsRefused)
             EXPECT_DEATH(open(), row.refusal) << row.name;
         else
             open();
+    }
+}
+
+// A step that closes its window ends the trigger: the steps after it would
+// run on a form that is gone. Opened again, the window runs the whole
+// trigger up to the close once more.
+TEST(FormTriggers, AStepThatClosesTheWindowEndsTheTrigger)
+{
+    auto ran = std::make_shared<QStringList>();
+    FormSpec spec;
+    spec.caption = QStringLiteral("关闭测试");
+    spec.design = [](Form &form) {
+        form.top().box({.name = "Text1", .label = QStringLiteral("A：")});
+        form.top().button("Command1", QStringLiteral("退出"));
+    };
+    spec.steps["write"] = [ran](Form &form) {
+        *ran << "write";
+        form.write("Text1", "1");
+    };
+    spec.steps["close"] = [ran](Form &form) {
+        *ran << "close";
+        CloseOwnWindow(form.window());
+    };
+    spec.steps["after"] = [ran](Form &form) {
+        *ran << "after";
+        form.write("Text1", "2");
+    };
+    spec.triggers = {{On::Press, {"Command1"}, {"write", "close", "after"}}};
+    FormWindow window(spec);
+    for (int opening = 1; opening <= 2; ++opening) {
+        window.show();
+        window.form()->get<QPushButton>("Command1")->click();
+        EXPECT_EQ(window.form(), nullptr) << "closed";
+        EXPECT_EQ(ran->join(' '), QStringLiteral("write close")) << "opening " << opening;
+        ran->clear();
     }
 }
 

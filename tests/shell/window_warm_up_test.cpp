@@ -163,6 +163,16 @@ TEST(ShellStyle, GroupBoxFramesAreTheBaseStyles)
     delete base;
 }
 
+// The window tests run in an application set up as the program's: its
+// style draws their windows, on Qt's own event loop, and the environment
+// its programs and pages get is the user's.
+TEST(ApplicationSetup, WindowTestsRunAsTheProgramRuns)
+{
+    EXPECT_NE(dynamic_cast<corvalen::ShellStyle *>(QApplication::style()), nullptr);
+    EXPECT_FALSE(QAbstractEventDispatcher::instance()->inherits("QEventDispatcherGlib"));
+    EXPECT_FALSE(qEnvironmentVariableIsSet("QT_NO_GLIB"));
+}
+
 // After the heap is set up as the program sets it up, the memory it hands
 // out next is mapped in already, however large the block (below the
 // bound): a block of the start's size, and a window's store after the

@@ -2,6 +2,7 @@
 #include "common/forms/tool_registry.h"
 #include "message_recorder.h"
 #include "shell/all_windows.h"
+#include "shell/application_setup.h"
 #include "shell/qt_translations.h"
 
 #include <QApplication>
@@ -40,7 +41,11 @@ int main(int argc, char **argv)
 {
     standardHandler = qInstallMessageHandler(quietHandler);
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Set up around the application as the program is: its heap, its event
+    // loop and its style.
+    corvalen::beforeApplication();
     QApplication app(argc, argv);
+    corvalen::afterApplication();
     QApplication::setQuitOnLastWindowClosed(false);
     // Qt's standard texts in Chinese, as the program loads them at start.
     corvalen::installQtTranslations();
