@@ -60,12 +60,8 @@ public:
             box()->select(start, end);
     }
 
-    int cursorPosition() const override { return box()->selectionEnd(); }
-    void setCursorPosition(int position) override
-    {
-        box()->select(position, position);
-        box()->ensureVisible(position);
-    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->select(position, position); }
 
     QString text(int start, int end) const override
     {

@@ -4,7 +4,8 @@ namespace corvalen {
 
 // Lets screen readers read a LineReportBox through the accessible text
 // interface: the whole report as the box shows it (lines joined by LF), its
-// selection, characters, words and lines. Installed once, by the first box.
+// caret and selection, characters, words and lines. Installed once, by the
+// first box.
 void installLineReportAccessible();
 
 } // namespace corvalen

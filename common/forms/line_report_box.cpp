@@ -4,13 +4,9 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
-#include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTextBoundaryFinder>
+#include <QStyle>
 
 namespace corvalen {
 namespace {
@@ -167,47 +163,109 @@ void LineReportBox::paintEvent(QPaintEvent *event)
         painter.drawText(left, y + metrics.ascent(), text);
         painter.restore();
     }
+    if (m_caretShown && hasFocus() && caretRect().intersects(area))
+        painter.fillRect(caretRect(), colours.color(QPalette::Text));
     if (widest > m_widest) {
         m_widest = widest;
         updateScrollBars();
     }
 }
 
+QRect LineReportBox::caretRect() const
+{
+    const QRect box = characterRect(m_cursor);
+    return QRect(box.left(), box.top(), style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this), box.height());
+}
+
+// The caret blinks as a text box's does, and is shown at once after a move.
+void LineReportBox::restartBlink()
+{
+    m_caretShown = true;
+    const int flash = QApplication::cursorFlashTime();
+    if (hasFocus() && flash > 0)
+        m_blink.start(flash / 2, this);
+    else
+        m_blink.stop();
+    viewport()->update(caretRect());
+}
+
+void LineReportBox::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != m_blink.timerId()) {
+        QAbstractScrollArea::timerEvent(event);
+        return;
+    }
+    m_caretShown = !m_caretShown;
+    viewport()->update(caretRect());
+}
+
+void LineReportBox::focusInEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    restartBlink();
+}
+
+void LineReportBox::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    m_blink.stop();
+    viewport()->update(caretRect());
+}
+
 int LineReportBox::positionAt(const QPoint &point) const
 {
     const int y = point.y() + verticalScrollBar()->value() - kMargin;
-    const int line = std::clamp(y / lineHeight(), 0, lineCount() - 1);
     if (y < 0)
         return 0;
+    const int line = std::min(y / lineHeight(), lineCount() - 1);
+    return positionInLine(line, point.x() + horizontalScrollBar()->value() - kMargin);
+}
+
+int LineReportBox::positionInLine(int line, int offset) const
+{
     const QString text = lineText(line).toString();
-    const int x = point.x() + horizontalScrollBar()->value() - kMargin;
     const QFontMetrics metrics = fontMetrics();
-    // The boundary nearest to the point.
+    // The boundary nearest to the offset.
     int before = 0;
     for (int i = 1; i <= text.size(); ++i) {
         const int after = metrics.horizontalAdvance(text.left(i));
-        if (x < (before + after) / 2)
+        if (offset < (before + after) / 2)
             return lineStart(line) + i - 1;
         before = after;
     }
     return lineEnd(line);
 }
 
+int LineReportBox::offsetOf(int position) const
+{
+    const int line = lineOf(position);
+    return fontMetrics().horizontalAdvance(lineText(line).left(position - lineStart(line)).toString());
+}
+
 QRect LineReportBox::characterRect(int position) const
 {
     position = std::clamp(position, 0, int(m_text.size()));
     const int line = lineOf(position);
-    const QString text = lineText(line).toString();
-    const QFontMetrics metrics = fontMetrics();
     const int column = position - lineStart(line);
-    const int x = kMargin - horizontalScrollBar()->value() + metrics.horizontalAdvance(text.left(column));
-    const int width = column < text.size() ? metrics.horizontalAdvance(text.at(column)) : metrics.averageCharWidth();
+    const QFontMetrics metrics = fontMetrics();
+    const int x = kMargin - horizontalScrollBar()->value() + offsetOf(position);
+    const int width = column < lineEnd(line) - lineStart(line) ? metrics.horizontalAdvance(m_text.at(position))
+                                                               : metrics.averageCharWidth();
     return QRect(x, line * lineHeight() + kMargin - verticalScrollBar()->value(), width, lineHeight());
 }
 
 void LineReportBox::ensureVisible(int position)
 {
-    const QRect box = characterRect(position);
+    position = std::clamp(position, 0, int(m_text.size()));
+    QRect box = characterRect(position);
+    // At an edge of the report the room around the text comes into view too.
+    const int line = lineOf(position);
+    if (line == 0)
+        box.setTop(box.top() - kMargin);
+    if (line == lineCount() - 1)
+        box.setBottom(box.bottom() + kMargin);
+    if (position == lineStart(line))
+        box.setLeft(box.left() - kMargin);
     const QRect view = viewport()->rect();
     if (box.top() < 0)
         verticalScrollBar()->setValue(verticalScrollBar()->value() + box.top());
@@ -228,15 +286,30 @@ void LineReportBox::setSelection(int anchor, int cursor)
 {
     anchor = std::clamp(anchor, 0, int(m_text.size()));
     cursor = std::clamp(cursor, 0, int(m_text.size()));
+    m_goal = -1;
+    restartBlink();
     if (anchor == m_anchor && cursor == m_cursor)
         return;
+    const int oldStart = selectionStart(), oldEnd = selectionEnd(), oldCursor = m_cursor;
     m_anchor = anchor;
     m_cursor = cursor;
     viewport()->update();
-    Q_EMIT selectionChanged();
-    if (QAccessible::isActive()) {
+    // A caret that moves with nothing selected changes no selection.
+    const bool selectionMoved = (oldStart != oldEnd || selectionStart() != selectionEnd())
+                                && (oldStart != selectionStart() || oldEnd != selectionEnd());
+    if (selectionMoved)
+        Q_EMIT selectionChanged();
+    if (!QAccessible::isActive())
+        return;
+    // A screen reader reads the selection from the one event and follows
+    // the caret by the other, as a text box sends them.
+    if (selectionMoved) {
         QAccessibleTextSelectionEvent event(this, selectionStart(), selectionEnd());
         event.setCursorPosition(m_cursor);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (oldCursor != m_cursor) {
+        QAccessibleTextCursorEvent event(this, m_cursor);
         QAccessible::updateAccessibility(&event);
     }
 }
@@ -244,114 +317,12 @@ void LineReportBox::setSelection(int anchor, int cursor)
 void LineReportBox::select(int anchor, int cursor)
 {
     setSelection(anchor, cursor);
+    ensureVisible(m_cursor);
 }
 
 void LineReportBox::selectAll()
 {
     setSelection(0, int(m_text.size()));
-}
-
-void LineReportBox::copy() const
-{
-    if (selectionStart() != selectionEnd())
-        QApplication::clipboard()->setText(selectedText());
-}
-
-void LineReportBox::keyPressEvent(QKeyEvent *event)
-{
-    if (event == QKeySequence::Copy) {
-        copy();
-    } else if (event == QKeySequence::SelectAll) {
-        selectAll();
-    } else if (event == QKeySequence::MoveToStartOfDocument) {
-        verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
-    } else if (event == QKeySequence::MoveToEndOfDocument) {
-        verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
-    } else {
-        // Arrows and page keys scroll, as in a read-only text box.
-        QAbstractScrollArea::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-}
-
-void LineReportBox::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QAbstractScrollArea::mousePressEvent(event);
-        return;
-    }
-    const int position = positionAt(event->position().toPoint());
-    setSelection(event->modifiers() & Qt::ShiftModifier ? m_anchor : position, position);
-    m_dragging = true;
-}
-
-void LineReportBox::mouseMoveEvent(QMouseEvent *event)
-{
-    if (!m_dragging)
-        return;
-    const QPoint point = event->position().toPoint();
-    setSelection(m_anchor, positionAt(point));
-    if (!viewport()->rect().contains(point))
-        ensureVisible(m_cursor);
-}
-
-void LineReportBox::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton || !m_dragging)
-        return;
-    m_dragging = false;
-    // The desktop's primary selection, as a text box fills it.
-    QClipboard *clipboard = QApplication::clipboard();
-    if (clipboard->supportsSelection() && selectionStart() != selectionEnd())
-        clipboard->setText(selectedText(), QClipboard::Selection);
-}
-
-void LineReportBox::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton)
-        return;
-    // The word under the pointer.
-    const int position = positionAt(event->position().toPoint());
-    const int line = lineOf(position);
-    const QString text = lineText(line).toString();
-    QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
-    words.setPosition(position - lineStart(line));
-    int start = words.isAtBoundary() && words.boundaryReasons() & QTextBoundaryFinder::StartOfItem
-                    ? int(words.position()) : int(words.toPreviousBoundary());
-    words.setPosition(position - lineStart(line));
-    int end = int(words.toNextBoundary());
-    if (start < 0)
-        start = 0;
-    if (end < 0)
-        end = int(text.size());
-    setSelection(lineStart(line) + start, lineStart(line) + end);
-    m_dragging = true;
-}
-
-QMenu *LineReportBox::createContextMenu()
-{
-    // Qt's own captions, so the menu reads as every text box's does.
-    auto *menu = new QMenu(this);
-    QAction *copyAction = menu->addAction(QCoreApplication::translate("QWidgetTextControl", "&Copy")
-                                              + QLatin1Char('\t') + QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
-    copyAction->setObjectName(QStringLiteral("edit-copy"));
-    copyAction->setEnabled(selectionStart() != selectionEnd());
-    connect(copyAction, &QAction::triggered, this, &LineReportBox::copy);
-    menu->addSeparator();
-    QAction *allAction = menu->addAction(QCoreApplication::translate("QWidgetTextControl", "Select All")
-                                             + QLatin1Char('\t') + QKeySequence(QKeySequence::SelectAll).toString(QKeySequence::NativeText));
-    allAction->setObjectName(QStringLiteral("select-all"));
-    allAction->setEnabled(!m_text.isEmpty());
-    connect(allAction, &QAction::triggered, this, &LineReportBox::selectAll);
-    return menu;
-}
-
-void LineReportBox::contextMenuEvent(QContextMenuEvent *event)
-{
-    QMenu *menu = createContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
 }
 
 } // namespace corvalen

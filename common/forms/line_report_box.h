@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QBasicTimer>
 #include <QString>
 #include <algorithm>
 #include <vector>
@@ -12,10 +13,13 @@ namespace corvalen {
 // A report box for reports that run to many lines (a river profile has up
 // to 100,000): the report is kept as lines and only the lines in view are
 // laid out and drawn, so showing it costs the same for 20 lines as for
-// 100,000. The report is read-only; a user selects with the mouse, Ctrl+A
-// selects everything and Ctrl+C or the context menu copies, lines joined by
-// LF as a text box gives them. Tab moves the focus on. Screen readers read
-// the whole text through the accessible text interface.
+// 100,000. The report is read-only and has a caret, as a read-only text box
+// has: the arrows, Home/End (Ctrl+Home/End to the ends of the report) and
+// PgUp/PgDn move it, Shift with them selects, and so does the mouse; Ctrl+A
+// selects everything and Ctrl+C or the context menu copies the selection,
+// lines joined by LF as a text box gives them. Tab moves the focus on.
+// Screen readers read the text and follow the caret through the accessible
+// text interface.
 class LineReportBox : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -30,10 +34,13 @@ public:
     const QString &shownText() const { return m_text; }
     int lineCount() const { return int(m_starts.size()); }
 
-    // Character positions in shownText().
+    // Character positions in shownText(). The caret is the moving end of
+    // the selection; the selection is empty when both ends meet.
+    int cursorPosition() const { return m_cursor; }
     int selectionStart() const { return std::min(m_anchor, m_cursor); }
     int selectionEnd() const { return std::max(m_anchor, m_cursor); }
     QString selectedText() const;
+    // Selects from the anchor to the caret and brings the caret into view.
     void select(int anchor, int cursor);
     void selectAll();
     void copy() const;
@@ -58,6 +65,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -66,11 +76,20 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    enum class Motion;
+
     QStringView lineText(int line) const;
     int lineHeight() const;
     int lineWidth(int line) const;
+    // Distances from the left of the text (px): of a position, and the
+    // position of a line nearest to one.
+    int offsetOf(int position) const;
+    int positionInLine(int line, int offset) const;
     void updateScrollBars();
     void setSelection(int anchor, int cursor);
+    void moveCaret(Motion motion, bool extend);
+    QRect caretRect() const;
+    void restartBlink();
 
     QString m_report;
     QString m_text;
@@ -78,7 +97,12 @@ private:
     int m_widest = 0;           // px, the widest line measured so far
     int m_anchor = 0;
     int m_cursor = 0;
+    // px from the left of the text, where moves up and down aim; -1 when
+    // the caret was last put there by anything else.
+    int m_goal = -1;
     bool m_dragging = false;
+    bool m_caretShown = true;   // the blink's phase
+    QBasicTimer m_blink;
 };
 
 } // namespace corvalen
