@@ -48,7 +48,7 @@ Field input(const QString &box, const QString &caption, int label, const QString
 
 Field result(const QString &box, const QString &caption, int label, const Explanation &explain)
 {
-    return {.name = box, .label = caption, .flags = Bold, .explain = explain, .labelName = labelName(label),
+    return {.name = box, .label = caption, .flags = Bold | Result, .explain = explain, .labelName = labelName(label),
             .color = kRedText, .labelColor = kRedText};
 }
 

@@ -38,7 +38,7 @@ Field input(const QString &box, const QString &caption, const QString &design, E
 
 Field result(const QString &box, const QString &caption, Explanation explain = {})
 {
-    return {.name = box, .label = caption, .explain = explain};
+    return {.name = box, .label = caption, .flags = Result, .explain = explain};
 }
 
 // The coal pile's recompute: Qp through the trigger's pattern, then the

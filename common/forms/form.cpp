@@ -126,7 +126,7 @@ TextBox *Panel::box(const Field &field)
     if (field.flags & SelectAll)
         attachSelectAllOnFocus(box);
     box->setReadOnly(field.flags & ReadOnly);
-    if (field.flags & ReadOnly)
+    if (field.flags & (ReadOnly | Result))
         markResult(box);
     if (field.flags & Bold)
         setBoldFont(box);
@@ -183,11 +183,10 @@ TextBox *Panel::box(const Field &field)
     return box;
 }
 
-TextBox *Panel::result(const Field &field)
+TextBox *Panel::result(Field field)
 {
-    TextBox *result = box(field);
-    markResult(result);
-    return result;
+    field.flags |= Result;
+    return box(field);
 }
 
 QPlainTextEdit *Panel::note(const QString &name, const QString &text, const QString &accessibleName)

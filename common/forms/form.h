@@ -94,6 +94,7 @@ enum FieldFlag {
     ReadOnly = 4,
     Bold = 8,
     BoldLabel = 16,  // the box's label in bold type too
+    Result = 32,     // a box that shows a result: Tab reaches it after the inputs and buttons
 };
 
 // One labelled box: label | box | unit | explanation button.
@@ -135,7 +136,7 @@ public:
     TextBox *box(const Field &field);
     // A box that receives results; no key filter unless asked. Tab reaches
     // it after the inputs and buttons.
-    TextBox *result(const Field &field);
+    TextBox *result(Field field);
     QPlainTextEdit *note(const QString &name, const QString &text, const QString &accessibleName);
     ReportBox *report(const QString &name, const QString &accessibleName);
     QComboBox *list(const ListField &field);

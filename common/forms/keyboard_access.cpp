@@ -1,6 +1,7 @@
 #include "common/forms/keyboard_access.h"
 
 #include "common/forms/form.h"
+#include "common/forms/list_accessible.h"
 #include "common/forms/tool_window.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QChildEvent>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -201,6 +205,8 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
         return nullptr;
     if (className == QLatin1String("QCheckBox") || className == QLatin1String("QRadioButton"))
         return new ToggleButtonAccessible(static_cast<QAbstractButton *>(object));
+    if (className == QLatin1String("QComboBox"))
+        return makeListAccessible(static_cast<QComboBox *>(object));
     // A drawn handbook page or formula: a picture, named by what it shows.
     if (className == QLatin1String("corvalen::TablePicture"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
@@ -219,9 +225,12 @@ void orderTabChain(QWidget *window)
 {
     QList<QWidget *> leading;
     QList<QWidget *> trailing;
+    QSet<QWidget *> ahead;  // results before the first input
     for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
         if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
             continue;
+        if (isResult(w) && leading.isEmpty())
+            ahead.insert(w);
         (isResult(w) ? trailing : leading).append(w);
     }
     if (trailing.isEmpty() || leading.isEmpty())
@@ -230,8 +239,75 @@ void orderTabChain(QWidget *window)
     // compound controls (tab strips, lists) that hand their focus on.
     QWidget *previous = leading.last();
     for (QWidget *result : trailing) {
+        // Qt leaves a control at the head of the window's chain where it is
+        // when asked to move it to the end; from behind the first input it
+        // moves.
+        if (ahead.contains(result))
+            QWidget::setTabOrder(leading.first(), result);
         QWidget::setTabOrder(previous, result);
         previous = result;
+    }
+}
+
+QString withoutColon(QString caption)
+{
+    while (caption.endsWith(u'：') || caption.endsWith(u':'))
+        caption.chop(1);
+    return caption;
+}
+
+// The group a control stands in: the caption of its frame or of its tab
+// page, without a closing colon; empty when it stands in none.
+QString groupOf(const QWidget *control)
+{
+    for (const QWidget *w = control->parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
+        QString caption;
+        if (auto *frame = qobject_cast<const QGroupBox *>(w))
+            caption = frame->title();
+        else if (auto *pages = qobject_cast<const QStackedWidget *>(w->parentWidget()))
+            if (auto *tabs = qobject_cast<const QTabWidget *>(pages->parentWidget()))
+                caption = tabs->tabText(tabs->indexOf(const_cast<QWidget *>(w)));
+        caption = withoutColon(accessibleText(caption));
+        if (!caption.isEmpty())
+            return caption;
+    }
+    return QString();
+}
+
+// Controls that the Tab key reaches bear names apart, though their
+// captions on screen be the same (four "处理设施：" lists, two "计 算 结 果"
+// buttons): each takes the name of its group before its own, or, where the
+// group does not tell them apart, the name of the control before it in
+// reading order (the process a treatment list belongs to).
+void nameSharedCaptions(QWidget *window)
+{
+    QList<QWidget *> controls;
+    QHash<QString, QList<QWidget *>> byName;
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
+            continue;
+        controls.append(w);
+        QString name = nameOf(w);
+        if (name.isEmpty())
+            if (auto *button = qobject_cast<QAbstractButton *>(w))
+                name = accessibleText(button->text());
+        if (!name.isEmpty())
+            byName[name].append(w);
+    }
+    for (auto shared = byName.cbegin(); shared != byName.cend(); ++shared) {
+        if (shared->size() < 2)
+            continue;
+        QSet<QString> groups;
+        for (QWidget *w : *shared)
+            groups.insert(groupOf(w));
+        const bool groupsTell = groups.size() == shared->size();
+        for (QWidget *w : *shared) {
+            QString before = groupsTell ? groupOf(w) : QString();
+            if (!groupsTell && controls.indexOf(w) > 0)
+                before = nameOf(controls.at(controls.indexOf(w) - 1));
+            if (!before.isEmpty())
+                w->setAccessibleName(withoutColon(before) + u'：' + shared.key());
+        }
     }
 }
 
@@ -249,6 +325,7 @@ void installKeyboardAccess()
 
 void prepareWindowAccess(QWidget *window)
 {
+    nameSharedCaptions(window);
     // The edit part of a list reads as the list (its drop-down is named
     // when it is made).
     for (QComboBox *list : window->findChildren<QComboBox *>()) {

@@ -14,7 +14,11 @@
 //    buttons are announced as option buttons whatever their grouping;
 //  - the Tab order walks inputs, lists, options, check boxes and buttons in
 //    the order the window lays them out, then its results and texts;
-//  - the edit part of an editable list bears the list's name.
+//  - a list's name is its label whatever item is chosen, the item being its
+//    value, and the edit part of an editable list bears the list's name;
+//  - controls that share a caption on screen bear names apart: the caption
+//    of their frame or tab page, or the name of the control before them,
+//    joined to their own.
 
 class QWidget;
 

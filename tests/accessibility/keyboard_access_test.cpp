@@ -6,6 +6,7 @@
 // its accessible action runs what a click runs, once. Then the windows
 // where this used to fail, one by one.
 #include "common/forms/screen_fit.h"
+#include "common/forms/form_window.h"
 #include "every_window.h"
 #include "message_recorder.h"
 #include "window_driver.h"
@@ -26,6 +27,8 @@
 #include <QRadioButton>
 #include <QRegion>
 #include <QScrollBar>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -126,6 +129,55 @@ void walkWithTab(QWidget *window, QWidget *first, const std::function<void(QWidg
     }
 }
 
+// A control of the window that the user sees, or would see on its page of a
+// tab strip.
+bool standsInWindow(const QWidget *widget, const QWidget *window)
+{
+    for (const QWidget *w = widget; w && w != window; w = w->parentWidget())
+        if (w->isHidden() && !qobject_cast<const QStackedWidget *>(w->parentWidget()))
+            return false;
+    return widget->window() == window;
+}
+
+// The controls Tab reaches, in the order it reaches them.
+QList<QWidget *> tabChain(QWidget *window)
+{
+    QList<QWidget *> chain;
+    for (QWidget *c = window->nextInFocusChain(); c && c != window; c = c->nextInFocusChain())
+        if (takesTab(c) && standsInWindow(c, window))
+            chain.append(c);
+    return chain;
+}
+
+// The boxes that show results: those the window marks as results, read-only
+// ones, multi-line texts, and the boxes of a form window that a click
+// recomputes and that nothing typed into them does.
+QSet<const QWidget *> resultsOf(const WindowDriver &w)
+{
+    QSet<const QWidget *> results;
+    for (QWidget *c : w.window()->findChildren<QWidget *>()) {
+        auto *box = qobject_cast<QLineEdit *>(c);
+        if ((box && box->isReadOnly()) || qobject_cast<QPlainTextEdit *>(c) || qobject_cast<QTextEdit *>(c)
+            || c->property("corvalenResult").toBool())
+            results.insert(c);
+    }
+    auto *form = dynamic_cast<FormWindow *>(w.instance());
+    if (!form)
+        return results;
+    QSet<QString> clicked;
+    QSet<QString> changed;
+    for (const Trigger &t : form->spec().triggers) {
+        if (t.event == On::Click)
+            clicked.unite(QSet<QString>(t.controls.begin(), t.controls.end()));
+        if (t.event == On::Change)
+            changed.unite(QSet<QString>(t.controls.begin(), t.controls.end()));
+    }
+    for (const QString &name : clicked - changed)
+        if (auto *box = w.find<QLineEdit>(name))
+            results.insert(box);
+    return results;
+}
+
 // Each test below runs once for every registered window.
 using EveryWindow = EveryWindowTest;
 
@@ -193,6 +245,70 @@ TEST_P(EveryWindow, EveryFocusableControlAndPictureIsNamed)
             EXPECT_EQ(list->view()->accessibleName(), list->accessibleName()) << qPrintable(describe(list));
         }
     }
+}
+
+// Controls that share a caption on screen are told apart by their names.
+TEST_P(EveryWindow, NoTwoFocusableControlsShareAName)
+{
+    WindowDriver w(QString::fromStdString(GetParam()));
+    QWidget *window = w.window();
+    ASSERT_NE(window, nullptr);
+    QHash<QString, QStringList> byName;
+    for (QWidget *c : tabChain(window))
+        // A tab strip reads as its chosen page (Ctrl+Tab moves it).
+        if (const QString name = accessibleName(c); !name.trimmed().isEmpty() && !qobject_cast<QTabBar *>(c))
+            byName[name].append(describe(c));
+    QStringList shared;
+    for (auto it = byName.cbegin(); it != byName.cend(); ++it)
+        if (it->size() > 1)
+            shared << it.key() + u'=' + it->join(u',');
+    EXPECT_TRUE(shared.isEmpty()) << qPrintable(shared.join(QStringLiteral("; ")));
+}
+
+// A list is named by its label before and after a choice; the chosen item
+// is its value.
+TEST_P(EveryWindow, ChoosingAnItemKeepsTheListsName)
+{
+    WindowDriver w(QString::fromStdString(GetParam()));
+    ASSERT_NE(w.window(), nullptr);
+    MessageRecorder messages;
+    QList<QPointer<QComboBox>> lists;
+    for (QComboBox *list : w.window()->findChildren<QComboBox *>())
+        lists.append(list);
+    for (const QPointer<QComboBox> &list : lists) {
+        if (!list || !list->isEnabled() || list->count() == 0 || !standsInWindow(list, w.window()))
+            continue;
+        const QString name = accessibleName(list);
+        list->setCurrentIndex(list->count() - 1);
+        Q_EMIT list->activated(list->count() - 1);
+        if (!w.window() || !list)
+            return;
+        EXPECT_EQ(accessibleName(list), name) << qPrintable(describe(list));
+        EXPECT_EQ(accessible(list)->text(QAccessible::Value), list->currentText()) << qPrintable(describe(list));
+        if (QLineEdit *edit = list->lineEdit()) {
+            EXPECT_EQ(accessibleName(edit), name) << qPrintable(describe(list));
+        }
+    }
+}
+
+// Tab walks the inputs, lists, options and buttons first, then the results.
+TEST_P(EveryWindow, ResultsComeAfterTheInputs)
+{
+    WindowDriver w(QString::fromStdString(GetParam()));
+    ASSERT_NE(w.window(), nullptr);
+    const QSet<const QWidget *> results = resultsOf(w);
+    const QWidget *firstResult = nullptr;
+    QStringList late;
+    for (const QWidget *c : tabChain(w.window())) {
+        if (results.contains(c)) {
+            if (!firstResult)
+                firstResult = c;
+        } else if (firstResult && (isInput(c) || qobject_cast<const QAbstractButton *>(c))) {
+            late << describe(c);
+        }
+    }
+    EXPECT_TRUE(late.isEmpty()) << "after " << (firstResult ? qPrintable(describe(firstResult)) : "")
+                                << ": " << qPrintable(late.join(QStringLiteral(", ")));
 }
 
 // Through the accessible action as through the mouse: the window's steps
@@ -499,6 +615,45 @@ TEST(Pictures, NamedByTitleOrFormula)
         const QString formula = accessibleName(w.find("Image1"));
         EXPECT_TRUE(formula.startsWith(QStringLiteral("QG = Y·Cd·A·P·√["))) << qPrintable(formula);
     }
+}
+
+} // namespace
+
+namespace {
+
+// Controls that share a caption are named with their group or, in the
+// foundry window, with the process their list belongs to; the captions on
+// screen stay as they are. A list keeps its name after a choice.
+TEST(Names, SharedCaptionsAndChosenItems)
+{
+    const struct
+    {
+        const char *window;
+        const char *control;
+        QString name;
+    } cases[] = {
+        {"铸造工业颗粒物排放量", "Combo7", QStringLiteral("铝件铸造业：处理设施：")},
+        {"铸造工业颗粒物排放量", "Combo8", QStringLiteral("黄铜和青铜溶炼业：处理设施：")},
+        {"风险评价之烟团模式", "Command1",
+         QStringLiteral("下风向地面某点的空气中污染物的浓度C(X,Y,0)(mg/M^3)：计 算")},
+        {"风险评价之烟团模式", "Command4", QStringLiteral("下风向临界点距离L（X,0,0）的计算：计 算")},
+        {"各类贮罐大小呼吸量计算1", "Command2", QStringLiteral("大呼吸量计算：确认计算")},
+        {"各类贮罐大小呼吸量计算1", "Command3", QStringLiteral("小呼吸量计算：确认计算")},
+        {"二维稳态混合模式_河2", "Command1", QStringLiteral("某点计算结果：计 算 结 果")},
+        {"二维稳态混合模式_河2", "Command2", QStringLiteral("网格计算结果：计 算 结 果")},
+    };
+    for (const auto &c : cases) {
+        WindowDriver w(QString::fromUtf8(c.window));
+        EXPECT_EQ(accessibleName(w.find(c.control)), c.name) << c.window << ' ' << c.control;
+    }
+
+    WindowDriver w(QStringLiteral("铸造工业颗粒物排放量"));
+    EXPECT_EQ(w.text("Label2_6"), QStringLiteral("处理设施：")) << "the caption on screen";
+    auto *list = w.find<QComboBox>("Combo1");
+    w.choose("Combo1", QStringLiteral("坩锅炉"));
+    EXPECT_EQ(accessibleName(list), QStringLiteral("铝件铸造业："));
+    EXPECT_EQ(accessible(list)->text(QAccessible::Value), QStringLiteral("坩锅炉"));
+    EXPECT_EQ(accessibleName(list->lineEdit()), QStringLiteral("铝件铸造业："));
 }
 
 } // namespace
