@@ -1,8 +1,10 @@
 #include "common/forms/controls.h"
 
 #include <QAbstractScrollArea>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSet>
 
 namespace corvalen {
 namespace {
@@ -29,6 +31,28 @@ private:
     std::function<void()> m_handler;
 };
 
+class KeyFilter : public QObject
+{
+public:
+    KeyFilter(QObject *parent, std::initializer_list<int> keys, std::function<void()> handler)
+        : QObject(parent), m_keys(keys), m_handler(std::move(handler))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !m_keys.contains(static_cast<QKeyEvent *>(event)->key()))
+            return false;
+        m_handler();
+        return true;
+    }
+
+private:
+    QSet<int> m_keys;
+    std::function<void()> m_handler;
+};
+
 // The widget that receives the mouse: a multi-line box gets its clicks on
 // the area inside its frame, not on the box itself.
 QWidget *mouseTarget(QWidget *widget)
@@ -50,6 +74,11 @@ void onDoubleClick(QWidget *widget, std::function<void()> handler)
 {
     mouseTarget(widget)->installEventFilter(
         new MouseFilter(widget, QEvent::MouseButtonDblClick, std::move(handler)));
+}
+
+void onKey(QWidget *widget, std::initializer_list<int> keys, std::function<void()> handler)
+{
+    widget->installEventFilter(new KeyFilter(widget, keys, std::move(handler)));
 }
 
 QComboBox *makeList(QWidget *parent, const QString &objectName, bool editable)

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QObject>
 #include <functional>
+#include <initializer_list>
 
 namespace corvalen {
 
@@ -22,6 +23,9 @@ namespace corvalen {
 void onMouseClick(QWidget *widget, std::function<void()> handler);
 // Runs `handler` on a double-click into `widget`.
 void onDoubleClick(QWidget *widget, std::function<void()> handler);
+// Runs `handler` instead of what the key would do when one of `keys` is
+// pressed while `widget` has the focus.
+void onKey(QWidget *widget, std::initializer_list<int> keys, std::function<void()> handler);
 
 // Runs `handler(index)` when the user chooses an item of the list.
 template <class F>

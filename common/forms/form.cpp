@@ -99,6 +99,24 @@ namespace {
 // The bar's own range is fixed, so any single range maps onto it.
 constexpr int kBarSteps = 1000;
 
+class FocusUnderline : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            auto *widget = static_cast<QWidget *>(watched);
+            QFont font = widget->font();
+            font.setUnderline(event->type() == QEvent::FocusIn);
+            widget->setFont(font);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 Panel::Panel(Form *form, QWidget *container, QGridLayout *grid)
@@ -248,7 +266,13 @@ QLabel *Panel::link(const QString &name, const QString &text, const QString &add
     link->setCursor(Qt::PointingHandCursor);
     link->setToolTip(toolTip);
     link->setTextInteractionFlags(Qt::NoTextInteraction);
-    onMouseClick(link, [address] { OpenWithDefaultHandler(address); });
+    const auto open = [address] { OpenWithDefaultHandler(address); };
+    onMouseClick(link, open);
+    // Tab reaches it, Enter opens it, and it is underlined while it has the
+    // focus.
+    link->setFocusPolicy(Qt::StrongFocus);
+    onKey(link, {Qt::Key_Return, Qt::Key_Enter}, open);
+    link->installEventFilter(new FocusUnderline(link));
     return link;
 }
 

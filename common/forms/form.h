@@ -142,7 +142,8 @@ public:
     QComboBox *list(const ListField &field);
     QLabel *label(const QString &name, const QString &text);
     QLabel *title(const QString &name, const QString &text);
-    // A label that opens an address (a page, a mail) when clicked.
+    // A label that opens an address (a page, a mail) when clicked, or on
+    // Enter once Tab has reached it.
     QLabel *link(const QString &name, const QString &text, const QString &address, const QString &toolTip);
     // A sunken horizontal rule.
     QWidget *rule(const QString &name);

@@ -135,7 +135,10 @@ void FormWindow::connectTrigger(const Trigger &trigger)
             onMouseClick(control, run);
             break;
         case On::DoubleClick:
+            // What a double-click opens is an explanation of the box: F1 on
+            // the focused box opens it too.
             onDoubleClick(control, run);
+            onKey(control, {Qt::Key_F1}, run);
             break;
         case On::Choose:
             if (auto *list = qobject_cast<QComboBox *>(control))

@@ -25,7 +25,7 @@ namespace corvalen {
 enum class On {
     Change,       // a box's text changes: a typed character, a paste, a write
     Click,        // a press of the left mouse button into a box
-    DoubleClick,  // a double-click into a box
+    DoubleClick,  // a double-click into a box, or F1 while it has the focus
     Choose,       // the user chooses an item of a list
     Press,        // a button, option or check box is clicked
 };

@@ -253,7 +253,7 @@ TEST(StorageTankWindow, TypedTypeTextActsWithoutLayout)
     runScript(window, {shows("Text2", "5"), visible("Text14"), shows("Combo1", kExternal)}, "typed external, Enter");
 }
 
-TEST(StorageTankWindow, DoubleClicksHelpByType)
+TEST(StorageTankWindow, DoubleClickAndF1HelpByType)
 {
     const struct
     {
@@ -276,18 +276,30 @@ TEST(StorageTankWindow, DoubleClicksHelpByType)
          QStringLiteral("油品液面的平均蒸汽压，为油罐液面表面蒸汽压年记录的最高温度液面蒸汽压和最低温度的液面蒸汽压平均值！需手工计算输入！"),
          {}},
     };
-    for (const auto &c : cases) {
-        WindowDriver window(kWindow);
-        if (!c.type.isEmpty())
-            window.choose("Combo1", c.type);
-        MessageRecorder messages;
-        window.doubleClick(c.box);
-        EXPECT_EQ(messages.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message}) << c.name;
-        for (const char *table : {"tlxs", "mfxs", "边圈密封损耗系数"}) {
-            const QString name = QString::fromUtf8(table);
-            ToolWindow *opened = ToolRegistry::global().existingInstance(name);
-            EXPECT_EQ(opened && opened->widget() && opened->widget()->isVisible(), name == c.opens)
-                << c.name << ", " << table;
+    // A double-click into the box, or F1 while it has the focus.
+    for (const bool byKey : {false, true}) {
+        for (const auto &c : cases) {
+            WindowDriver window(kWindow);
+            if (!c.type.isEmpty())
+                window.choose("Combo1", c.type);
+            MessageRecorder messages;
+            if (byKey) {
+                QWidget *box = window.find(c.box);
+                box->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(box, Qt::Key_F1);
+            } else {
+                window.doubleClick(c.box);
+            }
+            EXPECT_EQ(messages.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message})
+                << c.name << (byKey ? " by F1" : "");
+            for (const char *table : {"tlxs", "mfxs", "边圈密封损耗系数"}) {
+                const QString name = QString::fromUtf8(table);
+                ToolWindow *opened = ToolRegistry::global().existingInstance(name);
+                EXPECT_EQ(opened && opened->widget() && opened->widget()->isVisible(), name == c.opens)
+                    << c.name << ", " << table << (byKey ? " by F1" : "");
+                if (opened)
+                    opened->close();
+            }
         }
     }
 }

@@ -182,6 +182,36 @@ TEST(MainWindow, LinksAndContactLabelsOpenTheirTargets)
     corvalen::setUrlOpener(previous);
 }
 
+// The contact labels take the focus with Tab, one after the other, and
+// open on Return or Enter what a click opens.
+TEST(MainWindow, ContactLabelsTakeTabAndOpenOnEnter)
+{
+    QString opened;
+    const corvalen::UrlOpener previous = corvalen::setUrlOpener([&](const QString &u) { opened = u; return true; });
+    MainWindow w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QStringList clicked;
+    for (const char *name : {"Label7", "Label4", "Label2"}) {
+        QTest::mouseClick(w.findChild<QLabel *>(name), Qt::LeftButton);
+        clicked << opened;
+    }
+    auto *first = w.findChild<QLabel *>("Label7");
+    first->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 3; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_TRUE(focus) << i;
+        EXPECT_EQ(focus->objectName(), QStringList({"Label7", "Label4", "Label2"}).at(i));
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            opened.clear();
+            QTest::keyClick(focus, key);
+            EXPECT_EQ(opened, clicked.at(i)) << i;
+        }
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    corvalen::setUrlOpener(previous);
+}
+
 // An accessory item starts the first program of its role found on PATH
 // ("NOTEPAD.EXE" is the role notepad.exe); with none, one message and no start.
 TEST(MainWindow, AccessoryStartsTheFirstProgramFound)
