@@ -239,9 +239,9 @@ void orderTabChain(QWidget *window)
     // compound controls (tab strips, lists) that hand their focus on.
     QWidget *previous = leading.last();
     for (QWidget *result : trailing) {
-        // Qt leaves a control at the head of the window's chain where it is
-        // when asked to move it to the end; from behind the first input it
-        // moves.
+        // A result at the head of the chain already follows the last input
+        // as Tab goes round, and Qt leaves it there, where the window would
+        // give it the first focus; from behind the first input it moves.
         if (ahead.contains(result))
             QWidget::setTabOrder(leading.first(), result);
         QWidget::setTabOrder(previous, result);

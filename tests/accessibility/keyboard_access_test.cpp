@@ -5,8 +5,8 @@
 // picture has a name a user reads; a check box or option toggled through
 // its accessible action runs what a click runs, once. Then the windows
 // where this used to fail, one by one.
-#include "common/forms/screen_fit.h"
 #include "common/forms/form_window.h"
+#include "common/forms/screen_fit.h"
 #include "every_window.h"
 #include "message_recorder.h"
 #include "window_driver.h"

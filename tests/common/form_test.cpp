@@ -3,6 +3,7 @@
 // and select-all by flag, and a trigger table running its steps in order.
 #include "common/forms/controls.h"
 #include "common/forms/form_window.h"
+#include "common/forms/keyboard_access.h"
 #include "common/numbers/number_text.h"
 #include "common/numbers/general_value.h"
 #include "message_recorder.h"
@@ -215,13 +216,17 @@ TEST(FieldFlags, EveryFlagHasAnEffect)
 {
     struct Seen
     {
-        bool takesLetters, selectsOnFocus, readOnly, bold, boldLabel;
+        bool takesLetters, selectsOnFocus, readOnly, bold, boldLabel, tabbedAfterButtons;
         bool operator==(const Seen &) const = default;
     };
     const auto seen = [](int flags) {
         QWidget window;
         Form form(&window);
         TextBox *box = form.top().box({.name = "Text1", .label = QStringLiteral("A："), .text = "12", .flags = flags});
+        Panel buttons = form.top().line();
+        buttons.button("Command1", QStringLiteral("计算"));
+        QPushButton *last = buttons.button("Command2", QStringLiteral("清除"));
+        prepareWindowAccess(&window);
         QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
         QCoreApplication::sendEvent(box, &in);
         const bool selects = box->selectedText() == "12";
@@ -229,11 +234,11 @@ TEST(FieldFlags, EveryFlagHasAnEffect)
         box->end(false);
         QTest::keyClick(box, Qt::Key_X);
         return Seen{box->text() == "12x", selects, box->isReadOnly(), box->font().bold(),
-                    window.findChild<QLabel *>()->font().bold()};
+                    window.findChild<QLabel *>()->font().bold(), last->nextInFocusChain() == box};
     };
     const Seen plain = seen(0);
     EXPECT_TRUE(plain.takesLetters);
-    for (int flag = 1; flag <= BoldLabel; flag <<= 1)
+    for (int flag = 1; flag <= Result; flag <<= 1)
         EXPECT_FALSE(seen(flag) == plain) << "flag " << flag;
 }
 
