@@ -3,13 +3,17 @@
 #include "shell/all_windows.h"
 #include "shell/application_setup.h"
 #include "shell/qt_translations.h"
+#include "bench_display.h"
 #include "window_opening.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <cstring>
+#include <optional>
 
 void registerLiveKeystrokeBenchmarks();
+void registerStartBenchmark(const QString &platform);
 
 namespace {
 
@@ -28,15 +32,21 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 
 } // namespace
 
-// Benchmarks run on the offscreen platform with message boxes dropped, so
-// nothing waits for a user. `corvalen_bench --open <window> [--cold]` is the
-// child process of the opening benchmarks.
+// Benchmarks run on the screen BenchDisplay chooses (a private X server
+// when there is one), with message boxes dropped, so nothing waits for a
+// user. `corvalen_bench --open <window> [--cold]` is the child process of
+// the opening benchmarks; it runs on the screen its parent chose.
 int main(int argc, char **argv)
 {
     standardHandler = qInstallMessageHandler(quietHandler);
-    // The opening benchmark's children come with a screen of their own.
-    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool child = argc >= 3 && std::strcmp(argv[1], "--open") == 0;
+    // Goes after the application (declared before it).
+    std::optional<corvalen::bench::BenchDisplay> display;
+    if (!child) {
+        display.emplace();
+        std::fprintf(stderr, "Platform: %s\n", qPrintable(display->description()));
+        ::benchmark::AddCustomContext("platform", display->description().toStdString());
+    }
     corvalen::beforeApplication();
     QApplication app(argc, argv);
     corvalen::afterApplication();
@@ -44,10 +54,11 @@ int main(int argc, char **argv)
     corvalen::installQtTranslations();
     corvalen::setMessageSink([](const QString &) {});
     corvalen::registerAllWindows(corvalen::ToolRegistry::global());
-    if (argc >= 3 && std::strcmp(argv[1], "--open") == 0)
+    if (child)
         return corvalen::bench::runOpeningChild(QString::fromUtf8(argv[2]),
                                                 argc >= 4 && std::strcmp(argv[3], "--cold") == 0);
-    corvalen::bench::registerOpeningBenchmarks(argv[0]);
+    registerStartBenchmark(display->platform());
+    corvalen::bench::registerOpeningBenchmarks(argv[0], display->platform());
     registerLiveKeystrokeBenchmarks();
     ::benchmark::Initialize(&argc, argv);
     ::benchmark::RunSpecifiedBenchmarks();

@@ -1,16 +1,17 @@
 #include "window_opening.h"
 
 #include "common/forms/tool_registry.h"
-#include "shell/window_warm_up.h"
+#include "shell/data_files.h"
 #include "shell/main_window.h"
+#include "shell/window_warm_up.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSize>
 #include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
@@ -21,8 +22,6 @@ namespace {
 constexpr int kReopenings = 10;
 // Child processes (each a first opening) per window and kind.
 constexpr int kRuns = 3;
-// The screen the openings are measured on, in px.
-constexpr QSize kScreen(1600, 1000);
 
 // Notes the first paint of a widget.
 class PaintWatcher : public QObject
@@ -48,11 +47,11 @@ private:
     QPointer<QWidget> m_widget;
 };
 
-void waitFor(const bool &flag)
+void waitFor(const bool &flag, qint64 limitMs = 10000)
 {
     QElapsedTimer guard;
     guard.start();
-    while (!flag && guard.elapsed() < 10000)
+    while (!flag && guard.elapsed() < limitMs)
         QCoreApplication::processEvents();
 }
 
@@ -76,30 +75,34 @@ void closeWindow(const QString &name)
 struct Opening
 {
     bool ok = false;
-    double first = 0;   // ms
-    double later = 0;   // ms, mean
+    double first = 0;          // ms
+    double later = 0;          // ms, mean
+    double rssMb = 0;          // after the warm-up
+    double warmUpMs = 0;       // first paint of the main window to the warm-up's end
+    double longestWaitMs = 0;  // the longest turn of the event loop during the warm-up
 };
 
-// The offscreen platform with one screen of a desktop's size, so that a
-// window opens as it does on a desktop (the default offscreen screen, 800 by
-// 600, gives large windows scroll areas that a desktop never shows).
-QString desktopPlatform(const QString &dir)
+// The memory the process holds (resident set), in MB; 0 where the system
+// does not say.
+double residentMb()
 {
-    const QString path = dir + QStringLiteral("/screen.json");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("offscreen");
-    file.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": )" + QByteArray::number(kScreen.width())
-               + R"(, "height": )" + QByteArray::number(kScreen.height()) + R"(, "logicalDpi": 96, "dpr": 1}]})");
-    return QStringLiteral("offscreen:configfile=") + path;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    }
+    return 0;
 }
 
+// The children run on the screen the benchmark chose (BenchDisplay), which
+// is in the environment.
 Opening runChild(const QString &self, const QString &name, bool cold)
 {
     QTemporaryDir runtime;
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), desktopPlatform(runtime.path()));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     process.setProcessEnvironment(env);
     QStringList arguments{QStringLiteral("--open"), name};
@@ -107,21 +110,26 @@ Opening runChild(const QString &self, const QString &name, bool cold)
         arguments << QStringLiteral("--cold");
     process.start(self, arguments);
     Opening opening;
-    if (!process.waitForFinished(60000))
+    if (!process.waitForFinished(180000))
         return opening;
     const QStringList figures = QString::fromUtf8(process.readAllStandardOutput()).split(u' ');
-    if (figures.size() != 2)
+    if (figures.size() != 5)
         return opening;
     opening.first = figures[0].toDouble(&opening.ok);
     opening.later = figures[1].toDouble();
+    opening.rssMb = figures[2].toDouble();
+    opening.warmUpMs = figures[3].toDouble();
+    opening.longestWaitMs = figures[4].toDouble();
     return opening;
 }
 
 // First opening to first paint, after the program's warm-up (the time
-// column), beside the same without warm-up and the mean later opening.
-void BM_Opening(benchmark::State &state, QString self, QString name)
+// column), beside the same without warm-up, the mean later opening, the
+// memory held after the warm-up, the warm-up's length and its longest turn.
+void BM_Opening(benchmark::State &state, QString self, QString name, QString platform)
 {
-    double cold = 0, later = 0;
+    state.SetLabel(platform.toStdString());
+    double cold = 0, later = 0, rss = 0, warmUp = 0, longestWait = 0;
     int runs = 0;
     for (auto _ : state) {
         const Opening warm = runChild(self, name, false);
@@ -133,10 +141,16 @@ void BM_Opening(benchmark::State &state, QString self, QString name)
         state.SetIterationTime(warm.first / 1000);
         cold += coldOpening.first;
         later += warm.later;
+        rss += warm.rssMb;
+        warmUp += warm.warmUpMs;
+        longestWait = qMax(longestWait, warm.longestWaitMs);
         ++runs;
     }
     state.counters["cold_first_ms"] = cold / runs;
     state.counters["later_ms"] = later / runs;
+    state.counters["rss_mb"] = rss / runs;
+    state.counters["warm_up_ms"] = warmUp / runs;
+    state.counters["warm_up_longest_turn_ms"] = longestWait;
 }
 
 } // namespace
@@ -147,14 +161,38 @@ int runOpeningChild(const QString &name, bool cold)
         return 2;
     bool ready = cold;
     MainWindow main;
-    if (!cold)
-        afterFirstPaint(&main, [&main, &ready] { warmUpToolWindows(&main, [&ready] { ready = true; }); });
+    QElapsedTimer sincePaint;
+    // The longest the event loop is held between two of its turns while the
+    // warm-up runs: what a click made then would wait for.
+    QElapsedTimer turn;
+    QTimer turns;
+    qint64 longestTurn = 0;
+    turns.setInterval(0);
+    QObject::connect(&turns, &QTimer::timeout, [&turn, &longestTurn] { longestTurn = qMax(longestTurn, turn.restart()); });
+    if (!cold) {
+        // As the program does after its first paint.
+        afterFirstPaint(&main, [&main, &ready] {
+            QTimer::singleShot(0, &main, [&main, &ready] {
+                checkDataFiles();
+                warmUpToolWindows(&main, [&ready] { ready = true; });
+            });
+        });
+    }
     {
         PaintWatcher watcher(&main);
         main.show();
         waitFor(watcher.painted);
     }
-    waitFor(ready);
+    sincePaint.start();
+    turn.start();
+    turns.start();
+    // A machine under load may take a while.
+    waitFor(ready, 120000);
+    turns.stop();
+    if (!ready)
+        return 3;
+    const double warmUp = cold ? 0 : sincePaint.nsecsElapsed() / 1e6;
+    const double rss = residentMb();
     const double first = openToFirstPaint(name);
     closeWindow(name);
     double later = 0;
@@ -162,17 +200,17 @@ int runOpeningChild(const QString &name, bool cold)
         later += openToFirstPaint(name);
         closeWindow(name);
     }
-    std::printf("%.3f %.3f", first, later / kReopenings);
+    std::printf("%.3f %.3f %.1f %.1f %.1f", first, later / kReopenings, rss, warmUp, cold ? 0.0 : double(longestTurn));
     std::fflush(stdout);
     ToolRegistry::global().resetInstances();
     return 0;
 }
 
-void registerOpeningBenchmarks(const char *self)
+void registerOpeningBenchmarks(const char *self, const QString &platform)
 {
     const QString program = QString::fromLocal8Bit(self);
     for (const QString &name : ToolRegistry::global().names()) {
-        benchmark::RegisterBenchmark(("BM_Opening/" + name.toStdString()).c_str(), BM_Opening, program, name)
+        benchmark::RegisterBenchmark(("BM_Opening/" + name.toStdString()).c_str(), BM_Opening, program, name, platform)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)
             ->Iterations(kRuns);
