@@ -1,9 +1,7 @@
 #include "shell/window_warm_up.h"
 
 #include "common/forms/tool_registry.h"
-#include "shell/application_setup.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QStringList>
@@ -14,8 +12,8 @@
 namespace corvalen {
 namespace {
 
-// Watches the window for its first paint, then runs the step behind
-// whatever the event loop still holds.
+// Watches the window for its first paint, then runs the step from a zero
+// timer, in a later turn of the event loop.
 class FirstPaintWatcher : public QObject
 {
 public:
@@ -50,22 +48,10 @@ private:
     std::function<void()> m_step;
 };
 
-// A window built anew at each opening gets a new backing store, taken from
-// the heap, where the store of the window closed last is left for it (see
-// setUpHeap()). Before any window has been opened there is none: this
-// leaves as much memory as the largest such window's store mapped in and
-// free there, so that a first opening does not wait for fresh memory to be
-// mapped in page by page (on a virtual machine that was most of the first
-// opening of a large window).
-void keepStoreMemoryReady(qint64 area)
-{
-    const qreal ratio = qApp->devicePixelRatio();
-    keepHeapMemoryReady(qMin(qint64(area * ratio * ratio) * 4, kMaxReadyStoreBytes), HeapReadiness::Written);
-}
-
-// One window per timeout of a zero timer, which fires only when the event
-// loop has nothing else to do: a click of the user waits for one window at
-// most.
+// One window per timeout of a zero timer. A zero timer does not wait for
+// the event loop to be idle: it fires at every turn of the loop, beside the
+// input and paint events that turn handles. So a click of the user waits
+// for one window's build at most.
 class WindowWarmUp : public QObject
 {
 public:
@@ -85,18 +71,15 @@ private:
                 // A window that keeps its built window warms the instance
                 // the registry keeps; every other one an instance of its own.
                 std::unique_ptr<ToolWindow> own = info->create();
-                if (own->keepsBuiltWindow()) {
+                if (own->keepsBuiltWindow())
                     ToolRegistry::global().instance(m_names[m_next])->warmUp();
-                } else {
-                    const QSize size = own->warmUp();
-                    m_largestArea = qMax(m_largestArea, qint64(size.width()) * size.height());
-                }
+                else
+                    own->warmUp();
             }
             ++m_next;
             return;
         }
         m_timer.stop();
-        keepStoreMemoryReady(m_largestArea);
         if (m_done)
             m_done();
         deleteLater();
@@ -104,7 +87,6 @@ private:
 
     QStringList m_names;
     qsizetype m_next = 0;
-    qint64 m_largestArea = 0;  // of the windows built anew at each opening, px
     QTimer m_timer;
     std::function<void()> m_done;
 };

@@ -7,14 +7,13 @@ class QWidget;
 
 namespace corvalen {
 
-// Runs `step` once, when `window` has been painted for the first time and
-// the event loop has nothing else to do (at the latest half a second after
-// the window was shown, should no paint come, as for a window that starts
-// minimised).
+// Runs `step` once, in a turn of the event loop after `window`'s first
+// paint (at the latest half a second after the window was shown, should no
+// paint come, as for a window that starts minimised).
 void afterFirstPaint(QWidget *window, std::function<void()> step);
 
 // Builds and paints every registered tool window once, off screen and in an
-// instance of its own, one window per turn of the event loop. The first
+// instance of its own, one window per timeout of a zero timer. The first
 // real opening of a window then finds the fonts it uses loaded, their
 // glyphs cached and (for a handbook table) its pages placed, instead of
 // doing that while the user waits. A window that keeps its built window (a

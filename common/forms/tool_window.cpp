@@ -75,11 +75,11 @@ void ToolWindow::show()
     m_widget->activateWindow();
 }
 
-QSize ToolWindow::warmUp()
+void ToolWindow::warmUp()
 {
     if (keepsBuiltWindow()) {
         if (m_widget || m_kept)
-            return m_designSize;
+            return;
         MessageSink previous = setMessageSink([](const QString &) {});
         QWidget *frame = buildFrame();
         setMessageSink(std::move(previous));
@@ -95,7 +95,7 @@ QSize ToolWindow::warmUp()
         m_designSize = frame->size();
         m_kept = frame;
         m_widget.clear();
-        return m_designSize;
+        return;
     }
     // No owner: nothing is told when the frame goes.
     ToolWindowFrame frame(nullptr);
@@ -115,7 +115,6 @@ QSize ToolWindow::warmUp()
     // Into a pixmap, the format a window's own painting uses.
     frame.grab();
     m_widget.clear();
-    return frame.size();
 }
 
 void ToolWindow::close()

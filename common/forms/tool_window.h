@@ -12,7 +12,9 @@ namespace corvalen {
 // and lives for the whole run; it holds the window-level values (zero on
 // first opening, kept across a close and a reopening), in one struct of the
 // window's own type (WindowValues). The widgets are built from the design at
-// every opening and discarded on close.
+// every opening and discarded on close, except in a window that keeps its
+// built window (keepsBuiltWindow()): that one is built once and hidden on
+// close.
 class ToolWindow
 {
 public:
@@ -42,9 +44,8 @@ public:
     // first opening. No unload step runs; meant for an instance of its own,
     // not the one the registry keeps, except for a window that keeps its
     // built window: there it builds the registry's instance's window and
-    // keeps it hidden for the first opening. Returns the size the window
-    // opens at.
-    QSize warmUp();
+    // keeps it hidden for the first opening.
+    void warmUp();
     // Forgets the widgets without deleting them (the process is ending).
     void abandon()
     {

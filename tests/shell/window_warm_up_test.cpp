@@ -1,19 +1,13 @@
 // The warm-up after start builds and paints every window once out of sight:
 // it must leave nothing behind that a user could see or that a window's
 // first opening could find changed.
-#include "shell/application_setup.h"
 #include "shell/main_window.h"
 #include "shell/shell_style.h"
 #include "shell/window_warm_up.h"
 #include "shell_test.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstdlib>
-#include <sys/mman.h>
-#include <unistd.h>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -171,31 +165,4 @@ TEST(ApplicationSetup, WindowTestsRunAsTheProgramRuns)
     EXPECT_NE(dynamic_cast<corvalen::ShellStyle *>(QApplication::style()), nullptr);
     EXPECT_FALSE(QAbstractEventDispatcher::instance()->inherits("QEventDispatcherGlib"));
     EXPECT_FALSE(qEnvironmentVariableIsSet("QT_NO_GLIB"));
-}
-
-// After the heap is set up as the program sets it up, the memory it hands
-// out next is mapped in already, however large the block (below the
-// bound): a block of the start's size, and a window's store after the
-// warm-up made a store's worth ready.
-TEST(HeapMemory, KeptReadyIsMappedInWhenHandedOut)
-{
-#ifdef CORVALEN_SANITIZED
-    GTEST_SKIP() << "the address sanitizer's allocator stands in for the C library's heap";
-#endif
-    const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
-    const auto allMappedIn = [page](long long bytes) {
-        auto *block = static_cast<char *>(std::malloc(size_t(bytes)));
-        const std::uintptr_t begin = (std::uintptr_t(block) + page - 1) / page * page;
-        const std::uintptr_t end = (std::uintptr_t(block) + std::uintptr_t(bytes)) / page * page;
-        std::vector<unsigned char> pages((end - begin) / page);
-        const bool ok = mincore(reinterpret_cast<void *>(begin), end - begin, pages.data()) == 0
-                        && std::all_of(pages.begin(), pages.end(), [](unsigned char p) { return p & 1; });
-        std::free(block);
-        return ok;
-    };
-    corvalen::setUpHeap();
-    EXPECT_TRUE(allMappedIn(corvalen::kStartHeapBytes - (64 << 10)));
-    const long long store = 9ll << 20;
-    corvalen::keepHeapMemoryReady(store, corvalen::HeapReadiness::Written);
-    EXPECT_TRUE(allMappedIn(store - (64 << 10)));
 }

@@ -41,8 +41,8 @@ int main(int argc, char **argv)
 {
     standardHandler = qInstallMessageHandler(quietHandler);
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Set up around the application as the program is: its heap, its event
-    // loop and its style.
+    // Set up around the application as the program is: its event loop and
+    // its style.
     corvalen::beforeApplication();
     QApplication app(argc, argv);
     corvalen::afterApplication();
