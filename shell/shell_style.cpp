@@ -1,6 +1,9 @@
 #include "shell/shell_style.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QIconEngine>
 #include <QStyleOption>
 #include <QPainter>
@@ -100,10 +103,15 @@ QIcon ShellStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, 
     if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
         return QProxyStyle::standardIcon(icon, option, widget);
     // The base style reads the images when the icon is first used; by then
-    // the option (a short-lived object) is gone, and the widget may be.
+    // the option (a short-lived object) is gone, and the widget may be. So
+    // may this style and its base, replaced by another: the icon is then
+    // the style's that the widget (or the application) has by then.
     QPointer<QWidget> owner(const_cast<QWidget *>(widget));
-    const QStyle *base = baseStyle();
-    return QIcon(new DeferredIconEngine([base, icon, owner] { return base->standardIcon(icon, nullptr, owner.data()); }));
+    QPointer<const QStyle> base(baseStyle());
+    return QIcon(new DeferredIconEngine([base, icon, owner] {
+        const QStyle *style = base ? base.data() : owner ? owner->style() : QApplication::style();
+        return style->standardIcon(icon, nullptr, owner.data());
+    }));
 }
 
 // The desktop style's group box frame: a picture of a rounded frame
@@ -112,13 +120,8 @@ QIcon ShellStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, 
 // makes the C library look at the time zone file again.
 bool ShellStyle::drawGroupBoxFrame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const
 {
-    constexpr int kEdge = 6;  // the picture's corners and edges, px
-    if (!m_groupBoxFrame) {
-        QPixmap picture;
-        if (baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
-            picture = QPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
-        m_groupBoxFrame = FramePicture{picture, uniformCenter(picture, kEdge)};
-    }
+    if (!m_groupBoxFrame)
+        m_groupBoxFrame = readFramePicture();
     const QPixmap &picture = m_groupBoxFrame->picture;
     const std::optional<QRgb> &insideColour = m_groupBoxFrame->inside;
     if (picture.isNull())
@@ -131,7 +134,7 @@ bool ShellStyle::drawGroupBoxFrame(const QStyleOption *option, QPainter *painter
                         ? kTopMargin
                         : qMax(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) + kTopMargin;
     const QRect frame = option->rect.adjusted(0, top, 0, 0);
-    const QMargins edges(kEdge, kEdge, kEdge, kEdge);
+    const QMargins edges(kFrameEdge, kFrameEdge, kFrameEdge, kFrameEdge);
     // The inside of the frame is one faint colour stretched over the box:
     // filled as a colour, it costs a small part of stretching the picture.
     const QRect inside = frame.marginsRemoved(edges);
@@ -162,6 +165,41 @@ bool ShellStyle::drawGroupBoxFrame(const QStyleOption *option, QPainter *painter
     for (int y = frame.top(); y <= frame.bottom(); y += kBandRows)
         draw(QRect(frame.left(), y, frame.width(), kBandRows) & frame);
     return true;
+}
+
+// The picture is the desktop style's own resource, which a release of Qt
+// may change or drop, as it may change how the frame is placed: the picture
+// is used only while a sample frame drawn from it, with a title and
+// without, is the desktop style's to the pixel.
+ShellStyle::FramePicture ShellStyle::readFramePicture() const
+{
+    FramePicture none;
+    if (baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+        return none;
+    const QPixmap picture(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    if (picture.isNull())
+        return none;
+    m_groupBoxFrame = FramePicture{picture, uniformCenter(picture, kFrameEdge)};
+    QGroupBox untitled;
+    for (const QWidget *widget : {static_cast<const QWidget *>(nullptr), static_cast<const QWidget *>(&untitled)}) {
+        QStyleOptionFrame option;
+        option.rect = QRect(0, 0, 90, 130);
+        option.fontMetrics = QFontMetrics(QApplication::font());
+        option.palette = QApplication::palette();
+        const auto drawn = [&](bool own) {
+            QImage sample(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+            sample.fill(Qt::transparent);
+            QPainter painter(&sample);
+            if (own)
+                drawGroupBoxFrame(&option, &painter, widget);
+            else
+                baseStyle()->drawPrimitive(PE_FrameGroupBox, &option, &painter, widget);
+            return sample;
+        };
+        if (drawn(true) != drawn(false))
+            return none;
+    }
+    return *m_groupBoxFrame;
 }
 
 void ShellStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
