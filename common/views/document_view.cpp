@@ -9,8 +9,9 @@
 namespace corvalen {
 
 namespace {
-// A layout done in steps reports each step; the picture is painted at the
-// first idle turn after the last one (ms).
+// A layout done in steps reports each step; the picture is painted by a zero
+// timer restarted at each step, so at the turn of the event loop after the
+// last one (ms).
 constexpr int kLayoutPause = 0;
 } // namespace
 
