@@ -4,31 +4,10 @@
 #include "common/forms/message_box.h"
 #include "common/forms/screen_fit.h"
 
-#include <QBackingStore>
 #include <QCloseEvent>
 #include <QCoreApplication>
 
 namespace corvalen {
-namespace {
-
-// Paints a window that is not shown into the store it will be shown from.
-void paintIntoOwnStore(QWidget *frame)
-{
-    frame->winId();  // the window and its store exist from here on
-    QBackingStore *store = frame->backingStore();
-    if (!store) {
-        frame->grab();
-        return;
-    }
-    const QRect all(QPoint(), frame->size());
-    store->resize(all.size());
-    store->beginPaint(all);
-    if (QPaintDevice *device = store->paintDevice())
-        frame->render(device, QPoint(), QRegion(all), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    store->endPaint();
-}
-
-} // namespace
 
 ToolWindow::~ToolWindow()
 {
@@ -87,11 +66,12 @@ void ToolWindow::warmUp()
             frame->adjustSize();
         // Painted as its first opening will show it.
         restoreDesign();
-        // Laid out and painted once, here, instead of at the first opening,
-        // into the window's own backing store: the first opening then finds
-        // the store's memory in place (having the memory of a large window's
-        // store mapped in, page by page, was most of its first opening).
-        paintIntoOwnStore(frame);
+        // Laid out and painted once, here, into a pixmap, instead of at the
+        // first opening: its fonts are loaded and its pages placed. Not
+        // into the window's own backing store: on X11 that is shared memory
+        // held for as long as the window lives, for a window the user may
+        // never open.
+        frame->grab();
         m_designSize = frame->size();
         m_kept = frame;
         m_widget.clear();

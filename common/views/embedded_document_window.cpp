@@ -1,6 +1,5 @@
 #include "common/views/embedded_document_window.h"
 
-#include "common/views/document_view.h"
 #include "common/views/embedded_object.h"
 #include "common/forms/form.h"
 #include "common/views/rich_text_document.h"
@@ -29,7 +28,7 @@ void EmbeddedDocumentWindow::build(QWidget *window)
         top.title(QStringLiteral("Label1"), m_file->heading);
     if (m_file && !m_file->complete)
         addNotice(top, m_file->notice);
-    m_box = new DocumentView(window);
+    m_box = new QTextBrowser(window);
     m_box->setObjectName(QStringLiteral("OLE1"));
     m_box->setAccessibleName(window->windowTitle());
     m_box->setReadOnly(true);
