@@ -143,9 +143,8 @@ TEST(ShellStyle, MenuBarArrowOutlivesTheStyleThatGaveIt)
     EXPECT_EQ(drawn, QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(QSize(16, 16)).toImage());
 }
 
-// Group box frames, drawn from a picture read once and in bands, are the
-// base style's to the pixel: with a title, without one, checkable, on an
-// opaque and a translucent ground, tall and a single band high.
+// Group box frames are the base style's to the pixel: with a title, without
+// one, checkable, on an opaque and a translucent ground, tall and short.
 TEST(ShellStyle, GroupBoxFramesAreTheBaseStyles)
 {
     auto *shell = new corvalen::ShellStyle;
@@ -180,39 +179,4 @@ TEST(ApplicationSetup, WindowTestsRunAsTheProgramRuns)
     EXPECT_NE(dynamic_cast<corvalen::ShellStyle *>(QApplication::style()), nullptr);
     EXPECT_FALSE(QAbstractEventDispatcher::instance()->inherits("QEventDispatcherGlib"));
     EXPECT_FALSE(qEnvironmentVariableIsSet("QT_NO_GLIB"));
-}
-
-namespace {
-
-// The program's style, with radio buttons taller than the desktop style's
-// own: the desktop style places its frame by its own height, so the rule
-// this style knows no longer gives the desktop style's frame.
-class TallIndicators : public corvalen::ShellStyle
-{
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
-                    const QWidget *widget = nullptr) const override
-    {
-        return metric == PM_ExclusiveIndicatorHeight ? 40 : ShellStyle::pixelMetric(metric, option, widget);
-    }
-};
-
-} // namespace
-
-// Where the desktop style places its frame otherwise than the program's
-// style would, the program's style leaves the frame to it.
-TEST(ShellStyle, GroupBoxFramesFollowADesktopStyleThatPlacesThemOtherwise)
-{
-    TallIndicators shell;
-    QStyleOptionFrame option;
-    option.rect = QRect(0, 0, 300, 200);
-    option.fontMetrics = QFontMetrics(QApplication::font());
-    const auto drawn = [&option](const QStyle *style) {
-        QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        style->drawPrimitive(QStyle::PE_FrameGroupBox, &option, &painter);
-        return image;
-    };
-    EXPECT_EQ(drawn(&shell), drawn(shell.baseStyle()));
 }
