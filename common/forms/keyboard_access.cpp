@@ -2,6 +2,7 @@
 
 #include "common/forms/form.h"
 #include "common/forms/list_accessible.h"
+#include "common/forms/screen_fit.h"
 #include "common/forms/tool_window.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QChildEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -95,6 +97,23 @@ bool changePage(QWidget *focus, const QKeyEvent *key)
     return false;
 }
 
+// A control that takes the focus from the keyboard is scrolled into view
+// in its window's scroll area; a click leaves the view where the user has
+// it (the press would land elsewhere if the view moved under it).
+void showFromKeyboard(QWidget *control, Qt::FocusReason reason)
+{
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::ShortcutFocusReason
+        && reason != Qt::OtherFocusReason)
+        return;
+    for (QWidget *w = control->parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
+        if (auto *area = dynamic_cast<ContentScrollArea *>(w)) {
+            if (area->widget() && area->widget()->isAncestorOf(control))
+                area->showControl(control);
+            return;
+        }
+    }
+}
+
 // The name a user reads for a control: its own, or its label's.
 QString nameOf(const QWidget *control)
 {
@@ -128,6 +147,10 @@ protected:
     {
         if (event->type() == QEvent::ChildAdded) {
             nameDropDown(watched, static_cast<QChildEvent *>(event)->child());
+            return false;
+        }
+        if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
+            showFromKeyboard(static_cast<QWidget *>(watched), static_cast<QFocusEvent *>(event)->reason());
             return false;
         }
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
@@ -218,6 +241,18 @@ bool isResult(const QWidget *widget)
     return isMultiLineText(widget) || widget->property(kResultProperty).toBool();
 }
 
+// The controls of the window that Tab stops at, in the order of its focus
+// chain (controls that hand their focus on count as the one they hand it to).
+QList<QWidget *> tabStops(QWidget *window)
+{
+    QList<QWidget *> stops;
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (w->window() == window && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+            stops.append(w);
+    }
+    return stops;
+}
+
 // Inputs, lists, options, check boxes and buttons keep the order in which
 // the window lays them out (its reading order); results, notes, reports
 // and reference texts follow them.
@@ -226,9 +261,7 @@ void orderTabChain(QWidget *window)
     QList<QWidget *> leading;
     QList<QWidget *> trailing;
     QSet<QWidget *> ahead;  // results before the first input
-    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
-        if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
-            continue;
+    for (QWidget *w : tabStops(window)) {
         if (isResult(w) && leading.isEmpty())
             ahead.insert(w);
         (isResult(w) ? trailing : leading).append(w);
@@ -283,9 +316,7 @@ void nameSharedCaptions(QWidget *window)
 {
     QList<QWidget *> controls;
     QHash<QString, QList<QWidget *>> byName;
-    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
-        if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
-            continue;
+    for (QWidget *w : tabStops(window)) {
         controls.append(w);
         QString name = nameOf(w);
         if (name.isEmpty())

@@ -1,8 +1,6 @@
 #include "common/forms/screen_fit.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QRegion>
@@ -127,36 +125,6 @@ bool isReadable(const QWidget *widget)
     return iface && iface->role() == QAccessible::Graphic && !iface->text(QAccessible::Name).isEmpty();
 }
 
-// Scrolls a control into view in its window's scroll area when it takes
-// the focus from the keyboard; a click leaves the view where the user has
-// it (the press would land elsewhere if the view moved under it).
-class KeyboardFocusFollower : public QObject
-{
-public:
-    explicit KeyboardFocusFollower(ContentScrollArea *area)
-        : QObject(area), m_area(area)
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::FocusIn || !watched->isWidgetType())
-            return false;
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::ShortcutFocusReason
-            && reason != Qt::OtherFocusReason)
-            return false;
-        auto *control = static_cast<QWidget *>(watched);
-        if (m_area->widget() && m_area->widget()->isAncestorOf(control))
-            m_area->showControl(control);
-        return false;
-    }
-
-private:
-    ContentScrollArea *m_area;
-};
-
 } // namespace
 
 QSize roomOnScreen(const QWidget *window)
@@ -218,7 +186,6 @@ ContentScrollArea::ContentScrollArea(QWidget *parent)
     // Not a stop of its own for Tab: the controls inside are, and the area
     // scrolls to the control that takes the focus.
     setFocusPolicy(Qt::NoFocus);
-    qApp->installEventFilter(new KeyboardFocusFollower(this));
 }
 
 QSize ContentScrollArea::sizeHint() const
