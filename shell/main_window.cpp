@@ -38,6 +38,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     buildMenus(loadMenuTree());
     buildHandbookFrame();
+    // The window itself holds the focus it opens with, and gets it back when
+    // it is active again, not the first contact link: Return opens nothing
+    // until Tab has reached a link.
+    setFocus();
     // Wide enough for the whole menu bar on one line, where the screen has
     // the room.
     resize(QSize(qMax(sizeHint().width(), menuBar()->sizeHint().width()), sizeHint().height())

@@ -262,15 +262,22 @@ QLabel *Panel::label(const QString &name, const QString &text)
 
 QLabel *Panel::link(const QString &name, const QString &text, const QString &address, const QString &toolTip)
 {
-    QLabel *link = label(name, text);
+    // Marked before its text is set: setting a text fixes how the label
+    // reads.
+    auto *link = new QLabel(m_container);
+    link->setObjectName(name);
+    markLink(link);
+    link->setText(text);
+    place(link);
     link->setCursor(Qt::PointingHandCursor);
     link->setToolTip(toolTip);
     link->setTextInteractionFlags(Qt::NoTextInteraction);
     const auto open = [address] { OpenWithDefaultHandler(address); };
     onMouseClick(link, open);
-    // Tab reaches it, Enter opens it, and it is underlined while it has the
-    // focus.
+    // Tab reaches it, Enter opens it, it is underlined while it has the
+    // focus, and it reads as a link.
     link->setFocusPolicy(Qt::StrongFocus);
+    link->setAccessibleName(accessibleText(text));
     onKey(link, {Qt::Key_Return, Qt::Key_Enter}, open);
     link->installEventFilter(new FocusUnderline(link));
     return link;

@@ -30,6 +30,7 @@ namespace corvalen {
 namespace {
 
 const char *const kResultProperty = "corvalenResult";
+const char *const kLinkProperty = "corvalenLink";
 
 bool inToolWindow(const QWidget *widget)
 {
@@ -228,6 +229,8 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
         return nullptr;
     if (className == QLatin1String("QCheckBox") || className == QLatin1String("QRadioButton"))
         return new ToggleButtonAccessible(static_cast<QAbstractButton *>(object));
+    if (className == QLatin1String("QLabel") && object->property(kLinkProperty).toBool())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Link);
     if (className == QLatin1String("QComboBox"))
         return makeListAccessible(static_cast<QComboBox *>(object));
     // A drawn handbook page or formula: a picture, named by what it shows.
@@ -369,6 +372,14 @@ void prepareWindowAccess(QWidget *window)
 void markResult(QWidget *box)
 {
     box->setProperty(kResultProperty, true);
+}
+
+void markLink(QWidget *label)
+{
+    // Before anything asks how the label reads (the main window's links
+    // come before any tool window).
+    installKeyboardAccess();
+    label->setProperty(kLinkProperty, true);
 }
 
 } // namespace corvalen

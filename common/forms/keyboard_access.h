@@ -37,4 +37,8 @@ void prepareWindowAccess(QWidget *window);
 // read-only boxes.
 void markResult(QWidget *box);
 
+// Marks a label that opens an address as a link: it reads as a link, not
+// as a text.
+void markLink(QWidget *label);
+
 } // namespace corvalen

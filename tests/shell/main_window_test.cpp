@@ -1,5 +1,7 @@
 #include "shell_test.h"
 #include "common/forms/desktop.h"
+#include "common/files/addresses.h"
+#include "common/forms/form.h"
 #include "shell/main_window.h"
 #include "shell/menu_tree.h"
 
@@ -182,33 +184,58 @@ TEST(MainWindow, LinksAndContactLabelsOpenTheirTargets)
     corvalen::setUrlOpener(previous);
 }
 
-// The contact labels take the focus with Tab, one after the other, and
-// open on Return or Enter what a click opens.
-TEST(MainWindow, ContactLabelsTakeTabAndOpenOnEnter)
+// The main window opens with no link focused or drawn as focused, and gets
+// none back when it is active again after a tool window: Return there opens
+// nothing. Tab and Shift+Tab reach the contact links, which open on Return
+// or Enter what a click opens and read as links.
+TEST(MainWindow, ContactLinksTakeTabButNotTheFirstFocus)
 {
     QString opened;
     const corvalen::UrlOpener previous = corvalen::setUrlOpener([&](const QString &u) { opened = u; return true; });
+    const QStringList names = {"Label7", "Label4", "Label2"};
     MainWindow w;
     w.show();
-    QApplication::setActiveWindow(&w);
-    QStringList clicked;
-    for (const char *name : {"Label7", "Label4", "Label2"}) {
-        QTest::mouseClick(w.findChild<QLabel *>(name), Qt::LeftButton);
-        clicked << opened;
+    const QStringList clicked = {corvalen::addresses::portal, "mailto:" + corvalen::addresses::authorMail,
+                                 "mailto:" + corvalen::addresses::contributorMail};
+    for (const QString &name : names) {
+        auto *link = w.findChild<QLabel *>(name);
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(link);
+        EXPECT_EQ(iface->role(), QAccessible::Link) << qPrintable(name);
+        EXPECT_EQ(iface->text(QAccessible::Name), corvalen::accessibleText(link->text())) << qPrintable(name);
     }
-    auto *first = w.findChild<QLabel *>("Label7");
-    first->setFocus(Qt::TabFocusReason);
-    for (int i = 0; i < 3; ++i) {
-        QWidget *focus = QApplication::focusWidget();
-        ASSERT_TRUE(focus) << i;
-        EXPECT_EQ(focus->objectName(), QStringList({"Label7", "Label4", "Label2"}).at(i));
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-            opened.clear();
-            QTest::keyClick(focus, key);
-            EXPECT_EQ(opened, clicked.at(i)) << i;
+    auto pressInWindow = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        opened.clear();
+        QTest::keyClick(w.windowHandle(), key, modifiers);
+        return opened;
+    };
+    auto noLinkFocused = [&](const char *when) {
+        SCOPED_TRACE(when);
+        for (const QString &name : names) {
+            auto *link = w.findChild<QLabel *>(name);
+            EXPECT_FALSE(link->hasFocus()) << qPrintable(name);
+            EXPECT_FALSE(link->font().underline()) << qPrintable(name);
         }
-        QTest::keyClick(focus, Qt::Key_Tab);
+        EXPECT_EQ(pressInWindow(Qt::Key_Return), QString());
+        EXPECT_EQ(pressInWindow(Qt::Key_Enter), QString());
+    };
+    QApplication::setActiveWindow(&w);
+    noLinkFocused("at the start");
+    QWidget *tool = openToolWindow(QStringLiteral("石灰窑废气产生量"))->widget();
+    QApplication::setActiveWindow(tool);
+    tool->close();
+    QCoreApplication::processEvents();
+    QApplication::setActiveWindow(&w);
+    noLinkFocused("after a tool window");
+
+    for (int i = 0; i < 3; ++i) {
+        pressInWindow(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), w.findChild<QLabel *>(names.at(i))) << i;
+        EXPECT_TRUE(QApplication::focusWidget()->font().underline()) << i;
+        EXPECT_EQ(pressInWindow(Qt::Key_Return), clicked.at(i)) << i;
+        EXPECT_EQ(pressInWindow(Qt::Key_Enter), clicked.at(i)) << i;
     }
+    pressInWindow(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), w.findChild<QLabel *>(names.at(1)));
     corvalen::setUrlOpener(previous);
 }
 
