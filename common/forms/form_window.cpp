@@ -1,12 +1,14 @@
 #include "common/forms/form_window.h"
 
 #include "common/forms/controls.h"
+#include "common/forms/keyboard_access.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <QScopedValueRollback>
 
 namespace corvalen {
 
@@ -32,11 +34,16 @@ void FormWindow::run(const QStringList &steps)
     // the steps after it would run on nothing (or on the form of a window
     // opened again in the meantime).
     QWidget *const window = widget();
+    const bool outermost = !m_running;
+    const QScopedValueRollback running(m_running, true);
     for (const QString &step : steps) {
         if (!m_form || !window || widget() != window)
             return;
         m_spec.steps.at(step)(*m_form);
     }
+    // The steps may have changed captions or what the window shows.
+    if (outermost && window && widget() == window)
+        nameSharedCaptions(window);
 }
 
 void FormWindow::build(QWidget *window)

@@ -82,6 +82,7 @@ private:
 
     FormSpec m_spec;
     std::unique_ptr<Form> m_form;
+    bool m_running = false;  // steps of a trigger are running
 };
 
 // An explanation button that opens a window, or that shows a message.

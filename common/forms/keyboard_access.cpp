@@ -25,6 +25,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <algorithm>
 
 namespace corvalen {
 namespace {
@@ -115,15 +116,19 @@ void showFromKeyboard(QWidget *control, Qt::FocusReason reason)
     }
 }
 
-// The name a user reads for a control: its own, or its label's.
-QString nameOf(const QWidget *control)
+// The text of the label that names a control; empty where none does.
+QString labelOf(const QWidget *control)
 {
-    if (!control->accessibleName().isEmpty())
-        return control->accessibleName();
     for (const QLabel *label : control->window()->findChildren<QLabel *>())
         if (label->buddy() == control)
             return accessibleText(label->text());
     return QString();
+}
+
+// The name a user reads for a control: its own, or its label's.
+QString nameOf(const QWidget *control)
+{
+    return control->accessibleName().isEmpty() ? labelOf(control) : control->accessibleName();
 }
 
 // A list builds its drop-down only when first needed (shown, or asked for
@@ -292,10 +297,11 @@ QString withoutColon(QString caption)
     return caption;
 }
 
-// The group a control stands in: the caption of its frame or of its tab
-// page, without a closing colon; empty when it stands in none.
-QString groupOf(const QWidget *control)
+// The captions of the frames and tab pages a control stands in, the
+// nearest first, without their closing colons.
+QStringList groupsOf(const QWidget *control)
 {
+    QStringList groups;
     for (const QWidget *w = control->parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
         QString caption;
         if (auto *frame = qobject_cast<const QGroupBox *>(w))
@@ -305,47 +311,149 @@ QString groupOf(const QWidget *control)
                 caption = tabs->tabText(tabs->indexOf(const_cast<QWidget *>(w)));
         caption = withoutColon(accessibleText(caption));
         if (!caption.isEmpty())
-            return caption;
+            groups.append(caption);
     }
+    return groups;
+}
+
+// A control the user sees, or would see on its page of a tab strip.
+bool standsInWindow(const QWidget *control, const QWidget *window)
+{
+    for (const QWidget *w = control; w && w != window; w = w->parentWidget())
+        if (w->isHidden() && !qobject_cast<const QStackedWidget *>(w->parentWidget()))
+            return false;
+    return true;
+}
+
+// A part of another control, such as the scroll buttons of a tab strip,
+// bears the name Qt gives it.
+bool isPartOfAControl(const QWidget *widget)
+{
+    return widget->parentWidget() && widget->parentWidget()->focusPolicy() != Qt::NoFocus;
+}
+
+// The controls that bear a name given to tell them apart: that name, and
+// the name their window had given them.
+struct ToldApart
+{
+    QString told;
+    QString own;
+};
+
+QHash<const QWidget *, ToldApart> &toldApart()
+{
+    static QHash<const QWidget *, ToldApart> controls;
+    return controls;
+}
+
+// The name the window gives the control, with no name given to tell it
+// apart: a name the window set since is its own.
+QString ownName(const QWidget *control)
+{
+    const auto told = toldApart().constFind(control);
+    if (told != toldApart().cend() && control->accessibleName() == told->told)
+        return told->own;
+    return control->accessibleName();
+}
+
+// The caption a user reads for a control: its own name, else its label's
+// text or its own caption.
+QString captionOf(const QWidget *control, const QString &own)
+{
+    if (!own.isEmpty())
+        return own;
+    if (const QString label = labelOf(control); !label.isEmpty())
+        return label;
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return accessibleText(button->text());
     return QString();
 }
 
-// Controls that the Tab key reaches bear names apart, though their
-// captions on screen be the same (four "处理设施：" lists, two "计 算 结 果"
-// buttons): each takes the name of its group before its own, or, where the
-// group does not tell them apart, the name of the control before it in
-// reading order (the process a treatment list belongs to).
-void nameSharedCaptions(QWidget *window)
+// `caption` told apart by its place among the controls that share it:
+// "处理设施（2）：".
+QString withPlace(const QString &caption, int place)
 {
-    QList<QWidget *> controls;
-    QHash<QString, QList<QWidget *>> byName;
-    for (QWidget *w : tabStops(window)) {
-        controls.append(w);
-        QString name = nameOf(w);
-        if (name.isEmpty())
-            if (auto *button = qobject_cast<QAbstractButton *>(w))
-                name = accessibleText(button->text());
-        if (!name.isEmpty())
-            byName[name].append(w);
+    const QString bare = withoutColon(caption);
+    return bare + QStringLiteral("（%1）").arg(place) + caption.mid(bare.size());
+}
+
+void setToldApart(QWidget *control, const QString &own, const QString &name)
+{
+    if (name.isEmpty()) {
+        toldApart().remove(control);
+    } else {
+        if (!toldApart().contains(control))
+            QObject::connect(control, &QObject::destroyed, qApp, [control] { toldApart().remove(control); });
+        toldApart().insert(control, {name, own});
     }
-    for (auto shared = byName.cbegin(); shared != byName.cend(); ++shared) {
-        if (shared->size() < 2)
-            continue;
-        QSet<QString> groups;
-        for (QWidget *w : *shared)
-            groups.insert(groupOf(w));
-        const bool groupsTell = groups.size() == shared->size();
-        for (QWidget *w : *shared) {
-            QString before = groupsTell ? groupOf(w) : QString();
-            if (!groupsTell && controls.indexOf(w) > 0)
-                before = nameOf(controls.at(controls.indexOf(w) - 1));
-            if (!before.isEmpty())
-                w->setAccessibleName(withoutColon(before) + u'：' + shared.key());
-        }
-    }
+    const QString shown = name.isEmpty() ? own : name;
+    if (control->accessibleName() != shown)
+        control->setAccessibleName(shown);
 }
 
 } // namespace
+
+void nameSharedCaptions(QWidget *window)
+{
+    struct Control
+    {
+        QWidget *widget;
+        QString own;      // the name the window gives it, maybe none
+        QString caption;  // what the user reads
+        QString name;     // the name that tells it apart, if it needs one
+    };
+    QList<Control> controls;
+    for (QWidget *w : tabStops(window)) {
+        if (isPartOfAControl(w))
+            continue;
+        const QString own = ownName(w);
+        controls.append({w, own, captionOf(w, own), QString()});
+    }
+    // The controls in sight that share each caption, in Tab order.
+    QHash<QString, QList<int>> sharing;
+    for (int i = 0; i < controls.size(); ++i)
+        if (!controls[i].caption.isEmpty() && standsInWindow(controls[i].widget, window))
+            sharing[controls[i].caption].append(i);
+    for (const QList<int> &shared : std::as_const(sharing)) {
+        if (shared.size() < 2)
+            continue;
+        QList<QStringList> groups;
+        for (int i : shared)
+            groups.append(groupsOf(controls[i].widget));
+        // Each takes the nearest frame or page that none of the others
+        // stands in.
+        for (int k = 0; k < shared.size(); ++k) {
+            for (const QString &group : std::as_const(groups[k])) {
+                const bool tells = std::none_of(groups.begin(), groups.end(), [&](const QStringList &other) {
+                    return &other != &groups[k] && other.contains(group);
+                });
+                if (tells) {
+                    controls[shared[k]].name = group + u'：' + controls[shared[k]].caption;
+                    break;
+                }
+            }
+        }
+        // Those that none tells apart take their place among them, in the
+        // order Tab reaches them.
+        QList<int> untold;
+        for (int i : shared)
+            if (controls[i].name.isEmpty())
+                untold.append(i);
+        for (int place = 1; untold.size() > 1 && place <= untold.size(); ++place)
+            controls[untold[place - 1]].name = withPlace(controls[untold[place - 1]].caption, place);
+    }
+    for (const Control &control : std::as_const(controls)) {
+        setToldApart(control.widget, control.own, control.name);
+        // The edit part and the drop-down of a list read as the list.
+        if (auto *list = qobject_cast<QComboBox *>(control.widget)) {
+            const QString name = nameOf(list);
+            for (QWidget *part : {static_cast<QWidget *>(list->lineEdit()),
+                                  static_cast<QWidget *>(list->findChild<QAbstractItemView *>())})
+                if (part && part->accessibleName() != name)
+                    part->setAccessibleName(name);
+        }
+    }
+}
 
 void installKeyboardAccess()
 {
@@ -360,12 +468,6 @@ void installKeyboardAccess()
 void prepareWindowAccess(QWidget *window)
 {
     nameSharedCaptions(window);
-    // The edit part of a list reads as the list (its drop-down is named
-    // when it is made).
-    for (QComboBox *list : window->findChildren<QComboBox *>()) {
-        if (QLineEdit *edit = list->lineEdit(); edit && edit->accessibleName().isEmpty())
-            edit->setAccessibleName(nameOf(list));
-    }
     orderTabChain(window);
 }
 

@@ -16,9 +16,11 @@
 //    the order the window lays them out, then its results and texts;
 //  - a list's name is its label whatever item is chosen, the item being its
 //    value, and the edit part of an editable list bears the list's name;
-//  - controls that share a caption on screen bear names apart: the caption
-//    of their frame or tab page, or the name of the control before them,
-//    joined to their own.
+//  - controls in sight that share a caption on screen bear names apart:
+//    the caption of the nearest frame or tab page that tells them apart
+//    before their own ("大呼吸量计算：确认计算"), or, where none does, their
+//    place among them after it ("处理设施（2）："); parts of other controls
+//    (a tab strip's scroll buttons) keep Qt's names.
 
 class QWidget;
 
@@ -31,6 +33,12 @@ void installKeyboardAccess();
 // Sets the Tab order and the names that follow from the window's controls;
 // runs when a tool window has been built and loaded.
 void prepareWindowAccess(QWidget *window);
+
+// Names apart the controls of the window that share a caption, as the
+// window shows them now. It runs when the window is prepared and again
+// after the steps of each event, which may change captions or what the
+// window shows.
+void nameSharedCaptions(QWidget *window);
 
 // Marks a box as a result: the Tab order puts it after the inputs and
 // buttons, with the multi-line texts. The form layer marks its result and

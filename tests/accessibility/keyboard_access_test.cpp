@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -32,7 +33,9 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolButton>
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -247,22 +250,72 @@ TEST_P(EveryWindow, EveryFocusableControlAndPictureIsNamed)
     }
 }
 
-// Controls that share a caption on screen are told apart by their names.
-TEST_P(EveryWindow, NoTwoFocusableControlsShareAName)
+// The names that more than one control in sight bears, with the controls.
+QStringList sharedNames(QWidget *window)
 {
-    WindowDriver w(QString::fromStdString(GetParam()));
-    QWidget *window = w.window();
-    ASSERT_NE(window, nullptr);
-    QHash<QString, QStringList> byName;
+    QMap<QString, QStringList> byName;
     for (QWidget *c : tabChain(window))
-        // A tab strip reads as its chosen page (Ctrl+Tab moves it).
-        if (const QString name = accessibleName(c); !name.trimmed().isEmpty() && !qobject_cast<QTabBar *>(c))
+        // A tab strip reads as its chosen page (Ctrl+Tab moves it); the parts
+        // of a control (a strip's scroll buttons) keep Qt's names.
+        if (const QString name = accessibleName(c); !name.trimmed().isEmpty() && !qobject_cast<QTabBar *>(c)
+                                                     && !qobject_cast<QTabBar *>(c->parentWidget()))
             byName[name].append(describe(c));
     QStringList shared;
     for (auto it = byName.cbegin(); it != byName.cend(); ++it)
         if (it->size() > 1)
             shared << it.key() + u'=' + it->join(u',');
+    return shared;
+}
+
+// Controls that share a caption on screen are told apart by their names.
+TEST_P(EveryWindow, NoTwoFocusableControlsShareAName)
+{
+    WindowDriver w(QString::fromStdString(GetParam()));
+    ASSERT_NE(w.window(), nullptr);
+    const QStringList shared = sharedNames(w.window());
     EXPECT_TRUE(shared.isEmpty()) << qPrintable(shared.join(QStringLiteral("; ")));
+}
+
+// And they stay told apart when a choice changes the captions or what the
+// window shows: every item of every list, every option and every page.
+TEST_P(EveryWindow, NamesStayApartAfterEveryChoice)
+{
+    WindowDriver w(QString::fromStdString(GetParam()));
+    ASSERT_NE(w.window(), nullptr);
+    MessageRecorder messages;
+    QList<QPointer<QWidget>> choosers;
+    for (QWidget *c : w.window()->findChildren<QWidget *>())
+        if (qobject_cast<QComboBox *>(c) || qobject_cast<QRadioButton *>(c) || qobject_cast<QTabWidget *>(c))
+            choosers.append(c);
+    auto check = [&](const QWidget *chooser, int choice) {
+        const QStringList shared = sharedNames(w.window());
+        EXPECT_TRUE(shared.isEmpty()) << qPrintable(describe(chooser)) << ' ' << choice << ": "
+                                      << qPrintable(shared.join(QStringLiteral("; ")));
+    };
+    for (const QPointer<QWidget> &chooser : choosers) {
+        if (!chooser || !chooser->isEnabled() || !standsInWindow(chooser, w.window()))
+            continue;
+        if (auto *list = qobject_cast<QComboBox *>(chooser.data())) {
+            for (int item = 0; list && item < list->count() && w.window(); ++item) {
+                list->setCurrentIndex(item);
+                Q_EMIT list->activated(item);
+                if (w.window())
+                    check(list, item);
+            }
+        } else if (auto *strip = qobject_cast<QTabWidget *>(chooser.data())) {
+            for (int page = 0; strip && page < strip->count() && w.window(); ++page) {
+                strip->setCurrentIndex(page);
+                if (w.window())
+                    check(strip, page);
+            }
+        } else {
+            static_cast<QRadioButton *>(chooser.data())->click();
+            if (w.window())
+                check(chooser, 0);
+        }
+        if (!w.window())
+            return;
+    }
 }
 
 // A list is named by its label before and after a choice; the chosen item
@@ -621,9 +674,11 @@ TEST(Pictures, NamedByTitleOrFormula)
 
 namespace {
 
-// Controls that share a caption are named with their group or, in the
-// foundry window, with the process their list belongs to; the captions on
-// screen stay as they are. A list keeps its name after a choice.
+// Controls that share a caption are named with the frame or page that
+// tells them apart or, in the foundry window, where none does, with their
+// place among them; the captions on screen stay as they are. A control in
+// sight of no other with its caption keeps its own name (a hidden row
+// shares none). A list keeps its name after a choice.
 TEST(Names, SharedCaptionsAndChosenItems)
 {
     const struct
@@ -632,8 +687,11 @@ TEST(Names, SharedCaptionsAndChosenItems)
         const char *control;
         QString name;
     } cases[] = {
-        {"铸造工业颗粒物排放量", "Combo7", QStringLiteral("铝件铸造业：处理设施：")},
-        {"铸造工业颗粒物排放量", "Combo8", QStringLiteral("黄铜和青铜溶炼业：处理设施：")},
+        {"铸造工业颗粒物排放量", "Combo7", QStringLiteral("处理设施（1）：")},
+        {"铸造工业颗粒物排放量", "Combo8", QStringLiteral("处理设施（2）：")},
+        {"铸造工业颗粒物排放量", "Combo12", QStringLiteral("处理设施（6）：")},
+        {"各类贮罐大小呼吸量计算1", "Text4", QStringLiteral("当地大气压 Pa[Kpa]：")},
+        {"各类贮罐大小呼吸量计算1", "Text11", QStringLiteral("油品平均温度下蒸汽压 Py[Kpa]：")},
         {"风险评价之烟团模式", "Command1",
          QStringLiteral("下风向地面某点的空气中污染物的浓度C(X,Y,0)(mg/M^3)：计 算")},
         {"风险评价之烟团模式", "Command4", QStringLiteral("下风向临界点距离L（X,0,0）的计算：计 算")},
@@ -654,6 +712,108 @@ TEST(Names, SharedCaptionsAndChosenItems)
     EXPECT_EQ(accessibleName(list), QStringLiteral("铝件铸造业："));
     EXPECT_EQ(accessible(list)->text(QAccessible::Value), QStringLiteral("坩锅炉"));
     EXPECT_EQ(accessibleName(list->lineEdit()), QStringLiteral("铝件铸造业："));
+    EXPECT_EQ(accessibleName(w.find<QComboBox>("Combo7")->lineEdit()), QStringLiteral("处理设施（1）："));
+}
+
+// The tank window names its boxes after the captions of the type chosen;
+// boxes that then share a caption are named with their frames, and a box
+// that shares it no more gets its own name back.
+TEST(Names, FollowTheTankTypeChosen)
+{
+    WindowDriver w(QStringLiteral("各类贮罐大小呼吸量计算1"));
+    const struct
+    {
+        QString type;
+        std::vector<std::pair<const char *, QString>> names;
+    } types[] = {
+        {QStringLiteral("浮顶油罐"),
+         {{"Text5", QStringLiteral("大呼吸量计算：油罐直径 D [m]：")},
+          {"Text20", QStringLiteral("小呼吸量计算：油罐直径 D [m]：")},
+          {"Text24", QStringLiteral("当地大气压 Pa[Kpa]：")},
+          {"Text4", QStringLiteral("密封相关系数 Kt：")}}},
+        {QStringLiteral("内浮顶油罐"),
+         {{"Text5", QStringLiteral("大呼吸量计算：油罐直径 D [m]：")},
+          {"Text9", QStringLiteral("大呼吸量计算：支柱有效直径 Fc[m]：")},
+          {"Text21", QStringLiteral("小呼吸量计算：支柱有效直径 Fc[m]：")}}},
+        {QStringLiteral("拱顶罐"),
+         {{"Text5", QStringLiteral("泵送液体入罐量 V1 [m^3]：")},
+          {"Text20", QStringLiteral("油品系数 K3 ：")},
+          {"Text9", QStringLiteral("周转系数 Kt ：")},
+          {"Command2", QStringLiteral("大呼吸量计算：确认计算")}}},
+    };
+    for (const auto &t : types) {
+        w.choose("Combo1", t.type);
+        for (const auto &[box, name] : t.names)
+            EXPECT_EQ(accessibleName(w.find(box)), name) << qPrintable(t.type) << ' ' << box;
+        const QStringList shared = sharedNames(w.window());
+        EXPECT_TRUE(shared.isEmpty()) << qPrintable(t.type) << ": " << qPrintable(shared.join(QStringLiteral("; ")));
+    }
+}
+
+// The scroll buttons of a tab strip are the strip's, not the window's: they
+// keep the names Qt gives them.
+TEST(Names, PartsOfAControlKeepQtsNames)
+{
+    WindowDriver w(QStringLiteral("地面水评价分级"));
+    const QList<QToolButton *> buttons = w.window()->findChildren<QToolButton *>();
+    ASSERT_FALSE(buttons.isEmpty());
+    for (QToolButton *button : buttons) {
+        ASSERT_TRUE(qobject_cast<QTabBar *>(button->parentWidget())) << qPrintable(describe(button));
+        const bool left = button->objectName() == QLatin1String("ScrollLeftButton");
+        EXPECT_EQ(accessibleName(button),
+                  QTabBar::tr(left ? "Scroll Left" : "Scroll Right"))
+            << qPrintable(describe(button));
+    }
+}
+
+// Every window's names, one line a control: "window<TAB>control<TAB>name".
+QStringList namesOfEveryWindow()
+{
+    QStringList lines;
+    for (const std::string &name : registeredWindowNames()) {
+        WindowDriver w(QString::fromStdString(name));
+        if (!w.window())
+            continue;
+        for (QWidget *c : tabChain(w.window()))
+            lines << QString::fromStdString(name) + u'\t' + describe(c) + u'\t' + accessibleName(c);
+    }
+    return lines;
+}
+
+// The names come out the same in every run of the program, whatever order
+// its hash tables take there: two processes, one with a random seed of
+// Qt's hashes and one with a fixed seed, name every control alike. (Run as
+// such a process, the test prints the names instead.)
+TEST(Names, AreTheSameInEveryRun)
+{
+    const char *const printNames = "CORVALEN_PRINT_NAMES";
+    if (qEnvironmentVariableIsSet(printNames)) {
+        for (const QString &line : namesOfEveryWindow())
+            std::printf("name\t%s\n", line.toUtf8().constData());
+        return;
+    }
+    QList<QStringList> runs;
+    for (const char *seed : {"", "0"}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(printNames, "1");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        if (*seed)
+            env.insert("QT_HASH_SEED", seed);
+        else
+            env.remove("QT_HASH_SEED");
+        QProcess run;
+        run.setProcessEnvironment(env);
+        run.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=Names.AreTheSameInEveryRun"});
+        ASSERT_TRUE(run.waitForFinished(120000));
+        ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardError().constData();
+        QStringList names;
+        for (const QString &line : QString::fromUtf8(run.readAllStandardOutput()).split(u'\n'))
+            if (line.startsWith(QLatin1String("name\t")))
+                names << line.mid(5);
+        runs << names;
+    }
+    EXPECT_GT(runs[0].size(), 500);
+    EXPECT_EQ(runs[0], runs[1]);
 }
 
 } // namespace
