@@ -163,8 +163,14 @@ protected:
             return false;
         auto *widget = static_cast<QWidget *>(watched);
         const auto *key = static_cast<const QKeyEvent *>(event);
-        if (widget == QApplication::focusWidget() && inToolWindow(widget) && changePage(widget, key))
+        if (widget == QApplication::focusWidget() && inToolWindow(widget) && changePage(widget, key)) {
+            // The new page may move the focused control: once the window is
+            // laid out for it, the control is shown as Tab shows it.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            if (QWidget *focus = QApplication::focusWidget())
+                showFromKeyboard(focus, Qt::OtherFocusReason);
             return true;
+        }
         if (auto *button = qobject_cast<QPushButton *>(widget)) {
             if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || !inToolWindow(button)
                 || !button->isEnabled())

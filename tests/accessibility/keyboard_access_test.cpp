@@ -417,6 +417,32 @@ TEST_P(EveryWindow, ReturnPressesTheFocusedButton)
     }
 }
 
+// The part of the scrolled contents in view, in the contents' coordinates.
+QRect viewOf(const QScrollArea *area)
+{
+    return QRect(-area->widget()->pos(), area->viewport()->size());
+}
+
+QRect placeIn(const QWidget *contents, const QWidget *w)
+{
+    return QRect(w->mapTo(contents, QPoint()), w->size());
+}
+
+// Where the window scrolls its contents, as much of the control as the view
+// holds is in view once the window has laid itself out.
+void expectInView(QWidget *window, QWidget *control, const char *when)
+{
+    QCoreApplication::processEvents();
+    auto *area = window->findChild<ContentScrollArea *>();
+    if (!control || !area || !area->widget()->isAncestorOf(control))
+        return;
+    const QRect place = placeIn(area->widget(), control);
+    const QRect view = viewOf(area);
+    const QRect both = view.intersected(place);
+    EXPECT_EQ(both.width(), qMin(view.width(), place.width())) << qPrintable(describe(control)) << ' ' << when;
+    EXPECT_EQ(both.height(), qMin(view.height(), place.height())) << qPrintable(describe(control)) << ' ' << when;
+}
+
 // The pages of every multi-page tab strip, as indexes.
 QList<int> pagesShown(const QWidget *window)
 {
@@ -429,8 +455,9 @@ QList<int> pagesShown(const QWidget *window)
 
 // Ctrl+Tab shows the next page and Ctrl+Shift+Tab the one before, from
 // every control of every page of a tabbed window, as from the controls that
-// the strip chooses for (and whatever else takes the focus in the window);
-// the grid of an opened sheet keeps the keys.
+// the strip chooses for (and whatever else takes the focus in the window),
+// and the focused control stays in view; the grid of an opened sheet keeps
+// the keys.
 TEST_P(EveryWindow, CtrlTabChangesThePageFromEveryControl)
 {
     WindowDriver w(QString::fromStdString(GetParam()));
@@ -464,9 +491,41 @@ TEST_P(EveryWindow, CtrlTabChangesThePageFromEveryControl)
                     continue;
                 EXPECT_EQ(strip->currentIndex(), (page + 1) % strip->count()) << qPrintable(describe(control));
                 ASSERT_NE(QApplication::focusWidget(), nullptr) << qPrintable(describe(control));
+                expectInView(window, QApplication::focusWidget(), "after Ctrl+Tab");
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
                 EXPECT_EQ(strip->currentIndex(), page) << qPrintable(describe(control)) << " back";
+                expectInView(window, QApplication::focusWidget(), "after Ctrl+Shift+Tab");
             }
+        }
+    }
+}
+
+// Where a page change moves the focused control, Ctrl+Tab and Ctrl+Shift+Tab
+// scroll it back into view: the report of 地面水评价分级 stands below a form
+// that the lake page makes taller. On a small screen the window scrolls its
+// contents; here a taller report makes them too large for the test screen.
+TEST(CtrlTab, KeepsTheFocusedControlInView)
+{
+    WindowDriver w(QStringLiteral("地面水评价分级"));
+    QWidget *window = w.window();
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    QWidget *report = w.find("RichTextBox1");
+    const QSize room = roomOnScreen(window);
+    report->setMinimumHeight(room.height() / 2);
+    fitWindowToScreen(window);
+    ASSERT_NE(window->findChild<ContentScrollArea *>(), nullptr);
+    window->resize(room);
+    QCoreApplication::processEvents();
+    report->setFocus(Qt::TabFocusReason);
+    expectInView(window, report, "reached by Tab");
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        const Qt::KeyboardModifiers modifiers =
+            key == Qt::Key_Tab ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier;
+        for (int page = 0; page < 3; ++page) {
+            QTest::keyClick(report, key, modifiers);
+            ASSERT_EQ(QApplication::focusWidget(), report);
+            expectInView(window, report, key == Qt::Key_Tab ? "after Ctrl+Tab" : "after Ctrl+Shift+Tab");
         }
     }
 }
@@ -478,17 +537,6 @@ bool isReadable(QWidget *widget)
         return !label->text().trimmed().isEmpty() || !label->pixmap().isNull();
     QAccessibleInterface *iface = accessible(widget);
     return !widget->findChild<QWidget *>() && iface && iface->role() == QAccessible::Graphic;
-}
-
-// The part of the scrolled contents in view, in the contents' coordinates.
-QRect viewOf(const QScrollArea *area)
-{
-    return QRect(-area->widget()->pos(), area->viewport()->size());
-}
-
-QRect placeIn(const QWidget *contents, const QWidget *w)
-{
-    return QRect(w->mapTo(contents, QPoint()), w->size());
 }
 
 // Presses the key on the focused widget until the view stops moving; every
