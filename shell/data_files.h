@@ -3,9 +3,11 @@
 // The program's data files, read at start: each kind of file, which its
 // folder and name give (the README's data folders), has one row in one
 // table, with the parser that reads it and, for the files that describe a
-// window wholly, the window it makes. Each file is parsed once at start:
-// the window files when the windows are registered, the others by the
-// check that follows the first paint.
+// window wholly, the window it makes. The window files are parsed once, when
+// the windows are registered, and the menu tree once, before the first
+// paint; every other file is parsed by the check that follows the first
+// paint and again by the window that reads it, when that window is built
+// (the check keeps nothing of what it parsed).
 
 #include <QString>
 #include <QStringList>

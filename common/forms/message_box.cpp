@@ -30,7 +30,7 @@ public:
     {
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         if (QLabel *shown = label()) {
-            // Selectable by keyboard, the text takes a click's focus only.
+            // Tab reaches the text, so that the keyboard can select it.
             shown->setFocusPolicy(Qt::StrongFocus);
             // It would take Ctrl+C and copy nothing without a selection.
             shown->installEventFilter(this);
